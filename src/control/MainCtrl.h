@@ -1,0 +1,77 @@
+// The application's one controller: transport and file commands, and the settings that persist.
+#pragma once
+
+#include "control/Alert.h"
+#include "control/Button.h"
+#include "control/Control.h"
+#include "control/OpenDialog.h"
+#include "control/Panel.h"
+#include "control/PopUpMenu.h"
+#include "control/PreferencesStore.h"
+#include "control/Slider.h"
+#include "playback/TextDisplay.h"
+#include "playback/TimerThread.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+class MainCtrl {
+public:
+    // Command tags of the transport and file controls.
+    enum Tag { kRewind = 0, kFastForward = 1, kStartStop = 2, kReset = 3, kChooseFile = 4 };
+
+    // Everything the controller drives; all must be set before awakeFromNib.
+    struct Outlets {
+        TimerThread* th = nullptr;
+        Button* startButton = nullptr;
+        Slider* slider = nullptr;
+        TextDisplay* filenameLabel = nullptr;
+        Panel* mainPanel = nullptr;
+        PreferencesStore* theUserDefaultsController = nullptr;
+        PopUpMenu* encButton = nullptr;
+        PopUpMenu* retButton = nullptr;
+        OpenDialog* openDialog = nullptr;
+        Alert* alert = nullptr;
+    };
+
+    MainCtrl() = default;
+    MainCtrl(const MainCtrl&) = delete;
+    MainCtrl& operator=(const MainCtrl&) = delete;
+
+    void connect(const Outlets& outlets) { _o = outlets; }
+    // Where "enccode:" lines go; standard output unless a test redirects it.
+    void setStandardOutput(std::FILE* out) { _stdout = out; }
+
+    // Fills the encoding menu and restores the stored settings.
+    void awakeFromNib();
+    void loadDefaultValues();
+
+    void click(const Control& sender);
+    void start();
+    void stop();
+    void ff();
+    void rew();
+    void selectFile(const Control& sender);
+    bool sendParsedArray();
+    void changeEncoding(const PopUpMenu& sender);
+    void changeReturnCode(const PopUpMenu& sender);
+    void alertMessage(const std::string& message, const std::string& subMessage);
+
+    bool started() const { return _started; }
+    const std::optional<std::string>& filename() const { return _filename; }
+    std::int32_t encodingType() const { return _encodingType; }
+    std::uint8_t returnCode() const { return _returnCode; }
+
+private:
+    void toggleStartStop();
+
+    Outlets _o;
+    std::FILE* _stdout = stdout;
+    double _skipValue = 60.0;
+    bool _started = false;
+    std::optional<std::string> _filename;
+    std::int32_t _encodingType = 8;
+    std::uint8_t _returnCode = 0;
+};

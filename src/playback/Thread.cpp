@@ -1,0 +1,43 @@
+// The worker's entry and the start/stop/join handshake.
+#include "playback/Thread.h"
+
+#include "subtitles/Log.h"
+
+void* Thread::hook(void* object)
+{
+    auto* thread = static_cast<Thread*>(object);
+    logLine("Thread Start");
+    thread->run();
+    logLine("Thread Stop");
+    return nullptr;
+}
+
+Thread::~Thread()
+{
+    // A subclass that owns a running worker must have joined it in its own destructor; this is
+    // only the last guard against destroying an object under a live thread.
+    if (_joinable) {
+        stop();
+        waitFor();
+    }
+}
+
+void Thread::start()
+{
+    // Failure leaves nothing to join; the caller is not told, and the next waitFor returns at once.
+    _joinable = ::pthread_create(&_pid, nullptr, &hook, this) == 0;
+}
+
+void Thread::stop()
+{
+    _teardown.store(true);
+}
+
+void Thread::waitFor()
+{
+    if (_joinable) {
+        ::pthread_join(_pid, nullptr);
+        _joinable = false;
+    }
+    _teardown.store(false);
+}

@@ -1,0 +1,35 @@
+// One joinable worker thread at a time, running a subclass's run() until asked to stop.
+#pragma once
+
+#include <pthread.h>
+
+#include <atomic>
+
+class Thread {
+public:
+    Thread() = default;
+    virtual ~Thread();
+    Thread(const Thread&) = delete;
+    Thread& operator=(const Thread&) = delete;
+
+    // Starts a new worker and returns at once. Only while no worker exists.
+    void start();
+    // Asks the worker to stop after its current pass; does not wait.
+    void stop();
+    // Joins the last worker started, then clears the stop request. Returns at once when that
+    // worker could not be created.
+    void waitFor();
+
+protected:
+    virtual void run() {}
+
+    // Only the stop request is shared while the worker runs; the join in waitFor() publishes the rest.
+    std::atomic<bool> _teardown{false};
+
+private:
+    // The thread's entry: logs "Thread Start" and "Thread Stop" around run().
+    static void* hook(void* object);
+
+    pthread_t _pid{};
+    bool _joinable = false;
+};

@@ -1,0 +1,68 @@
+// The playback clock: advances the position on a worker and shows it with the current entry.
+#pragma once
+
+#include "playback/TextDisplay.h"
+#include "playback/Thread.h"
+#include "subtitles/SrtMessage.h"
+
+#include <atomic>
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <string>
+
+class TimerThread : public Thread {
+public:
+    // Seconds from an arbitrary fixed origin; only differences are used.
+    using Clock = std::function<double()>;
+    // Sleeps between passes; takes microseconds.
+    using Sleeper = std::function<void(unsigned)>;
+
+    TimerThread();
+    ~TimerThread() override;
+
+    // Outlets, connected once before any start.
+    void setTimeTextField(TextDisplay* display) { _timeTextField = display; }
+    void setMessageTextField(TextDisplay* display) { _messageTextField = display; }
+    void setMessageTextField2(TextDisplay* display) { _messageTextField2 = display; }
+
+    // Test seams: both default to the monotonic clock and a real sleep. Only while stopped.
+    void setClock(Clock clock) { _clock = std::move(clock); }
+    void setSleeper(Sleeper sleeper) { _sleeper = std::move(sleeper); }
+    // Where marks are printed; standard output unless a test redirects it.
+    void setMarkOutput(std::FILE* out) { _markOutput = out; }
+
+    double getPosition() const { return _value.load(); }
+    // Moves the position; a running worker is replaced by one that counts from x.
+    void seek(double x);
+    void reset();
+    void drawTime(double x);
+    // The text of the first entry in list order whose open interval holds x.
+    std::optional<std::string> getMessage(double x) const;
+    void clearDataArray();
+    // Keeps its own list sharing the given entries. Only while stopped.
+    void setDataArray(const SrtMessageList& list);
+    // Prints the position; every second mark ends the line, forming "start --> end".
+    void marker();
+
+    bool isRunning() const { return _running.load(); }
+
+protected:
+    void run() override;
+
+private:
+    // getMessage without the copy, for the pass that runs 100 times a second.
+    const std::string* findMessage(double x) const;
+
+    TextDisplay* _timeTextField = nullptr;
+    TextDisplay* _messageTextField = nullptr;
+    TextDisplay* _messageTextField2 = nullptr;
+    std::atomic<bool> _running{false};
+    std::atomic<double> _backupTime{0};
+    std::atomic<double> _value{0};
+    std::optional<SrtMessageList> _dataArray;
+
+    Clock _clock;
+    Sleeper _sleeper;
+    std::FILE* _markOutput = stdout;
+};

@@ -1,0 +1,202 @@
+// Strict decoding through ICU, with a direct path for UTF-8 and ASCII, the common cases.
+#include "shell/Encodings.h"
+
+#include <unicode/ucnv.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <memory>
+
+namespace encodings {
+namespace {
+
+// Identifiers past 0x80000000 are 0x80000000 plus the Core Foundation encoding value.
+constexpr std::array kEncodings{
+    Encoding{4, "Unicode (UTF-8)", nullptr},
+    Encoding{8, "Japanese (Shift JIS)", "windows-31j"},
+    Encoding{3, "Japanese (EUC)", "EUC-JP"},
+    Encoding{21, "Japanese (ISO 2022-JP)", "ISO-2022-JP"},
+    Encoding{1, "Western (ASCII)", nullptr},
+    Encoding{5, "Western (ISO Latin 1)", "ISO-8859-1"},
+    Encoding{0x8000020F, "Western (ISO Latin 9)", "ISO-8859-15"},
+    Encoding{12, "Western (Windows Latin 1)", "windows-1252"},
+    Encoding{30, "Western (Mac OS Roman)", "macos-0_2-10.2"},
+    Encoding{9, "Central European (ISO Latin 2)", "ISO-8859-2"},
+    Encoding{15, "Central European (Windows Latin 2)", "windows-1250"},
+    Encoding{11, "Cyrillic (Windows)", "windows-1251"},
+    Encoding{0x80000A02, "Cyrillic (KOI8-R)", "KOI8-R"},
+    Encoding{0x80000A08, "Ukrainian (KOI8-U)", "KOI8-U"},
+    Encoding{13, "Greek (Windows)", "windows-1253"},
+    Encoding{14, "Turkish (Windows Latin 5)", "windows-1254"},
+    Encoding{0x80000505, "Hebrew (Windows)", "windows-1255"},
+    Encoding{0x80000506, "Arabic (Windows)", "windows-1256"},
+    Encoding{0x80000507, "Baltic (Windows)", "windows-1257"},
+    Encoding{0x80000508, "Vietnamese (Windows)", "windows-1258"},
+    Encoding{0x8000041D, "Thai (Windows, DOS)", "windows-874-2000"},
+    Encoding{0x80000632, "Chinese (GB 18030)", "GB18030"},
+    Encoding{0x80000631, "Chinese (GBK)", "windows-936-2000"},
+    Encoding{0x80000A03, "Chinese (Big 5)", "windows-950-2000"},
+    Encoding{0x80000940, "Korean (EUC)", "windows-949-2000"},
+    Encoding{10, "Unicode (UTF-16)", "UTF-16"},
+    Encoding{0x90000100, "Unicode (UTF-16BE)", "UTF-16BE"},
+    Encoding{0x94000100, "Unicode (UTF-16LE)", "UTF-16LE"},
+    Encoding{0x8C000100, "Unicode (UTF-32)", "UTF-32"},
+    Encoding{0x98000100, "Unicode (UTF-32BE)", "UTF-32BE"},
+    Encoding{0x9C000100, "Unicode (UTF-32LE)", "UTF-32LE"},
+};
+
+const Encoding* find(EncodingId id)
+{
+    const auto it = std::find_if(kEncodings.begin(), kEncodings.end(),
+                                 [id](const Encoding& e) { return e.id == id; });
+    return it == kEncodings.end() ? nullptr : &*it;
+}
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+void dropBom(std::string& text)
+{
+    if (text.starts_with(kUtf8Bom))
+        text.erase(0, kUtf8Bom.size());
+}
+
+// Eight bytes at a time while the text is ASCII: subtitle files are mostly ASCII, even in Japanese.
+std::size_t asciiPrefix(std::string_view s)
+{
+    std::size_t i = 0;
+    for (; i + 8 <= s.size(); i += 8) {
+        std::uint64_t chunk;
+        std::memcpy(&chunk, s.data() + i, 8);
+        if (chunk & 0x8080808080808080ULL)
+            break;
+    }
+    while (i < s.size() && static_cast<unsigned char>(s[i]) < 0x80)
+        ++i;
+    return i;
+}
+
+struct ConverterCloser {
+    void operator()(UConverter* c) const { ucnv_close(c); }
+};
+using Converter = std::unique_ptr<UConverter, ConverterCloser>;
+
+Converter openStrict(const char* name)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    Converter cnv(ucnv_open(name, &status));
+    if (U_FAILURE(status))
+        return nullptr;
+    // Stop at the first invalid or unmapped sequence instead of substituting.
+    ucnv_setToUCallBack(cnv.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
+    return U_SUCCESS(status) ? std::move(cnv) : nullptr;
+}
+
+std::optional<std::string> decodeWithIcu(std::string_view bytes, const char* icuName)
+{
+    Converter source = openStrict(icuName);
+    UErrorCode status = U_ZERO_ERROR;
+    Converter utf8(ucnv_open("UTF-8", &status));
+    if (!source || U_FAILURE(status))
+        return std::nullopt;
+
+    std::string out;
+    out.resize(bytes.size() + bytes.size() / 2 + 16);
+    std::array<UChar, 4096> pivot{};
+    UChar* pivotSource = pivot.data();
+    UChar* pivotTarget = pivot.data();
+    const char* src = bytes.data();
+    const char* const srcEnd = bytes.data() + bytes.size();
+    std::size_t written = 0;
+    bool reset = true;
+    for (;;) {
+        char* target = out.data() + written;
+        status = U_ZERO_ERROR;
+        ucnv_convertEx(utf8.get(), source.get(), &target, out.data() + out.size(), &src, srcEnd,
+                       pivot.data(), &pivotSource, &pivotTarget, pivot.data() + pivot.size(),
+                       reset, /*flush=*/true, &status);
+        reset = false;
+        written = static_cast<std::size_t>(target - out.data());
+        if (status != U_BUFFER_OVERFLOW_ERROR)
+            break;
+        out.resize(out.size() * 2);
+    }
+    if (U_FAILURE(status))
+        return std::nullopt;
+    out.resize(written);
+    return out;
+}
+
+} // namespace
+
+std::span<const Encoding> availableStringEncodings()
+{
+    return kEncodings;
+}
+
+std::string localizedNameOfStringEncoding(EncodingId id)
+{
+    const Encoding* e = find(id);
+    return e ? e->name : "";
+}
+
+bool isValidUtf8(std::string_view s)
+{
+    std::size_t i = 0;
+    const std::size_t n = s.size();
+    while (i < n) {
+        i += asciiPrefix(s.substr(i));
+        if (i >= n)
+            break;
+        const auto b0 = static_cast<unsigned char>(s[i]);
+        auto at = [&](std::size_t k) { return static_cast<unsigned char>(s[i + k]); };
+        auto cont = [&](std::size_t k) { return i + k < n && (at(k) & 0xC0) == 0x80; };
+        if (b0 >= 0xC2 && b0 <= 0xDF) {
+            if (!cont(1))
+                return false;
+            i += 2;
+        } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+            if (!cont(1) || !cont(2))
+                return false;
+            // Reject overlong forms (E0 80..9F) and UTF-16 surrogates (ED A0..BF).
+            if ((b0 == 0xE0 && at(1) < 0xA0) || (b0 == 0xED && at(1) > 0x9F))
+                return false;
+            i += 3;
+        } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+            if (!cont(1) || !cont(2) || !cont(3))
+                return false;
+            // Reject overlong forms (F0 80..8F) and values past U+10FFFF (F4 90..BF).
+            if ((b0 == 0xF0 && at(1) < 0x90) || (b0 == 0xF4 && at(1) > 0x8F))
+                return false;
+            i += 4;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<std::string> decode(std::string bytes, EncodingId id)
+{
+    const Encoding* e = find(id);
+    if (!e)
+        return std::nullopt;
+    if (id == kAscii) {
+        if (asciiPrefix(bytes) != bytes.size())
+            return std::nullopt;
+        return bytes;
+    }
+    if (id == kUtf8) {
+        if (!isValidUtf8(bytes))
+            return std::nullopt;
+        dropBom(bytes);
+        return bytes;
+    }
+    auto text = decodeWithIcu(bytes, e->icuName);
+    // The generic UTF-16 and UTF-32 converters already consume the byte-order mark they read.
+    if (text && id != kUtf16 && id != 0x8C000100)
+        dropBom(*text);
+    return text;
+}
+
+} // namespace encodings

@@ -1,0 +1,31 @@
+// A read-only file opened once, with its size known from the start.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class File {
+public:
+    static std::unique_ptr<File> file(const std::string& path);
+    // True exactly when the path opens for reading. Never blocks, even on a FIFO with no writer.
+    static bool isExistFile(const std::string& path);
+
+    // Opens the path; on failure logs "file error" and the size is -1.
+    explicit File(const std::string& path);
+    virtual ~File();
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+
+    // Bytes, or -1 when the file did not open or its size does not fit 32 bits.
+    std::int32_t size() const { return _filesize; }
+
+protected:
+    // Reads the whole file with one read into a buffer of its size. Fails on anything that is not
+    // a regular file that opened, and on a failed read; a short read keeps the bytes read.
+    bool readWhole(std::string& bytes) const;
+
+    int _fd = -1;
+    std::string _filename;
+    std::int32_t _filesize = -1;
+};

@@ -1,0 +1,52 @@
+// Reads one SubRip file, in a chosen encoding and line ending, into a list of entries.
+#pragma once
+
+#include "subtitles/File.h"
+#include "subtitles/SrtMessage.h"
+#include "subtitles/TimeCode.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class SrtFile : public File {
+public:
+    // Return codes: the line ending the file is split at.
+    static constexpr std::uint8_t kCrLf = 0;
+    static constexpr std::uint8_t kLf = 1;
+    static constexpr std::uint8_t kCr = 2;
+
+    static std::unique_ptr<SrtFile> file(const std::string& path, std::uint32_t encode,
+                                         std::uint8_t retCode);
+
+    SrtFile(const std::string& path, std::uint32_t encode, std::uint8_t retCode);
+
+    // The entries in file order; callers that outlive the reader keep their own copy.
+    const SrtMessageList& dataArray() const { return _nsma; }
+
+    // An index line: nothing but ASCII digits, and at least one.
+    static bool isDigitCode(std::string_view line);
+
+    // The first available encoding in which the whole file decodes, or 0 when none does.
+    std::uint32_t detectEncoding() const;
+
+    // Reads, decodes and parses the file, appending to the list. False when the file cannot be
+    // read or does not decode; the list is then left as it was.
+    bool readData();
+
+    // Parses decoded text as readData does after reading and decoding.
+    void parseText(std::string_view text);
+
+    // Diagnostic listing: numbers and times on `out`, the texts to the log.
+    void dumpValues(std::FILE* out = stdout) const;
+
+private:
+    SrtMessageList _nsma;
+    std::uint32_t _encodeType;
+    std::uint8_t _returnCode;
+};
+
+// The value of an index line, saturating at the 32-bit limits as the platform's integer value does.
+std::int32_t intValue(std::string_view digits);

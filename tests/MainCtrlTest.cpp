@@ -1,0 +1,338 @@
+// The controller against fakes: transport, file choice, failures, and the stored settings.
+#include "control/MainCtrl.h"
+
+#include "TempDir.h"
+#include "fakes/FakeControls.h"
+#include "fakes/FakeDisplay.h"
+#include "fakes/FakeLog.h"
+#include "fakes/FakeStore.h"
+#include "shell/Encodings.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+const std::string kSjisFilm =
+    "1\r\n00:00:00,000 --> 00:10:00,000\r\n\x93\xFA\x96\x7B\r\n\r\n"
+    "2\r\n00:10:00,000 --> 00:20:00,000\r\nSecond\r\n";
+
+bool contains(const std::vector<std::string>& lines, const std::string& line)
+{
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+class MainCtrlTest : public ::testing::Test {
+protected:
+    MainCtrlTest()
+    {
+        timer.setTimeTextField(&time);
+        timer.setMessageTextField(&message);
+        timer.setMessageTextField2(&message2);
+        for (const char* title : {"CRLF", "LF", "CR"})
+            retMenu.addItemWithTitle(title);
+        retMenu.setTagOfItemWithTitle("LF", 1);
+        retMenu.setTagOfItemWithTitle("CR", 2);
+        ctrl.connect({&timer, &startButton, &slider, &label, &panel, &store, &encMenu, &retMenu,
+                      &dialog, &alert});
+        ctrl.setStandardOutput(out);
+    }
+    ~MainCtrlTest() override
+    {
+        timer.stop();
+        timer.waitFor();
+        std::fclose(out);
+    }
+
+    void choose(const std::string& path)
+    {
+        dialog.answer = path;
+        ctrl.click(FakeControl(MainCtrl::kChooseFile));
+    }
+    void pressStartStop() { ctrl.click(startButton); }
+
+    std::string printed() const
+    {
+        std::string s(4096, '\0');
+        const ssize_t n = ::pread(fileno(out), s.data(), s.size(), 0);
+        s.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+        return s;
+    }
+
+    FakeLog log;
+    TempDir dir;
+    FakeDisplay time, message, message2, label{"(label)"};
+    TimerThread timer;
+    FakeButton startButton;
+    FakeSlider slider;
+    FakePanel panel;
+    FakeStore store;
+    FakeMenu encMenu, retMenu;
+    FakeOpenDialog dialog;
+    FakeAlert alert;
+    std::FILE* out = std::tmpfile();
+    MainCtrl ctrl;
+};
+
+TEST_F(MainCtrlTest, StartWithNoFileStaysStoppedQuietly)
+{
+    pressStartStop();
+    EXPECT_FALSE(ctrl.started());
+    EXPECT_EQ(startButton.title, "Start");
+    EXPECT_TRUE(alert.shown.empty());
+    for (const auto& line : log.lines())
+        EXPECT_NE(line.rfind("size:", 0), 0U) << line;
+}
+
+TEST_F(MainCtrlTest, StartPlaysTheChosenFileAndStopKeepsThePosition)
+{
+    const std::string path = dir.write("film.srt", kSjisFilm);
+    choose(path);
+    pressStartStop();
+    EXPECT_TRUE(ctrl.started());
+    EXPECT_EQ(startButton.title, "Stop");
+    EXPECT_TRUE(contains(log.lines(), "size:" + std::to_string(kSjisFilm.size())));
+    // Shift JIS is the default encoding, CRLF the default line ending.
+    ASSERT_TRUE(message.waitFor("\xE6\x97\xA5\xE6\x9C\xAC\n"));
+    ASSERT_TRUE(message2.waitFor("\xE6\x97\xA5\xE6\x9C\xAC\n"));
+    pressStartStop();
+    EXPECT_FALSE(ctrl.started());
+    EXPECT_EQ(startButton.title, "Start");
+    EXPECT_FALSE(timer.isRunning());
+    EXPECT_GT(timer.getPosition(), 0.0);
+}
+
+TEST_F(MainCtrlTest, MissingFileAlertsAndDropsTheFileAndTheList)
+{
+    const std::string path = dir.write("film.srt", kSjisFilm);
+    choose(path);
+    pressStartStop();
+    pressStartStop();
+    std::filesystem::remove(path);
+
+    pressStartStop();
+    EXPECT_FALSE(ctrl.started());
+    EXPECT_EQ(startButton.title, "Start");
+    ASSERT_EQ(alert.shown.size(), 1U);
+    EXPECT_EQ(alert.shown[0], std::make_pair(std::string("Error"), std::string("File not found.")));
+    EXPECT_FALSE(ctrl.filename().has_value());
+    EXPECT_EQ(label.text(), "");
+    EXPECT_EQ(timer.getMessage(1.0), std::nullopt);
+    // The stored last file is left as it was.
+    EXPECT_EQ(std::get<std::string>(store.values["last_filename"]), path);
+}
+
+TEST_F(MainCtrlTest, UndecodableFileAlertsAndKeepsFileAndList)
+{
+    const std::string path = dir.write("film.srt", kSjisFilm);
+    choose(path);
+    pressStartStop();
+    pressStartStop();
+    // A lone lead byte is not Shift JIS.
+    dir.write("film.srt", kSjisFilm + "\x93");
+
+    pressStartStop();
+    EXPECT_FALSE(ctrl.started());
+    EXPECT_EQ(startButton.title, "Start");
+    ASSERT_EQ(alert.shown.size(), 1U);
+    EXPECT_EQ(alert.shown[0], std::make_pair(std::string("Error"), std::string("Encoding Error")));
+    EXPECT_EQ(ctrl.filename(), path);
+    EXPECT_EQ(timer.getMessage(700.0), std::string("Second\n"));
+}
+
+TEST_F(MainCtrlTest, SkipsMoveThePositionNeverBelowZero)
+{
+    slider.value = 10.0;
+    timer.seek(5.0);
+    ctrl.click(FakeControl(MainCtrl::kRewind));
+    EXPECT_EQ(timer.getPosition(), 0.0);
+
+    slider.value = 42.5;
+    ctrl.click(FakeControl(MainCtrl::kFastForward));
+    EXPECT_EQ(timer.getPosition(), 42.5);
+    // While stopped only the time changes; the messages keep their text.
+    EXPECT_EQ(time.text(), "00:00:42:500");
+    EXPECT_EQ(message.text(), "(untouched)");
+
+    ctrl.click(FakeControl(MainCtrl::kReset));
+    EXPECT_EQ(timer.getPosition(), 0.0);
+    EXPECT_EQ(time.text(), "");
+
+    // Unknown tags do nothing.
+    ctrl.click(FakeControl(99));
+    EXPECT_EQ(timer.getPosition(), 0.0);
+}
+
+TEST_F(MainCtrlTest, ChoosingAFileStoresItResetsAndFrontsThePanel)
+{
+    timer.seek(30.0);
+    const std::string path = dir.write("film.srt", "not even subtitles \xFF");
+    choose(path);
+    EXPECT_EQ(dialog.lastTypes, (std::vector<std::string>{"srt", "txt", "'TEXT'"}));
+    EXPECT_FALSE(dialog.lastDirectory.empty());
+    EXPECT_EQ(label.text(), "film.srt");
+    EXPECT_EQ(timer.getPosition(), 0.0);
+    EXPECT_EQ(time.text(), "");
+    EXPECT_EQ(panel.fronts, 1);
+    EXPECT_EQ(std::get<std::string>(store.values["last_filename"]), path);
+    const auto lines = log.lines();
+    EXPECT_TRUE(contains(lines, "SelectFile"));
+    EXPECT_TRUE(contains(lines, path));
+
+    // Stored even though it will not decode.
+    pressStartStop();
+    EXPECT_EQ(alert.shown.size(), 1U);
+    EXPECT_EQ(std::get<std::string>(store.values["last_filename"]), path);
+
+    // Cancelling logs it, keeps the file, and still fronts the panel.
+    dialog.answer.reset();
+    ctrl.click(FakeControl(MainCtrl::kChooseFile));
+    EXPECT_TRUE(contains(log.lines(), "Cancel"));
+    EXPECT_EQ(ctrl.filename(), path);
+    EXPECT_EQ(panel.fronts, 2);
+}
+
+TEST_F(MainCtrlTest, FileChosenWhilePlayingRestartsFromZeroWithTheOldEntries)
+{
+    choose(dir.write("old.srt", kSjisFilm));
+    timer.seek(700.0);
+    pressStartStop();
+    ASSERT_TRUE(message.waitFor("Second\n"));
+
+    choose(dir.write("new.srt", "1\r\n00:00:00,000 --> 00:20:00,000\r\nNew\r\n"));
+    EXPECT_TRUE(ctrl.started());
+    // Back at 0 with the entries read at the last start.
+    ASSERT_TRUE(message.waitFor("\xE6\x97\xA5\xE6\x9C\xAC\n"));
+    EXPECT_TRUE(timer.isRunning());
+    EXPECT_LT(timer.getPosition(), 600.0);
+}
+
+// --- Stored settings ---
+
+TEST_F(MainCtrlTest, FirstRunUsesDefaultsAndSelectsThem)
+{
+    ctrl.awakeFromNib();
+    EXPECT_EQ(ctrl.encodingType(), 8);
+    EXPECT_EQ(ctrl.returnCode(), 0);
+    EXPECT_FALSE(ctrl.filename().has_value());
+    EXPECT_EQ(encMenu.selectedTag(), 8);
+    EXPECT_EQ(retMenu.selectedTag(), 0);
+    EXPECT_EQ(label.text(), "(label)");
+    // Every encoding is offered, tagged with its identifier.
+    EXPECT_EQ(encMenu.items.size(), encodings::availableStringEncodings().size());
+    EXPECT_EQ(encMenu.items[0].title, encodings::availableStringEncodings()[0].name);
+    EXPECT_TRUE(store.writes.empty());
+}
+
+TEST_F(MainCtrlTest, StoredSettingsAreRestoredAndUsedAtTheNextStart)
+{
+    const std::string path = dir.write("utf8.srt", "1\r00:00:00,000 --> 00:10:00,000\rcaf\xC3\xA9\r");
+    store.values = {{"enc_type", 4}, {"return_code", 2 + 256}, {"last_filename", path}};
+    ctrl.awakeFromNib();
+    EXPECT_EQ(ctrl.encodingType(), 4);
+    // Only the low 8 bits of a stored return code count.
+    EXPECT_EQ(ctrl.returnCode(), 2);
+    EXPECT_EQ(encMenu.selectedTag(), 4);
+    EXPECT_EQ(retMenu.selectedTag(), 2);
+    EXPECT_EQ(label.text(), "utf8.srt");
+    EXPECT_EQ(ctrl.filename(), path);
+
+    pressStartStop();
+    ASSERT_TRUE(message.waitFor("caf\xC3\xA9\n"));
+}
+
+TEST_F(MainCtrlTest, StoredFileThatNoLongerOpensIsForgottenForThisRunOnly)
+{
+    const std::string gone = (dir.path() / "gone.srt").string();
+    store.values = {{"last_filename", gone}};
+    ctrl.awakeFromNib();
+    EXPECT_FALSE(ctrl.filename().has_value());
+    EXPECT_EQ(label.text(), "(label)");
+    EXPECT_EQ(std::get<std::string>(store.values["last_filename"]), gone);
+}
+
+TEST_F(MainCtrlTest, StoreErrorsAreHandledPerKey)
+{
+    struct Case {
+        const char* key;
+        bool writtenBack;
+    };
+    for (const Case c : {Case{"enc_type", true}, Case{"return_code", true},
+                         Case{"last_filename", false}}) {
+        FakeStore s;
+        s.storeErrorOn = {c.key};
+        FakeMenu enc, ret;
+        for (const char* title : {"CRLF", "LF", "CR"})
+            ret.addItemWithTitle(title);
+        MainCtrl m;
+        m.connect({&timer, &startButton, &slider, &label, &panel, &s, &enc, &ret, &dialog, &alert});
+        EXPECT_NO_THROW(m.awakeFromNib()) << c.key;
+        EXPECT_EQ(s.writes.count(c.key) > 0, c.writtenBack) << c.key;
+        EXPECT_EQ(enc.selectedTag(), 8) << c.key;
+        EXPECT_EQ(ret.selectedTag(), 0) << c.key;
+        EXPECT_FALSE(m.filename().has_value()) << c.key;
+    }
+    // A written-back value replaces the damaged one.
+    store.values = {{"enc_type", std::string("abc")}};
+    ctrl.awakeFromNib();
+    EXPECT_EQ(std::get<std::int32_t>(store.values["enc_type"]), 8);
+}
+
+TEST_F(MainCtrlTest, OtherFailuresPassOnWithTheMenuStillSelected)
+{
+    store.otherErrorOn = {"enc_type"};
+    EXPECT_THROW(ctrl.loadDefaultValues(), std::logic_error);
+    EXPECT_EQ(encMenu.selections, 1);
+    // The steps after the failing one did not run.
+    EXPECT_EQ(retMenu.selections, 0);
+
+    // A failing write-back is passed on too, after the selection.
+    FakeStore s;
+    s.storeErrorOn = {"return_code"};
+    s.failWrites = {"return_code"};
+    ctrl.connect({&timer, &startButton, &slider, &label, &panel, &s, &encMenu, &retMenu, &dialog,
+                  &alert});
+    EXPECT_THROW(ctrl.loadDefaultValues(), PreferencesError);
+    EXPECT_EQ(retMenu.selectedTag(), 0);
+}
+
+TEST_F(MainCtrlTest, ChangingEncodingAndLineEndingStoresThem)
+{
+    ctrl.awakeFromNib();
+    // No selected item: the encoding is left alone, the line ending counts as CRLF.
+    FakeMenu empty;
+    ctrl.changeEncoding(empty);
+    EXPECT_EQ(store.writes.count("enc_type"), 0U);
+    EXPECT_EQ(printed(), "");
+    ctrl.changeReturnCode(empty);
+    EXPECT_TRUE(contains(log.lines(), "RC_CRLF"));
+    EXPECT_EQ(std::get<std::int32_t>(store.values["return_code"]), 0);
+
+    encMenu.selectItemWithTag(4);
+    ctrl.changeEncoding(encMenu);
+    EXPECT_EQ(printed(), "enccode:4\n");
+    EXPECT_EQ(std::get<std::int32_t>(store.values["enc_type"]), 4);
+    EXPECT_EQ(ctrl.encodingType(), 4);
+
+    retMenu.selectItemWithTag(2);
+    ctrl.changeReturnCode(retMenu);
+    EXPECT_TRUE(contains(log.lines(), "RC_CR"));
+    EXPECT_EQ(ctrl.returnCode(), 2);
+    retMenu.selectItemWithTag(1);
+    ctrl.changeReturnCode(retMenu);
+    EXPECT_TRUE(contains(log.lines(), "RC_LF"));
+    EXPECT_EQ(std::get<std::int32_t>(store.values["return_code"]), 1);
+
+    // An unknown tag keeps the line ending but still stores it.
+    retMenu.items[0].tag = 9;
+    retMenu.selectItemWithTag(9);
+    ctrl.changeReturnCode(retMenu);
+    EXPECT_EQ(ctrl.returnCode(), 1);
+    EXPECT_EQ(store.writes["return_code"], 4);
+}
+
+} // namespace

@@ -1,0 +1,251 @@
+// The reader: the index-line test, the walk over lines, and reading real and hostile paths.
+#include "subtitles/SrtFile.h"
+
+#include "TempDir.h"
+#include "fakes/FakeLog.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Entry {
+    int number;
+    double start;
+    double end;
+    std::optional<std::string> text;
+};
+
+std::vector<Entry> entriesOf(const SrtMessageList& list)
+{
+    std::vector<Entry> out;
+    for (const auto& e : list)
+        out.push_back({e->numberData(), e->startTimeData(), e->endTimeData(), e->message()});
+    return out;
+}
+
+void expectEntries(const std::vector<Entry>& got, const std::vector<Entry>& want,
+                   const std::string& label)
+{
+    ASSERT_EQ(got.size(), want.size()) << label;
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        EXPECT_EQ(got[i].number, want[i].number) << label << " entry " << i;
+        EXPECT_DOUBLE_EQ(got[i].start, want[i].start) << label << " entry " << i;
+        EXPECT_DOUBLE_EQ(got[i].end, want[i].end) << label << " entry " << i;
+        EXPECT_EQ(got[i].text, want[i].text) << label << " entry " << i;
+    }
+}
+
+std::vector<Entry> readFile(const std::string& path, std::uint32_t encoding, std::uint8_t rc,
+                            bool* ok = nullptr)
+{
+    const auto reader = SrtFile::file(path, encoding, rc);
+    const bool read = reader->readData();
+    if (ok)
+        *ok = read;
+    return entriesOf(reader->dataArray());
+}
+
+TEST(SrtFile, IndexLinesAreNonEmptyAsciiDigits)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"1", true},   {"007", true},  {"2024", true},      {"", false},  {" 1", false},
+        {"1 ", false}, {"1\r", false}, {"-1", false},       {"+1", false}, {"1a", false},
+        {"１", false}, {"12\xEF\xBC\x93", false},
+    };
+    for (const auto& [line, isIndex] : cases)
+        EXPECT_EQ(SrtFile::isDigitCode(line), isIndex) << '"' << line << '"';
+}
+
+TEST(SrtFile, IndexValuesSaturateAt32Bits)
+{
+    EXPECT_EQ(intValue("007"), 7);
+    EXPECT_EQ(intValue("2147483647"), 2147483647);
+    EXPECT_EQ(intValue("2147483648"), 2147483647);
+    EXPECT_EQ(intValue("99999999999999999999999999"), 2147483647);
+}
+
+TEST(SrtFile, WalkBuildsEntriesAsTheLinesSay)
+{
+    struct Case {
+        const char* label;
+        std::string text;
+        std::uint8_t rc;
+        std::vector<Entry> want;
+    };
+    const Case cases[] = {
+        {"two entries, two lines and a blank",
+         "1\r\n00:00:01,500 --> 00:00:04,250\r\nHello\r\nWorld\r\n\r\n"
+         "2\r\n00:00:05,000 --> 00:00:06,000\r\nBye\r\n",
+         SrtFile::kCrLf,
+         {{1, 1.5, 4.25, "Hello\nWorld\n"}, {2, 5.0, 6.0, "Bye\n"}}},
+        {"index 007", "007\n00:00:01,000 --> 00:00:02,000\nx", SrtFile::kLf, {{7, 1, 2, "x"}}},
+        {"CRLF read as LF keeps a CR on every line",
+         "1\r\n00:00:01,000 --> 00:00:02,000\r\nHi\r\n", SrtFile::kLf, {}},
+        {"digits-only text line starts an entry",
+         "1\n00:00:01,000 --> 00:00:02,000\nIn\n1999\nthe end\n", SrtFile::kLf,
+         {{1, 1, 2, "In"}, {1999, 0, 0, ""}}},
+        {"lines before the first index are ignored",
+         "junk\n\nmore\n3\n00:00:03,000 --> 00:00:04,000\nA", SrtFile::kLf, {{3, 3, 4, "A"}}},
+        {"index as the last line", "1\n00:00:01,000 --> 00:00:02,000\nA\n5", SrtFile::kLf,
+         {{1, 1, 2, "A"}, {5, 0, 0, std::nullopt}}},
+        {"empty text", "", SrtFile::kCrLf, {}},
+        {"return code 7", "1\n00:00:01,000 --> 00:00:02,000\nA\n", 7, {}},
+        {"empty line after the time line gives an empty text",
+         "1\n00:00:01,000 --> 00:00:02,000\n\n2\n00:00:03,000 --> 00:00:04,000", SrtFile::kLf,
+         {{1, 1, 2, ""}, {2, 3, 4, std::nullopt}}},
+        {"CR line endings", "1\r00:00:01,000 --> 00:00:02,000\rA\rB", SrtFile::kCr,
+         {{1, 1, 2, "A\nB"}}},
+        {"end before start stays as read", "1\n00:00:05,000 --> 00:00:01,000\nA", SrtFile::kLf,
+         {{1, 5, 1, "A"}}},
+        {"non-ASCII time line gives zero times", "1\n００:00:01,000 --> 00:00:02,000\nA",
+         SrtFile::kLf, {{1, 0, 0, "A"}}},
+    };
+    for (const auto& c : cases) {
+        SrtFile reader("/nonexistent/for/parse", 4, c.rc);
+        reader.parseText(c.text);
+        expectEntries(entriesOf(reader.dataArray()), c.want, c.label);
+    }
+}
+
+TEST(SrtFile, ReadsAFileInTheChosenEncoding)
+{
+    FakeLog log;
+    TempDir dir;
+    // "こんにちは" in Shift JIS.
+    const std::string sjis = "1\r\n00:00:01,000 --> 00:00:02,000\r\n\x82\xb1\x82\xf1\x82\xc9\x82\xbf\x82\xcd\r\n";
+    const std::string path = dir.write("ja.srt", sjis);
+    bool ok = false;
+    expectEntries(readFile(path, 8, SrtFile::kCrLf, &ok),
+                  {{1, 1, 2, "\xE3\x81\x93\xE3\x82\x93\xE3\x81\xAB\xE3\x81\xA1\xE3\x81\xAF\n"}},
+                  "sjis");
+    EXPECT_TRUE(ok);
+
+    // The same bytes are not UTF-8: the read fails and the list stays empty.
+    EXPECT_TRUE(readFile(path, 4, SrtFile::kCrLf, &ok).empty());
+    EXPECT_FALSE(ok);
+
+    // A byte-order mark does not cost the first entry.
+    const std::string bomPath = dir.write("bom.srt", "\xEF\xBB\xBF" "1\n00:00:01,000 --> 00:00:02,000\nA\n");
+    expectEntries(readFile(bomPath, 4, SrtFile::kLf, &ok), {{1, 1, 2, "A\n"}}, "bom");
+    EXPECT_TRUE(ok);
+
+    // An empty file reads as an empty list.
+    EXPECT_TRUE(readFile(dir.write("empty.srt", ""), 8, SrtFile::kCrLf, &ok).empty());
+    EXPECT_TRUE(ok);
+}
+
+TEST(SrtFile, HostilePathsFailWithoutBlockingOrOverreading)
+{
+    FakeLog log;
+    TempDir dir;
+    const std::string fifo = (dir.path() / "fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+
+    struct Case {
+        std::string label;
+        std::string path;
+        bool exists;
+    };
+    const Case cases[] = {
+        {"directory", dir.path().string(), true},
+        {"fifo without a writer", fifo, true},
+        {"/dev/null", "/dev/null", true},
+        {"/dev/zero", "/dev/zero", true},
+        {"missing", (dir.path() / "missing.srt").string(), false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(File::isExistFile(c.path), c.exists) << c.label;
+        bool ok = true;
+        EXPECT_TRUE(readFile(c.path, 4, SrtFile::kCrLf, &ok).empty()) << c.label;
+        EXPECT_FALSE(ok) << c.label;
+    }
+    // The missing file was logged when the reader could not open it.
+    const auto lines = log.lines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "file error"), lines.end());
+}
+
+TEST(SrtFile, FileChangedBetweenOpenAndReadIsHandled)
+{
+    FakeLog log;
+    TempDir dir;
+    const std::string body = "1\n00:00:01,000 --> 00:00:02,000\nA\n";
+
+    // Removed after the reader opened it: the open descriptor still reads the old bytes.
+    const std::string removed = dir.write("removed.srt", body);
+    auto reader = SrtFile::file(removed, 4, SrtFile::kLf);
+    std::filesystem::remove(removed);
+    EXPECT_TRUE(reader->readData());
+    EXPECT_EQ(reader->dataArray().size(), 1U);
+
+    // Truncated after opening: only what is left is read, into a buffer no larger than that.
+    const std::string truncated = dir.write("truncated.srt", body);
+    reader = SrtFile::file(truncated, 4, SrtFile::kLf);
+    ASSERT_EQ(::truncate(truncated.c_str(), 2), 0);
+    EXPECT_TRUE(reader->readData());
+    ASSERT_EQ(reader->dataArray().size(), 1U);
+    EXPECT_EQ(reader->dataArray()[0]->numberData(), 1);
+    EXPECT_FALSE(reader->dataArray()[0]->message().has_value());
+
+    // Grown after opening: the size known at opening bounds the read.
+    const std::string grown = dir.write("grown.srt", body);
+    reader = SrtFile::file(grown, 4, SrtFile::kLf);
+    std::ofstream(grown, std::ios::app) << "2\n00:00:03,000 --> 00:00:04,000\nB\n";
+    EXPECT_TRUE(reader->readData());
+    EXPECT_EQ(reader->dataArray().size(), 1U);
+}
+
+TEST(SrtFile, FileLargerThanTheSizeFieldIsRefusedUnread)
+{
+    FakeLog log;
+    TempDir dir;
+    const std::string path = dir.write("huge.srt", "");
+    // Sparse: no disk is used.
+    ASSERT_EQ(::truncate(path.c_str(), 5LL * 1024 * 1024 * 1024), 0);
+    const auto reader = SrtFile::file(path, 4, SrtFile::kLf);
+    EXPECT_EQ(reader->size(), -1);
+    EXPECT_FALSE(reader->readData());
+}
+
+TEST(SrtFile, DetectEncodingPicksTheFirstThatDecodes)
+{
+    FakeLog log;
+    TempDir dir;
+    EXPECT_EQ(SrtFile::file(dir.write("ascii.srt", "1\n"), 8, 1)->detectEncoding(), 4U);
+    // Lone Shift JIS lead bytes are not UTF-8 but are Shift JIS.
+    EXPECT_EQ(SrtFile::file(dir.write("sjis.srt", "\x82\xb1"), 8, 1)->detectEncoding(), 8U);
+    EXPECT_EQ(SrtFile::file((dir.path() / "none").string(), 8, 1)->detectEncoding(), 0U);
+}
+
+TEST(SrtFile, DumpPrintsRoundedTimesAndLogsTexts)
+{
+    FakeLog log;
+    SrtFile reader("/nonexistent/for/dump", 4, SrtFile::kLf);
+    reader.parseText("1\n00:00:01,005 --> 01:02:03,004\nHello\n2");
+    std::FILE* out = std::tmpfile();
+    ASSERT_NE(out, nullptr);
+    reader.dumpValues(out);
+    std::rewind(out);
+    std::string printed(4096, '\0');
+    printed.resize(std::fread(printed.data(), 1, printed.size(), out));
+    std::fclose(out);
+    EXPECT_EQ(printed, "count_nsma:\t 1\n"
+                       "start:\t\t\t 00:00:01:005\n"
+                       "end  :\t\t\t 01:02:03:004\n"
+                       "count_nsma:\t 2\n"
+                       "start:\t\t\t 00:00:00:000\n"
+                       "end  :\t\t\t 00:00:00:000\n");
+    const auto lines = log.lines();
+    ASSERT_GE(lines.size(), 2U);
+    EXPECT_EQ(lines[lines.size() - 2], "Hello");
+    EXPECT_EQ(lines.back(), "");
+}
+
+} // namespace

@@ -1,0 +1,208 @@
+// The playback clock, driven by a hand-set clock so no test depends on the machine's speed.
+#include "playback/TimerThread.h"
+
+#include "fakes/FakeDisplay.h"
+#include "fakes/FakeLog.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+namespace {
+
+std::shared_ptr<SrtMessage> entry(int number, double start, double end,
+                                  std::optional<std::string> text)
+{
+    auto e = std::make_shared<SrtMessage>();
+    e->setNumberData(number);
+    e->setStartTimeData(start);
+    e->setEndTimeData(end);
+    if (text)
+        e->setMessage(*text);
+    return e;
+}
+
+// Everything written so far to a temporary FILE, read without disturbing its position.
+std::string contents(std::FILE* f)
+{
+    std::string out(4096, '\0');
+    const ssize_t n = ::pread(fileno(f), out.data(), out.size(), 0);
+    out.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    return out;
+}
+
+class TimerThreadTest : public ::testing::Test {
+protected:
+    TimerThreadTest()
+    {
+        timer.setTimeTextField(&time);
+        timer.setMessageTextField(&message);
+        timer.setMessageTextField2(&message2);
+        timer.setClock([this] { return now.load(); });
+        // A short real sleep keeps the worker from spinning while the test changes the clock.
+        timer.setSleeper([](unsigned) { std::this_thread::sleep_for(std::chrono::milliseconds(1)); });
+    }
+
+    // Starts and waits for the first pass, so the worker has read its starting clock before
+    // the test moves the clock.
+    void startTimer()
+    {
+        timer.start();
+        ASSERT_TRUE(time.waitForSets(1));
+    }
+
+    void stopTimer()
+    {
+        timer.stop();
+        timer.waitFor();
+    }
+
+    FakeLog log;
+    FakeDisplay time;
+    FakeDisplay message;
+    FakeDisplay message2;
+    std::atomic<double> now{1000.0};
+    TimerThread timer;
+};
+
+TEST_F(TimerThreadTest, EarliestEntryWhoseOpenIntervalHoldsThePositionWins)
+{
+    timer.setDataArray({entry(1, 1.0, 2.0, "A"), entry(2, 1.5, 3.0, "B"), entry(3, 4.0, 5.0, {})});
+    const std::pair<double, std::optional<std::string>> cases[] = {
+        {1.0, std::nullopt}, {1.2, "A"}, {1.7, "A"}, {2.0, "B"}, {3.0, std::nullopt},
+        // An entry without text gives none, as no entry does.
+        {4.5, std::nullopt},
+    };
+    for (const auto& [x, want] : cases)
+        EXPECT_EQ(timer.getMessage(x), want) << x;
+    timer.clearDataArray();
+    EXPECT_EQ(timer.getMessage(1.2), std::nullopt);
+}
+
+TEST_F(TimerThreadTest, SeekAndResetWhileStoppedTouchOnlyTheTime)
+{
+    timer.seek(75.25);
+    EXPECT_EQ(time.text(), "00:01:15:250");
+    EXPECT_EQ(timer.getPosition(), 75.25);
+    EXPECT_EQ(message.text(), "(untouched)");
+    EXPECT_EQ(message2.text(), "(untouched)");
+
+    timer.reset();
+    EXPECT_EQ(timer.getPosition(), 0.0);
+    EXPECT_EQ(time.text(), "");
+    EXPECT_EQ(message.text(), "(untouched)");
+}
+
+TEST_F(TimerThreadTest, RunShowsTimeAndTextAndResumesWhereItStopped)
+{
+    timer.setDataArray({entry(1, 10.5, 11.5, "Hello")});
+    timer.seek(10.0);
+    startTimer();
+    // The first pass comes at once and counts from the sought position.
+    ASSERT_TRUE(time.waitFor("00:00:10:000"));
+    ASSERT_TRUE(message.waitFor(""));
+    now = now + 1.0;
+    ASSERT_TRUE(time.waitFor("00:00:11:000"));
+    ASSERT_TRUE(message.waitFor("Hello"));
+    ASSERT_TRUE(message2.waitFor("Hello"));
+    now = now + 1.0;
+    ASSERT_TRUE(time.waitFor("00:00:12:000"));
+    stopTimer();
+    EXPECT_EQ(timer.getPosition(), 12.0);
+    EXPECT_FALSE(timer.isRunning());
+
+    // Time that passes while stopped does not count.
+    now = now + 50.0;
+    startTimer();
+    ASSERT_TRUE(time.waitFor("00:00:12:000"));
+    now = now + 0.25;
+    ASSERT_TRUE(time.waitFor("00:00:12:250"));
+    stopTimer();
+    EXPECT_EQ(timer.getPosition(), 12.25);
+}
+
+TEST_F(TimerThreadTest, PastTheLastEntryBothMessagesAreEmpty)
+{
+    timer.setDataArray({entry(1, 0.5, 1.0, "Only")});
+    startTimer();
+    now = now + 0.75;
+    ASSERT_TRUE(message.waitFor("Only"));
+    now = now + 3600.0;
+    ASSERT_TRUE(time.waitFor("01:00:00:750"));
+    ASSERT_TRUE(message.waitFor(""));
+    ASSERT_TRUE(message2.waitFor(""));
+    stopTimer();
+}
+
+TEST_F(TimerThreadTest, SeekWhileRunningReplacesTheWorker)
+{
+    startTimer();
+    ASSERT_TRUE(timer.isRunning());
+    timer.seek(30.0);
+    // A pass of the new worker, counting from the sought position.
+    ASSERT_TRUE(time.waitForSets(1));
+    EXPECT_EQ(time.text(), "00:00:30:000");
+    EXPECT_TRUE(timer.isRunning());
+    stopTimer();
+    EXPECT_EQ(log.lines(), (std::vector<std::string>{"Thread Start", "Thread Stop", "Thread Start",
+                                                      "Thread Stop"}));
+}
+
+TEST_F(TimerThreadTest, MarksPairIntoOneTimeLineAcrossStopAndStart)
+{
+    std::FILE* out = std::tmpfile();
+    ASSERT_NE(out, nullptr);
+    timer.setMarkOutput(out);
+
+    timer.seek(1.25);
+    timer.marker();
+    // The first half is flushed at once, without waiting for the line to end.
+    EXPECT_EQ(contents(out), "00:00:01:250 --> ");
+
+    startTimer();
+    now = now + 1.75;
+    ASSERT_TRUE(time.waitFor("00:00:03:000"));
+    stopTimer();
+    timer.marker();
+    EXPECT_EQ(contents(out), "00:00:01:250 --> 00:00:03:000\n");
+
+    // The toggle carries on: the next mark opens a new line.
+    timer.marker();
+    EXPECT_EQ(contents(out), "00:00:01:250 --> 00:00:03:000\n00:00:03:000 --> ");
+    std::fclose(out);
+}
+
+// Start, seek and stop in quick succession with the real clock and sleep; run under
+// ThreadSanitizer to check the handshake.
+TEST(TimerThreadStress, StartSeekStopManyTimesWhileTheWorkerRuns)
+{
+    FakeLog log;
+    FakeDisplay time, message, message2;
+    TimerThread timer;
+    timer.setTimeTextField(&time);
+    timer.setMessageTextField(&message);
+    timer.setMessageTextField2(&message2);
+    timer.setDataArray({entry(1, 0.0, 1000.0, "Always")});
+    for (int i = 0; i < 200; ++i) {
+        timer.start();
+        timer.seek(i * 0.5);
+        if (i % 3 == 0)
+            timer.reset();
+        (void)timer.getPosition();
+        timer.stop();
+        timer.waitFor();
+        EXPECT_FALSE(timer.isRunning());
+    }
+    // Every worker logged its start and stop.
+    const auto lines = log.lines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Thread Start"),
+              std::count(lines.begin(), lines.end(), "Thread Stop"));
+    EXPECT_GE(std::count(lines.begin(), lines.end(), "Thread Start"), 200);
+}
+
+} // namespace

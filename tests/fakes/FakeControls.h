@@ -1,0 +1,109 @@
+// Hand-written stand-ins for the window's controls and dialogs, recording what they were asked.
+#pragma once
+
+#include "control/Alert.h"
+#include "control/Button.h"
+#include "control/OpenDialog.h"
+#include "control/Panel.h"
+#include "control/PopUpMenu.h"
+#include "control/Slider.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class FakeControl final : public Control {
+public:
+    explicit FakeControl(int tag) : _tag(tag) {}
+    int tag() const override { return _tag; }
+
+private:
+    int _tag;
+};
+
+class FakeButton final : public Button {
+public:
+    int tag() const override { return 2; }
+    void setTitle(const std::string& title) override { this->title = title; }
+    std::string title = "Start";
+};
+
+class FakeSlider final : public Slider {
+public:
+    double doubleValue() const override { return value; }
+    double value = 10.0;
+};
+
+class FakeMenu final : public PopUpMenu {
+public:
+    struct Item {
+        std::string title;
+        int tag = 0;
+    };
+
+    int tag() const override { return 0; }
+    void addItemWithTitle(const std::string& title) override { items.push_back({title, 0}); }
+    bool setTagOfItemWithTitle(const std::string& title, int itemTag) override
+    {
+        const auto it = std::find_if(items.begin(), items.end(),
+                                     [&](const Item& i) { return i.title == title; });
+        if (it == items.end())
+            return false;
+        it->tag = itemTag;
+        return true;
+    }
+    bool selectItemWithTag(int itemTag) override
+    {
+        ++selections;
+        const auto it = std::find_if(items.begin(), items.end(),
+                                     [&](const Item& i) { return i.tag == itemTag; });
+        if (it == items.end())
+            return false;
+        selected = static_cast<int>(it - items.begin());
+        return true;
+    }
+    std::optional<int> selectedItemTag() const override
+    {
+        if (!selected)
+            return std::nullopt;
+        return items[static_cast<std::size_t>(*selected)].tag;
+    }
+    std::optional<int> selectedTag() const { return selectedItemTag(); }
+
+    std::vector<Item> items;
+    std::optional<int> selected;
+    int selections = 0;
+};
+
+class FakePanel final : public Panel {
+public:
+    void orderFront() override { ++fronts; }
+    int fronts = 0;
+};
+
+class FakeOpenDialog final : public OpenDialog {
+public:
+    std::optional<std::string> runModal(const std::string& directory,
+                                        const std::vector<std::string>& types) override
+    {
+        ++runs;
+        lastDirectory = directory;
+        lastTypes = types;
+        return answer;
+    }
+    std::optional<std::string> answer;
+    int runs = 0;
+    std::string lastDirectory;
+    std::vector<std::string> lastTypes;
+};
+
+class FakeAlert final : public Alert {
+public:
+    void runModal(const std::string& message, const std::string& informative) override
+    {
+        shown.emplace_back(message, informative);
+    }
+    std::vector<std::pair<std::string, std::string>> shown;
+};

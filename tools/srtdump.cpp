@@ -1,0 +1,175 @@
+// srtdump: reads one subtitle file exactly as the player does at Start and prints its entries.
+#include "shell/StderrLog.h"
+#include "subtitles/SrtFile.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: srtdump [--encoding ID] [--line-ending crlf|lf|cr|CODE] [--format dump|json] FILE\n";
+
+constexpr int kExitUsage = 64;
+
+std::optional<std::uint32_t> parseUnsigned(std::string_view text, std::uint32_t max)
+{
+    int base = 10;
+    if (text.starts_with("0x") || text.starts_with("0X")) {
+        base = 16;
+        text.remove_prefix(2);
+    }
+    std::uint32_t value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || value > max)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<std::uint8_t> parseLineEnding(std::string_view text)
+{
+    if (text == "crlf")
+        return SrtFile::kCrLf;
+    if (text == "lf")
+        return SrtFile::kLf;
+    if (text == "cr")
+        return SrtFile::kCr;
+    if (const auto code = parseUnsigned(text, 255))
+        return static_cast<std::uint8_t>(*code);
+    return std::nullopt;
+}
+
+// Shortest text that reads back as the same double, always with a fraction or exponent.
+std::string jsonNumber(double value)
+{
+    char buf[64];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
+    std::string out(buf, end);
+    if (out.find_first_of(".e") == std::string::npos)
+        out += ".0";
+    return out;
+}
+
+void appendJsonString(std::string& out, std::string_view text)
+{
+    out.push_back('"');
+    for (const char c : text) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char esc[8];
+                std::snprintf(esc, sizeof esc, "\\u%04x", static_cast<unsigned>(c));
+                out += esc;
+            } else {
+                out.push_back(c);
+            }
+        }
+    }
+    out.push_back('"');
+}
+
+void printJson(const SrtMessageList& entries)
+{
+    std::string out = "{\"entries\":[";
+    bool firstEntry = true;
+    for (const auto& e : entries) {
+        out += firstEntry ? "{" : ",{";
+        firstEntry = false;
+        out += "\"number\":" + std::to_string(e->numberData());
+        out += ",\"start\":" + jsonNumber(e->startTimeData());
+        out += ",\"end\":" + jsonNumber(e->endTimeData());
+        out += ",\"text\":";
+        if (e->message())
+            appendJsonString(out, *e->message());
+        else
+            out += "null";
+        out += "}";
+    }
+    out += "]}\n";
+    std::fwrite(out.data(), 1, out.size(), stdout);
+}
+
+int usageError(const char* why)
+{
+    std::fprintf(stderr, "srtdump: %s\n%s", why, kUsage);
+    return kExitUsage;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::uint32_t encoding = 8;
+    std::uint8_t lineEnding = SrtFile::kCrLf;
+    bool json = false;
+    std::optional<std::string> path;
+
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        } else if (arg == "--encoding") {
+            const char* v = value();
+            const auto id = v ? parseUnsigned(v, UINT32_MAX) : std::nullopt;
+            if (!id)
+                return usageError("--encoding needs a decimal or 0x-hex identifier");
+            encoding = *id;
+        } else if (arg == "--line-ending") {
+            const char* v = value();
+            const auto code = v ? parseLineEnding(v) : std::nullopt;
+            if (!code)
+                return usageError("--line-ending needs crlf, lf, cr or a code from 0 to 255");
+            lineEnding = *code;
+        } else if (arg == "--format") {
+            const char* v = value();
+            if (v && std::strcmp(v, "json") == 0)
+                json = true;
+            else if (v && std::strcmp(v, "dump") == 0)
+                json = false;
+            else
+                return usageError("--format needs dump or json");
+        } else if (arg == "--") {
+            if (i + 2 != argc || path)
+                return usageError("expected exactly one FILE");
+            path = argv[++i];
+        } else if (arg.starts_with("-") && arg.size() > 1) {
+            return usageError("unknown option");
+        } else if (path) {
+            return usageError("expected exactly one FILE");
+        } else {
+            path = std::string(arg);
+        }
+    }
+    if (!path)
+        return usageError("expected exactly one FILE");
+
+    StderrLog log("srtdump");
+    setLogSink(&log);
+    int status = 0;
+    if (!File::isExistFile(*path)) {
+        std::fputs("File not found.\n", stderr);
+        status = 1;
+    } else if (const auto reader = SrtFile::file(*path, encoding, lineEnding); !reader->readData()) {
+        std::fputs("Encoding Error\n", stderr);
+        status = 2;
+    } else if (json) {
+        printJson(reader->dataArray());
+    } else {
+        reader->dumpValues(stdout);
+    }
+    setLogSink(nullptr);
+    return status;
+}
