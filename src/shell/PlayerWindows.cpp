@@ -1,0 +1,136 @@
+// Outlets and actions: which widget plays which part for the controller and the timer.
+#include "shell/PlayerWindows.h"
+
+#include "ui_MainPanel.h"
+#include "ui_MainWindow.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QKeySequence>
+#include <QShortcut>
+
+PlayerWindows::PlayerWindows(PreferencesStore& preferences)
+    : _ui(std::make_unique<Ui::MainWindow>())
+    , _panelUi(std::make_unique<Ui::MainPanel>())
+    , _openDialog(&_window)
+{
+    _ui->setupUi(&_window);
+    _panelUi->setupUi(&_panel);
+    // A floating panel above every window, so it can sit over a video player.
+    _panel.setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
+    _panel.setAttribute(Qt::WA_QuitOnClose, false);
+
+    connectOutlets(preferences);
+    connectActions();
+    addShortcuts(_window);
+    _ctrl.awakeFromNib();
+}
+
+PlayerWindows::~PlayerWindows()
+{
+    // The worker writes the displays; it must end before they do.
+    _th.stop();
+    _th.waitFor();
+}
+
+void PlayerWindows::connectOutlets(PreferencesStore& preferences)
+{
+    Ui::MainWindow& ui = *_ui;
+    // TimerThread outlets.
+    _timeDisplay = makeLabelDisplay(ui.timeDisplay);
+    _messageDisplay = makeLabelDisplay(ui.messageDisplay);
+    _messageDisplay2 = makeLabelDisplay(_panelUi->messageDisplay2);
+    _th.setTimeTextField(_timeDisplay.get());
+    _th.setMessageTextField(_messageDisplay.get());
+    _th.setMessageTextField2(_messageDisplay2.get());
+
+    // MainCtrl outlets.
+    _startButton = makeButton(ui.startButton);
+    _slider = makeSlider(ui.skipSlider);
+    _fileLabel = makeFileLabelDisplay(ui.fileNameLabel, &_window);
+    _panelPort = makePanel(&_panel);
+    _encMenu = makePopUpMenu(ui.encodingMenu);
+    _retMenu = makePopUpMenu(ui.lineEndingMenu);
+    _alert = makeAlert(&_window);
+    _ctrl.connect({.th = &_th,
+                   .startButton = _startButton.get(),
+                   .slider = _slider.get(),
+                   .filenameLabel = _fileLabel.get(),
+                   .mainPanel = _panelPort.get(),
+                   .theUserDefaultsController = &preferences,
+                   .encButton = _encMenu.get(),
+                   .retButton = _retMenu.get(),
+                   .openDialog = &_openDialog,
+                   .alert = _alert.get()});
+}
+
+void PlayerWindows::connectActions()
+{
+    Ui::MainWindow& ui = *_ui;
+    _rewind = makeCommandControl(ui.rewindButton);
+    _fastForward = makeCommandControl(ui.fastForwardButton);
+    _reset = makeCommandControl(ui.resetButton);
+    _chooseFile = makeCommandControl(ui.chooseFileButton);
+
+    // click: with the sender's tag.
+    const auto clickOn = [this](QAbstractButton* button, const Control& sender) {
+        QObject::connect(button, &QAbstractButton::clicked, &_window,
+                         [this, &sender] { _ctrl.click(sender); });
+    };
+    clickOn(ui.rewindButton, *_rewind);
+    clickOn(ui.fastForwardButton, *_fastForward);
+    clickOn(ui.startButton, *_startButton);
+    clickOn(ui.resetButton, *_reset);
+    clickOn(ui.chooseFileButton, *_chooseFile);
+
+    // changeEncoding: and changeReturnCode: on the user's choice only, not on programmatic selection.
+    QObject::connect(ui.encodingMenu, &QComboBox::activated, &_window,
+                     [this] { _ctrl.changeEncoding(*_encMenu); });
+    QObject::connect(ui.lineEndingMenu, &QComboBox::activated, &_window,
+                     [this] { _ctrl.changeReturnCode(*_retMenu); });
+
+    QObject::connect(ui.skipSlider, &QSlider::valueChanged, ui.skipValue,
+                     qOverload<int>(&QLabel::setNum));
+
+    // marker: goes to the timer.
+    QObject::connect(ui.markButton, &QAbstractButton::clicked, &_window, [this] { _th.marker(); });
+}
+
+void PlayerWindows::addShortcuts(QWidget& window)
+{
+    // Application-wide, so they work from the panel too and whichever control has focus.
+    const auto shortcut = [&](const QKeySequence& keys, auto action) {
+        auto* s = new QShortcut(keys, &window);
+        s->setContext(Qt::ApplicationShortcut);
+        QObject::connect(s, &QShortcut::activated, &window, action);
+        _shortcuts.push_back(s);
+    };
+    Ui::MainWindow& ui = *_ui;
+    shortcut(Qt::Key_Space, [&ui] { ui.startButton->click(); });
+    shortcut(Qt::Key_Left, [&ui] { ui.rewindButton->click(); });
+    shortcut(Qt::Key_Right, [&ui] { ui.fastForwardButton->click(); });
+    shortcut(Qt::Key_Home, [&ui] { ui.resetButton->click(); });
+    shortcut(QKeySequence::Open, [&ui] { ui.chooseFileButton->click(); });
+    shortcut(Qt::Key_M, [&ui] { ui.markButton->click(); });
+    shortcut(QKeySequence::Quit, [] { QApplication::quit(); });
+}
+
+void PlayerWindows::show()
+{
+    _window.show();
+    // Where subtitles belong: low on the screen, centred, clear of the main window.
+    if (const QScreen* screen = _window.screen()) {
+        const QRect area = screen->availableGeometry();
+        const int width = std::min(_panel.width(), area.width());
+        _panel.resize(width, _panel.height());
+        _panel.move(area.left() + (area.width() - width) / 2,
+                    area.bottom() - _panel.height() - area.height() / 12);
+    }
+    _panel.show();
+}
+
+void PlayerWindows::chooseFile(const std::string& path)
+{
+    _openDialog.answerNextWith(path);
+    _ctrl.click(*_chooseFile);
+}

@@ -1,0 +1,271 @@
+// Adapters from the core's ports to Qt widgets.
+#include "shell/QtAdapters.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMetaObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <mutex>
+
+namespace {
+
+class LabelDisplay final : public TextDisplay {
+public:
+    explicit LabelDisplay(QLabel* label) : _label(label), _shown(label->text().toStdString()) {}
+
+    void setText(const std::string& utf8) override
+    {
+        {
+            std::lock_guard lock(_mutex);
+            if (!_pending && utf8 == _shown)
+                return;
+            _latest = utf8;
+            if (_pending)
+                return; // the queued update will pick up the newest text
+            _pending = true;
+        }
+        // _context lives on the GUI thread and dies with this object, dropping a late call.
+        QMetaObject::invokeMethod(&_context, [this] { apply(); }, Qt::QueuedConnection);
+    }
+
+private:
+    void apply()
+    {
+        QString text;
+        {
+            std::lock_guard lock(_mutex);
+            _pending = false;
+            if (_latest == _shown)
+                return;
+            _shown = _latest;
+            text = QString::fromStdString(_shown);
+        }
+        if (_label)
+            _label->setText(text);
+    }
+
+    QObject _context;
+    QPointer<QLabel> _label;
+    std::mutex _mutex;
+    std::string _latest;
+    std::string _shown;
+    bool _pending = false;
+};
+
+class FileLabelDisplay final : public TextDisplay {
+public:
+    FileLabelDisplay(QLabel* label, QWidget* window)
+        : _display(makeLabelDisplay(label)), _window(window), _title(window->windowTitle())
+    {
+    }
+
+    // Called on the GUI thread only, so the title can be set directly.
+    void setText(const std::string& utf8) override
+    {
+        _display->setText(utf8);
+        _window->setWindowTitle(utf8.empty() ? _title
+                                             : QString::fromStdString(utf8) + " — " + _title);
+    }
+
+private:
+    std::unique_ptr<TextDisplay> _display;
+    QWidget* _window;
+    QString _title;
+};
+
+class CommandControl final : public Control {
+public:
+    explicit CommandControl(QWidget* control) : _tag(tagOf(control)) {}
+    int tag() const override { return _tag; }
+
+private:
+    int _tag;
+};
+
+class QtButton final : public Button {
+public:
+    explicit QtButton(QAbstractButton* button) : _button(button) {}
+    int tag() const override { return tagOf(_button); }
+    void setTitle(const std::string& title) override
+    {
+        _button->setText(QString::fromStdString(title));
+    }
+
+private:
+    QAbstractButton* _button;
+};
+
+class QtSlider final : public Slider {
+public:
+    explicit QtSlider(QAbstractSlider* slider) : _slider(slider) {}
+    double doubleValue() const override { return _slider->value(); }
+
+private:
+    QAbstractSlider* _slider;
+};
+
+class QtPopUpMenu final : public PopUpMenu {
+public:
+    explicit QtPopUpMenu(QComboBox* menu) : _menu(menu)
+    {
+        const QStringList tags = menu->property("itemTags").toString().split(',', Qt::SkipEmptyParts);
+        for (int i = 0; i < tags.size() && i < menu->count(); ++i)
+            menu->setItemData(i, tags[i].trimmed().toInt());
+    }
+
+    int tag() const override { return tagOf(_menu); }
+    void addItemWithTitle(const std::string& title) override
+    {
+        _menu->addItem(QString::fromStdString(title), 0);
+    }
+    bool setTagOfItemWithTitle(const std::string& title, int itemTag) override
+    {
+        const int index = _menu->findText(QString::fromStdString(title), Qt::MatchExactly);
+        if (index < 0)
+            return false;
+        _menu->setItemData(index, itemTag);
+        return true;
+    }
+    bool selectItemWithTag(int itemTag) override
+    {
+        const int index = _menu->findData(itemTag);
+        if (index < 0)
+            return false;
+        _menu->setCurrentIndex(index);
+        return true;
+    }
+    std::optional<int> selectedItemTag() const override
+    {
+        if (_menu->currentIndex() < 0)
+            return std::nullopt;
+        return _menu->currentData().toInt();
+    }
+
+private:
+    QComboBox* _menu;
+};
+
+class QtPanel final : public Panel {
+public:
+    explicit QtPanel(QWidget* panel) : _panel(panel) {}
+    void orderFront() override
+    {
+        _panel->show();
+        _panel->raise();
+    }
+
+private:
+    QWidget* _panel;
+};
+
+class QtAlert final : public Alert {
+public:
+    explicit QtAlert(QWidget* parent) : _parent(parent) {}
+    void runModal(const std::string& message, const std::string& informative) override
+    {
+        QMessageBox box(QMessageBox::Warning, QString::fromStdString(message),
+                        QString::fromStdString(message), QMessageBox::Ok, _parent);
+        box.setInformativeText(QString::fromStdString(informative));
+        box.exec();
+    }
+
+private:
+    QWidget* _parent;
+};
+
+// Extensions become name filters; "'TEXT'" stands for plain-text files, as file types do elsewhere.
+QString nameFilters(const std::vector<std::string>& types)
+{
+    QStringList patterns;
+    QStringList filters;
+    for (const std::string& type : types) {
+        if (type == "'TEXT'") {
+            filters << QObject::tr("Plain text files (*.txt *.text)");
+            patterns << "*.text";
+        } else {
+            patterns << "*." + QString::fromStdString(type);
+        }
+    }
+    patterns.removeDuplicates();
+    filters.prepend(QObject::tr("Subtitle files (%1)").arg(patterns.join(' ')));
+    filters << QObject::tr("All files (*)");
+    return filters.join(";;");
+}
+
+} // namespace
+
+int tagOf(const QWidget* control)
+{
+    bool ok = false;
+    const int tag = control->property("tag").toInt(&ok);
+    return ok ? tag : -1;
+}
+
+std::unique_ptr<TextDisplay> makeLabelDisplay(QLabel* label)
+{
+    return std::make_unique<LabelDisplay>(label);
+}
+
+std::unique_ptr<TextDisplay> makeFileLabelDisplay(QLabel* label, QWidget* window)
+{
+    return std::make_unique<FileLabelDisplay>(label, window);
+}
+
+std::unique_ptr<Button> makeButton(QAbstractButton* button)
+{
+    return std::make_unique<QtButton>(button);
+}
+
+std::unique_ptr<Control> makeCommandControl(QWidget* control)
+{
+    return std::make_unique<CommandControl>(control);
+}
+
+std::unique_ptr<Slider> makeSlider(QAbstractSlider* slider)
+{
+    return std::make_unique<QtSlider>(slider);
+}
+
+std::unique_ptr<PopUpMenu> makePopUpMenu(QComboBox* menu)
+{
+    return std::make_unique<QtPopUpMenu>(menu);
+}
+
+std::unique_ptr<Panel> makePanel(QWidget* panel)
+{
+    return std::make_unique<QtPanel>(panel);
+}
+
+std::unique_ptr<Alert> makeAlert(QWidget* parent)
+{
+    return std::make_unique<QtAlert>(parent);
+}
+
+std::optional<std::string> QtOpenDialog::runModal(const std::string& directory,
+                                                  const std::vector<std::string>& types)
+{
+    if (_preset)
+        return std::exchange(_preset, std::nullopt);
+    const QString path = QFileDialog::getOpenFileName(
+        _parent, QObject::tr("Choose a subtitle file"), fromLocalPath(directory), nameFilters(types));
+    if (path.isEmpty())
+        return std::nullopt;
+    return toLocalPath(path);
+}
+
+std::string toLocalPath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+QString fromLocalPath(const std::string& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}

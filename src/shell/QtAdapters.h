@@ -1,0 +1,57 @@
+// Qt implementations of the controls and dialogs the core drives.
+#pragma once
+
+#include "control/Alert.h"
+#include "control/Button.h"
+#include "control/OpenDialog.h"
+#include "control/Panel.h"
+#include "control/PopUpMenu.h"
+#include "control/Slider.h"
+#include "playback/TextDisplay.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+class QAbstractButton;
+class QAbstractSlider;
+class QComboBox;
+class QLabel;
+class QWidget;
+
+// The command tag a control carries as its dynamic "tag" property; -1 when it has none.
+int tagOf(const QWidget* control);
+
+// Safe to call from any thread: the text is handed to the GUI thread, at most one update is
+// queued at a time, and an unchanged text costs no GUI work at all.
+std::unique_ptr<TextDisplay> makeLabelDisplay(QLabel* label);
+// The file-name label, which also names the file in the window's title.
+std::unique_ptr<TextDisplay> makeFileLabelDisplay(QLabel* label, QWidget* window);
+
+std::unique_ptr<Button> makeButton(QAbstractButton* button);
+std::unique_ptr<Control> makeCommandControl(QWidget* control);
+std::unique_ptr<Slider> makeSlider(QAbstractSlider* slider);
+// Item tags live in the items' data; a menu with an "itemTags" property ("0,1,2") gets those.
+std::unique_ptr<PopUpMenu> makePopUpMenu(QComboBox* menu);
+std::unique_ptr<Panel> makePanel(QWidget* panel);
+std::unique_ptr<Alert> makeAlert(QWidget* parent);
+
+// The file chooser. A path given by the command line or a drop is answered without showing
+// the dialog, so that it goes through the same command as a choice made in the dialog.
+class QtOpenDialog final : public OpenDialog {
+public:
+    explicit QtOpenDialog(QWidget* parent) : _parent(parent) {}
+    std::optional<std::string> runModal(const std::string& directory,
+                                        const std::vector<std::string>& types) override;
+    void answerNextWith(const std::string& path) { _preset = path; }
+
+private:
+    QWidget* _parent;
+    std::optional<std::string> _preset;
+};
+
+// Local file names are bytes; Qt holds them as text.
+std::string toLocalPath(const QString& path);
+QString fromLocalPath(const std::string& path);

@@ -1,0 +1,64 @@
+// Reads raise PreferencesError for an unreadable file or a value that is not what the key holds;
+// every write is synced at once (QSettings replaces the file atomically).
+#include "shell/QtPreferences.h"
+
+#include "shell/QtAdapters.h"
+
+QtPreferences::QtPreferences()
+    : _settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                            "Subclock", "subclock"))
+{
+}
+
+QtPreferences::QtPreferences(const QString& fileName)
+    : _settings(std::make_unique<QSettings>(fileName, QSettings::NativeFormat))
+{
+}
+
+QVariant QtPreferences::read(const std::string& key)
+{
+    if (_settings->status() == QSettings::FormatError)
+        throw PreferencesError("the settings file " + _settings->fileName().toStdString()
+                               + " cannot be read");
+    return _settings->value(QString::fromStdString(key));
+}
+
+std::optional<std::int32_t> QtPreferences::intValue(const std::string& key)
+{
+    const QVariant value = read(key);
+    if (!value.isValid())
+        return std::nullopt;
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    if (!ok)
+        throw PreferencesError("\"" + key + "\" has no integer value");
+    return number;
+}
+
+std::optional<std::string> QtPreferences::stringValue(const std::string& key)
+{
+    const QVariant value = read(key);
+    if (!value.isValid())
+        return std::nullopt;
+    if (!value.canConvert<QString>())
+        throw PreferencesError("\"" + key + "\" has no text value");
+    return toLocalPath(value.toString());
+}
+
+void QtPreferences::write(const std::string& key, const QVariant& value)
+{
+    _settings->setValue(QString::fromStdString(key), value);
+    // Written now, so a crash later loses nothing. When the disk refuses, the value still holds
+    // for this run: a read-only home must not stop playback.
+    _settings->sync();
+}
+
+void QtPreferences::setInt(const std::string& key, std::int32_t value)
+{
+    write(key, QVariant(value));
+}
+
+void QtPreferences::setString(const std::string& key, const std::string& value)
+{
+    write(key, fromLocalPath(value));
+}
