@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Subclock needs, from Debian's packages.
+# Quiet and quick when everything is already there: apt is only asked for what is missing.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    libicu-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth
+    # The bundled sample has Japanese lines; a machine without a CJK font would show boxes.
+    fonts-ipafont-gothic
+)
+# Extra tools for the sanitizer, fuzzing and packaging commands.
+if [[ "${1:-}" == "--all" ]]; then
+    packages+=(clang-14 libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream time)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=""
+[[ $(id -u) -ne 0 ]] && sudo="sudo"
+echo "Installing: ${missing[*]}" >&2
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,129 @@
+// The real windows on the offscreen platform: a file from the command-line path, Start, the
+// subtitle on both displays, two marks, Stop; and the keyboard shortcuts.
+#include "shell/PlayerWindows.h"
+#include "shell/QtPreferences.h"
+
+#include "TempDir.h"
+#include "fakes/FakeLog.h"
+#include "ui_MainPanel.h"
+#include "ui_MainWindow.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+// Runs the event loop until `done` holds or the (generous) limit passes.
+bool waitUntil(const std::function<bool()>& done, int limitMs = 10000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > limitMs)
+            return false;
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+std::string contents(std::FILE* f)
+{
+    std::string out(4096, '\0');
+    const ssize_t n = ::pread(fileno(f), out.data(), out.size(), 0);
+    out.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    return out;
+}
+
+class PlayerTest : public ::testing::Test {
+protected:
+    PlayerTest()
+        : preferences(QString::fromStdString((dir.path() / "subclock.conf").string()))
+        , windows(preferences)
+    {
+        windows.timer().setMarkOutput(marks);
+        windows.show();
+        windows.mainWindow().activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&windows.mainWindow()));
+    }
+    ~PlayerTest() override { std::fclose(marks); }
+
+    QString shownMessage() { return windows.ui().messageDisplay->text(); }
+    QString shownInPanel() { return windows.panelUi().messageDisplay2->text(); }
+
+    FakeLog log;
+    TempDir dir;
+    QtPreferences preferences;
+    std::FILE* marks = std::tmpfile();
+    PlayerWindows windows;
+};
+
+TEST_F(PlayerTest, PlaysAFileFromTheCommandLinePathAndMarksATimeLine)
+{
+    const std::string path = dir.write("scene.srt",
+                                       "1\r\n00:00:00,000 --> 00:10:00,000\r\n"
+                                       "\x8E\x9A\x96\x8B\r\n");
+    windows.chooseFile(path);
+    EXPECT_TRUE(waitUntil([&] { return windows.ui().fileNameLabel->text() == "scene.srt"; }));
+    EXPECT_TRUE(windows.mainWindow().windowTitle().startsWith("scene.srt"));
+    EXPECT_EQ(preferences.stringValue("last_filename"), path);
+
+    QTest::mouseClick(windows.ui().startButton, Qt::LeftButton);
+    EXPECT_EQ(windows.ui().startButton->text(), "Stop");
+    // "字幕" in Shift JIS, the first-run encoding, on both displays.
+    const QString subtitle = QString::fromUtf8("\xE5\xAD\x97\xE5\xB9\x95\n");
+    ASSERT_TRUE(waitUntil([&] { return shownMessage() == subtitle; }));
+    ASSERT_TRUE(waitUntil([&] { return shownInPanel() == subtitle; }));
+
+    QTest::keyClick(&windows.mainWindow(), Qt::Key_M);
+    QTest::qWait(50);
+    QTest::keyClick(&windows.mainWindow(), Qt::Key_M);
+    QTest::mouseClick(windows.ui().startButton, Qt::LeftButton);
+    EXPECT_EQ(windows.ui().startButton->text(), "Start");
+    EXPECT_FALSE(windows.timer().isRunning());
+
+    // One time line: "hh:mm:ss:mmm --> hh:mm:ss:mmm\n".
+    const std::string line = contents(marks);
+    ASSERT_EQ(line.size(), 30U) << line;
+    EXPECT_EQ(line.substr(12, 5), " --> ");
+    EXPECT_EQ(line.back(), '\n');
+    EXPECT_LE(line.substr(0, 12), line.substr(17, 12));
+}
+
+TEST_F(PlayerTest, ShortcutsWorkWhicheverControlHasFocus)
+{
+    windows.chooseFile(dir.write("a.srt", "1\r\n00:00:00,000 --> 00:10:00,000\r\nA\r\n"));
+    Ui::MainWindow& ui = windows.ui();
+    ui.skipSlider->setValue(30);
+    for (QWidget* focus : std::initializer_list<QWidget*>{ui.startButton, ui.skipSlider,
+                                                          ui.rewindButton, ui.encodingMenu}) {
+        const std::string name = focus->objectName().toStdString();
+        focus->setFocus();
+        ASSERT_TRUE(waitUntil([&] { return focus->hasFocus(); })) << name;
+
+        // Space toggles exactly once, even on a focused button.
+        QTest::keyClick(focus, Qt::Key_Space);
+        EXPECT_EQ(ui.startButton->text(), "Stop") << name;
+        QTest::keyClick(focus, Qt::Key_Space);
+        EXPECT_EQ(ui.startButton->text(), "Start") << name;
+
+        // The arrows skip by the slider's seconds instead of moving the slider.
+        QTest::keyClick(focus, Qt::Key_Home);
+        EXPECT_EQ(windows.timer().getPosition(), 0.0) << name;
+        QTest::keyClick(focus, Qt::Key_Right);
+        EXPECT_EQ(windows.timer().getPosition(), 30.0) << name;
+        QTest::keyClick(focus, Qt::Key_Left);
+        EXPECT_EQ(windows.timer().getPosition(), 0.0) << name;
+        EXPECT_EQ(ui.skipSlider->value(), 30) << name;
+    }
+    // The encoding menu kept its choice through the keys.
+    EXPECT_EQ(windows.controller().encodingType(), 8);
+}
+
+} // namespace

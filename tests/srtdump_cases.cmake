@@ -1,0 +1,39 @@
+# Runs srtdump as a user would and checks exit codes and output.
+# Called by ctest with -DSRTDUMP=<path> -DSAMPLES=<dir>.
+function(expect_run expected_status expected_stdout)
+    execute_process(COMMAND ${SRTDUMP} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out
+                    ERROR_VARIABLE err)
+    if(NOT status EQUAL expected_status)
+        message(FATAL_ERROR "srtdump ${ARGN}: exit ${status}, expected ${expected_status}\n${err}")
+    endif()
+    if(NOT expected_stdout STREQUAL "*" AND NOT out STREQUAL expected_stdout)
+        message(FATAL_ERROR "srtdump ${ARGN}: printed\n${out}\nexpected\n${expected_stdout}")
+    endif()
+    set(last_stderr "${err}" PARENT_SCOPE)
+endfunction()
+
+expect_run(0 "{\"entries\":[{\"number\":1,\"start\":1.5,\"end\":4.25,\"text\":\"Hello\\n\"},{\"number\":2,\"start\":5.0,\"end\":6.0,\"text\":\"\\\"Quoted\\\" \\\\ back\\tslash\\n\"}]}\n"
+           --format json ${SAMPLES}/basic-crlf.srt)
+# Read as LF, every line keeps its CR: no index lines, an empty list.
+expect_run(0 "{\"entries\":[]}\n" --format json --line-ending lf ${SAMPLES}/basic-crlf.srt)
+# Any return code is accepted; 7 splits nothing.
+expect_run(0 "{\"entries\":[]}\n" --format json --line-ending 7 ${SAMPLES}/basic-crlf.srt)
+expect_run(0 "*" --encoding 0x4 ${SAMPLES}/basic-crlf.srt)
+if(NOT last_stderr MATCHES "Hello")
+    message(FATAL_ERROR "the dump should log the entry texts on standard error:\n${last_stderr}")
+endif()
+expect_run(1 "" ${SAMPLES}/does-not-exist.srt)
+if(NOT last_stderr MATCHES "File not found.")
+    message(FATAL_ERROR "missing file should say so: ${last_stderr}")
+endif()
+# A directory opens but does not read.
+expect_run(2 "" ${SAMPLES})
+if(NOT last_stderr MATCHES "Encoding Error")
+    message(FATAL_ERROR "unreadable file should say so: ${last_stderr}")
+endif()
+expect_run(2 "" --encoding 1 ${SAMPLES}/../../resources/sample.srt)
+expect_run(64 "" --format xml ${SAMPLES}/basic-crlf.srt)
+expect_run(64 "" --encoding nine ${SAMPLES}/basic-crlf.srt)
+expect_run(64 "")
+expect_run(64 "" a.srt b.srt)
+expect_run(0 "*" --help)
