@@ -5,9 +5,68 @@
 #include "ui_MainWindow.h"
 
 #include <QApplication>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QScreen>
 #include <QKeySequence>
 #include <QShortcut>
+
+#include <functional>
+#include <optional>
+
+namespace {
+
+// The first local file of a drag, if it carries one.
+std::optional<QString> droppedFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().isEmpty() || !data->urls().first().isLocalFile())
+        return std::nullopt;
+    return data->urls().first().toLocalFile();
+}
+
+// Accepts a drag only when it brings a local file, so anything else shows the refusal cursor.
+class FileDropFilter final : public QObject {
+public:
+    FileDropFilter(QObject* parent, std::function<void(const QString&)> choose)
+        : QObject(parent), _choose(std::move(choose))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            if (droppedFile(drag->mimeData()))
+                drag->acceptProposedAction();
+            else
+                drag->ignore();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            const std::optional<QString> file = droppedFile(drop->mimeData());
+            if (!file) {
+                drop->ignore();
+                return true;
+            }
+            drop->acceptProposedAction();
+            _choose(*file);
+            return true;
+        }
+        default:
+            return QObject::eventFilter(watched, event);
+        }
+    }
+
+private:
+    std::function<void(const QString&)> _choose;
+};
+
+} // namespace
 
 PlayerWindows::PlayerWindows(PreferencesStore& preferences)
     : _ui(std::make_unique<Ui::MainWindow>())
@@ -23,6 +82,7 @@ PlayerWindows::PlayerWindows(PreferencesStore& preferences)
     connectOutlets(preferences);
     connectActions();
     addShortcuts(_window);
+    acceptFileDrops();
     _ctrl.awakeFromNib();
 }
 
@@ -113,6 +173,17 @@ void PlayerWindows::addShortcuts(QWidget& window)
     shortcut(QKeySequence::Open, [&ui] { ui.chooseFileButton->click(); });
     shortcut(Qt::Key_M, [&ui] { ui.markButton->click(); });
     shortcut(QKeySequence::Quit, [] { QApplication::quit(); });
+}
+
+void PlayerWindows::acceptFileDrops()
+{
+    auto* filter = new FileDropFilter(&_window, [this](const QString& file) {
+        chooseFile(toLocalPath(QFileInfo(file).absoluteFilePath()));
+    });
+    for (QWidget* window : {static_cast<QWidget*>(&_window), &_panel}) {
+        window->setAcceptDrops(true);
+        window->installEventFilter(filter);
+    }
 }
 
 void PlayerWindows::show()

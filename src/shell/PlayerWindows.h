@@ -30,7 +30,8 @@ public:
 
     // Shows both windows.
     void show();
-    // Chooses a file as a confirmed dialog choice would, without showing the dialog.
+    // Chooses a file as a confirmed dialog choice would, without showing the dialog (a file on
+    // the command line, or dropped on a window).
     void chooseFile(const std::string& path);
 
     QMainWindow& mainWindow() { return _window; }
@@ -44,6 +45,8 @@ private:
     void connectOutlets(PreferencesStore& preferences);
     void connectActions();
     void addShortcuts(QWidget& window);
+    // Dropping a file on either window chooses it; several files: the first.
+    void acceptFileDrops();
 
     QMainWindow _window;
     QWidget _panel;

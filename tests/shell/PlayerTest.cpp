@@ -8,7 +8,9 @@
 #include "ui_MainPanel.h"
 #include "ui_MainWindow.h"
 
+#include <QDropEvent>
 #include <QElapsedTimer>
+#include <QMimeData>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -124,6 +126,36 @@ TEST_F(PlayerTest, ShortcutsWorkWhicheverControlHasFocus)
     }
     // The encoding menu kept its choice through the keys.
     EXPECT_EQ(windows.controller().encodingType(), 8);
+}
+
+TEST_F(PlayerTest, DroppingALocalFileChoosesItAndAnythingElseIsRefused)
+{
+    const std::string path = dir.write("dropped.srt", "1\r\n00:00:00,000 --> 00:10:00,000\r\nD\r\n");
+    const auto drop = [&](QWidget& target, const QList<QUrl>& urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        const QPointF at(target.width() / 2.0, target.height() / 2.0);
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&target, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&target, &dropped);
+        return dropped.isAccepted();
+    };
+
+    // Not local files: refused, nothing changes.
+    EXPECT_FALSE(drop(windows.mainWindow(), {QUrl("https://example.invalid/film.srt")}));
+    EXPECT_FALSE(drop(windows.mainPanel(), {}));
+    EXPECT_FALSE(preferences.stringValue("last_filename").has_value());
+
+    // Several local files on the panel: the first is chosen.
+    const std::string other = dir.write("other.srt", "");
+    ASSERT_TRUE(drop(windows.mainPanel(), {QUrl::fromLocalFile(QString::fromStdString(path)),
+                                           QUrl::fromLocalFile(QString::fromStdString(other))}));
+    EXPECT_TRUE(waitUntil([&] { return windows.ui().fileNameLabel->text() == "dropped.srt"; }));
+    EXPECT_EQ(preferences.stringValue("last_filename"), path);
+    EXPECT_EQ(windows.controller().filename(), path);
 }
 
 } // namespace
