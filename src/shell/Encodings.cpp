@@ -114,7 +114,7 @@ std::optional<std::string> decodeWithIcu(std::string_view bytes, const char* icu
         status = U_ZERO_ERROR;
         ucnv_convertEx(utf8.get(), source.get(), &target, out.data() + out.size(), &src, srcEnd,
                        pivot.data(), &pivotSource, &pivotTarget, pivot.data() + pivot.size(),
-                       reset, /*flush=*/true, &status);
+                       static_cast<UBool>(reset), /*flush=*/static_cast<UBool>(true), &status);
         reset = false;
         written = static_cast<std::size_t>(target - out.data());
         if (status != U_BUFFER_OVERFLOW_ERROR)
