@@ -1,6 +1,7 @@
 // The controller against fakes: transport, file choice, failures, and the stored settings.
 #include "control/MainCtrl.h"
 
+#include "CapturedOutput.h"
 #include "TempDir.h"
 #include "fakes/FakeControls.h"
 #include "fakes/FakeDisplay.h"
@@ -55,13 +56,7 @@ protected:
     }
     void pressStartStop() { ctrl.click(startButton); }
 
-    std::string printed() const
-    {
-        std::string s(4096, '\0');
-        const ssize_t n = ::pread(fileno(out), s.data(), s.size(), 0);
-        s.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
-        return s;
-    }
+    std::string printed() const { return writtenTo(out); }
 
     FakeLog log;
     TempDir dir;

@@ -1,6 +1,7 @@
 // The playback clock, driven by a hand-set clock so no test depends on the machine's speed.
 #include "playback/TimerThread.h"
 
+#include "CapturedOutput.h"
 #include "fakes/FakeDisplay.h"
 #include "fakes/FakeLog.h"
 
@@ -25,15 +26,6 @@ std::shared_ptr<SrtMessage> entry(int number, double start, double end,
     if (text)
         e->setMessage(*text);
     return e;
-}
-
-// Everything written so far to a temporary FILE, read without disturbing its position.
-std::string contents(std::FILE* f)
-{
-    std::string out(4096, '\0');
-    const ssize_t n = ::pread(fileno(f), out.data(), out.size(), 0);
-    out.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
-    return out;
 }
 
 class TimerThreadTest : public ::testing::Test {
@@ -162,18 +154,18 @@ TEST_F(TimerThreadTest, MarksPairIntoOneTimeLineAcrossStopAndStart)
     timer.seek(1.25);
     timer.marker();
     // The first half is flushed at once, without waiting for the line to end.
-    EXPECT_EQ(contents(out), "00:00:01:250 --> ");
+    EXPECT_EQ(writtenTo(out), "00:00:01:250 --> ");
 
     startTimer();
     now = now + 1.75;
     ASSERT_TRUE(time.waitFor("00:00:03:000"));
     stopTimer();
     timer.marker();
-    EXPECT_EQ(contents(out), "00:00:01:250 --> 00:00:03:000\n");
+    EXPECT_EQ(writtenTo(out), "00:00:01:250 --> 00:00:03:000\n");
 
     // The toggle carries on: the next mark opens a new line.
     timer.marker();
-    EXPECT_EQ(contents(out), "00:00:01:250 --> 00:00:03:000\n00:00:03:000 --> ");
+    EXPECT_EQ(writtenTo(out), "00:00:01:250 --> 00:00:03:000\n00:00:03:000 --> ");
     std::fclose(out);
 }
 

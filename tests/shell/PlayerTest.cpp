@@ -3,13 +3,14 @@
 #include "shell/PlayerWindows.h"
 #include "shell/QtPreferences.h"
 
+#include "CapturedOutput.h"
 #include "TempDir.h"
+#include "shell/WaitUntil.h"
 #include "fakes/FakeLog.h"
 #include "ui_MainPanel.h"
 #include "ui_MainWindow.h"
 
 #include <QDropEvent>
-#include <QElapsedTimer>
 #include <QMimeData>
 #include <QTest>
 
@@ -21,27 +22,6 @@
 #include <functional>
 
 namespace {
-
-// Runs the event loop until `done` holds or the (generous) limit passes.
-bool waitUntil(const std::function<bool()>& done, int limitMs = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > limitMs)
-            return false;
-        QTest::qWait(5);
-    }
-    return true;
-}
-
-std::string contents(std::FILE* f)
-{
-    std::string out(4096, '\0');
-    const ssize_t n = ::pread(fileno(f), out.data(), out.size(), 0);
-    out.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
-    return out;
-}
 
 class PlayerTest : public ::testing::Test {
 protected:
@@ -91,7 +71,7 @@ TEST_F(PlayerTest, PlaysAFileFromTheCommandLinePathAndMarksATimeLine)
     EXPECT_FALSE(windows.timer().isRunning());
 
     // One time line: "hh:mm:ss:mmm --> hh:mm:ss:mmm\n".
-    const std::string line = contents(marks);
+    const std::string line = writtenTo(marks);
     ASSERT_EQ(line.size(), 30U) << line;
     EXPECT_EQ(line.substr(12, 5), " --> ");
     EXPECT_EQ(line.back(), '\n');

@@ -3,10 +3,10 @@
 #include "shell/QtPreferences.h"
 
 #include "TempDir.h"
+#include "shell/WaitUntil.h"
 #include "fakes/FakeLog.h"
 #include "ui_MainWindow.h"
 
-#include <QElapsedTimer>
 #include <QSettings>
 #include <QTest>
 
@@ -16,18 +16,6 @@
 #include <sstream>
 
 namespace {
-
-bool waitUntil(const std::function<bool()>& done, int limitMs = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > limitMs)
-            return false;
-        QTest::qWait(5);
-    }
-    return true;
-}
 
 // Picks the item with `tag` as the user would, which sends the menu's action.
 void choose(QComboBox* menu, int tag)
