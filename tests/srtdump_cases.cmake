@@ -32,6 +32,15 @@ if(NOT last_stderr MATCHES "Encoding Error")
     message(FATAL_ERROR "unreadable file should say so: ${last_stderr}")
 endif()
 expect_run(2 "" --encoding 1 ${SAMPLES}/../../resources/sample.srt)
+# A byte-order mark costs no entry; an empty text differs from none; 007 is 7.
+expect_run(0 "{\"entries\":[{\"number\":7,\"start\":1.005,\"end\":2.0,\"text\":\"\"},{\"number\":5,\"start\":0.0,\"end\":0.0,\"text\":null}]}\n"
+           --format json --encoding 4 --line-ending lf ${SAMPLES}/edge-bom-lf.srt)
+# UTF-16 with its byte-order mark, through the generic and the little-endian identifiers.
+foreach(id 10 0x94000100)
+    expect_run(0 "{\"entries\":[{\"number\":1,\"start\":1.5,\"end\":4.25,\"text\":\"こんにちは\\n\"}]}\n"
+               --format json --encoding ${id} ${SAMPLES}/utf16le-bom-crlf.srt)
+endforeach()
+expect_run(2 "" --format json --encoding 4 --line-ending lf ${SAMPLES}/invalid-utf8.srt)
 expect_run(64 "" --format xml ${SAMPLES}/basic-crlf.srt)
 expect_run(64 "" --encoding nine ${SAMPLES}/basic-crlf.srt)
 expect_run(64 "")
