@@ -1,4 +1,4 @@
-// Reads raise PreferencesError for an unreadable file or a value that is not what the key holds;
+// Reads raise PreferencesError for a key lost to an unreadable file or a value of the wrong kind;
 // every write is synced at once (QSettings replaces the file atomically).
 #include "shell/QtPreferences.h"
 
@@ -17,10 +17,13 @@ QtPreferences::QtPreferences(const QString& fileName)
 
 QVariant QtPreferences::read(const std::string& key)
 {
-    if (_settings->status() == QSettings::FormatError)
+    QVariant value = _settings->value(QString::fromStdString(key));
+    // A damaged or unreadable file fails only the keys it lost: a value that survived a
+    // truncation is still the user's choice.
+    if (!value.isValid() && _settings->status() != QSettings::NoError)
         throw PreferencesError("the settings file " + _settings->fileName().toStdString()
                                + " cannot be read");
-    return _settings->value(QString::fromStdString(key));
+    return value;
 }
 
 std::optional<std::int32_t> QtPreferences::intValue(const std::string& key)

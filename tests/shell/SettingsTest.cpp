@@ -81,4 +81,22 @@ TEST(Settings, DamagedValueIsReplacedAndThePlayerStillStarts)
     EXPECT_EQ(readAll(conf), "[General]\nenc_type=8\nreturn_code=2\n");
 }
 
+TEST(Settings, TruncatedFileKeepsWhatSurvivedAndDefaultsTheRest)
+{
+    FakeLog log;
+    TempDir dir;
+    const std::string conf = dir.write("subclock.conf", "[General]\nenc_type=4\nreturn_co");
+    {
+        QtPreferences preferences(QString::fromStdString(conf));
+        PlayerWindows windows(preferences);
+        EXPECT_EQ(windows.controller().encodingType(), 4);
+        EXPECT_EQ(windows.controller().returnCode(), 0);
+    }
+    // The lost key was written back, and the file reads cleanly again.
+    QSettings reread(QString::fromStdString(conf), QSettings::NativeFormat);
+    EXPECT_EQ(reread.status(), QSettings::NoError);
+    EXPECT_EQ(reread.value("enc_type").toString(), "4");
+    EXPECT_EQ(reread.value("return_code").toString(), "0");
+}
+
 } // namespace
