@@ -9,12 +9,14 @@ packages=(
     libicu-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
+    # The install tests validate the desktop entry, the metainfo and the man pages.
+    desktop-file-utils appstream groff-base
     # The bundled sample has Japanese lines; a machine without a CJK font would show boxes.
     fonts-ipafont-gothic
 )
 # Extra tools for the sanitizer, fuzzing and packaging commands.
 if [[ "${1:-}" == "--all" ]]; then
-    packages+=(clang-14 libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream time)
+    packages+=(clang-14 libclang-rt-14-dev dpkg-dev file time)
 fi
 
 missing=()

@@ -18,6 +18,8 @@ int runApplication(int argc, char** argv)
     QApplication::setOrganizationName("Subclock");
     QApplication::setApplicationName("subclock");
     QApplication::setApplicationVersion(SUBCLOCK_VERSION);
+    // Lets Wayland compositors match the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName("io.github.subclock.Subclock");
 
     StderrLog log("subclock");
     setLogSink(&log);
