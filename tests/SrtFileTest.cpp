@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -107,6 +108,10 @@ TEST(SrtFile, WalkBuildsEntriesAsTheLinesSay)
          {{1, 5, 1, "A"}}},
         {"non-ASCII time line gives zero times", "1\n００:00:01,000 --> 00:00:02,000\nA",
          SrtFile::kLf, {{1, 0, 0, "A"}}},
+        {"a stray CR inside a CRLF text stays", "1\r\n00:00:01,000 --> 00:00:02,000\r\na\r\r\nb\r\n",
+         SrtFile::kCrLf, {{1, 1, 2, "a\r\nb\n"}}},
+        {"largest two-digit time line", "1\n99:59:59,999 --> 00:00:00,000\nA", SrtFile::kLf,
+         {{1, 99 * 3600 + 59 * 60 + 59 + 0.999, 0, "A"}}},
     };
     for (const auto& c : cases) {
         SrtFile reader("/nonexistent/for/parse", 4, c.rc);
@@ -170,6 +175,52 @@ TEST(SrtFile, HostilePathsFailWithoutBlockingOrOverreading)
     // The missing file was logged when the reader could not open it.
     const auto lines = log.lines();
     EXPECT_NE(std::find(lines.begin(), lines.end(), "file error"), lines.end());
+}
+
+// Files of several megabytes take the reader's large-file paths; they must give exactly what
+// decoding and parsing the same bytes in memory gives.
+TEST(SrtFile, LargeFilesReadAsTheirTextParses)
+{
+    FakeLog log;
+    TempDir dir;
+    std::string utf8;
+    for (int i = 1; utf8.size() < (12U << 20); ++i) {
+        char head[96];
+        std::snprintf(head, sizeof head, "%d\r\n00:%02d:%02d,%03d --> 00:%02d:%02d,%03d\r\n", i,
+                      i / 60 % 60, i % 60, i % 1000, i / 60 % 60, i % 60, (i + 500) % 1000);
+        utf8 += head;
+        utf8 += i % 3 ? "A line of dialogue\r\nand another one\r\n\r\n"
+                      : "\xE5\xAD\x97\xE5\xB9\x95\xE3\x81\xA7\xE3\x81\x99\r\n\r\n";
+    }
+    // The same text in Shift JIS ("字幕です").
+    std::string sjis;
+    const std::string_view word = "\xE5\xAD\x97\xE5\xB9\x95\xE3\x81\xA7\xE3\x81\x99";
+    for (std::size_t from = 0;;) {
+        const std::size_t at = utf8.find(word, from);
+        sjis.append(utf8, from, at == std::string::npos ? std::string::npos : at - from);
+        if (at == std::string::npos)
+            break;
+        sjis += "\x8E\x9A\x96\x8B\x82\xC5\x82\xB7";
+        from = at + word.size();
+    }
+
+    for (const auto& [bytes, encoding] : {std::pair{utf8, 4U}, std::pair{sjis, 8U}}) {
+        const std::string path = dir.write("large.srt", bytes);
+        bool ok = false;
+        const auto read = readFile(path, encoding, SrtFile::kCrLf, &ok);
+        ASSERT_TRUE(ok) << encoding;
+        SrtFile inMemory("/nonexistent/for/parse", encoding, SrtFile::kCrLf);
+        inMemory.parseText(utf8);
+        const auto parsed = entriesOf(inMemory.dataArray());
+        ASSERT_GT(parsed.size(), 100000U);
+        ASSERT_EQ(read.size(), parsed.size()) << encoding;
+        // One report for the first difference rather than one per entry.
+        for (std::size_t i = 0; i < read.size(); ++i) {
+            const bool same = read[i].number == parsed[i].number && read[i].start == parsed[i].start
+                              && read[i].end == parsed[i].end && read[i].text == parsed[i].text;
+            ASSERT_TRUE(same) << "encoding " << encoding << ", entry " << i;
+        }
+    }
 }
 
 TEST(SrtFile, FileChangedBetweenOpenAndReadIsHandled)

@@ -17,12 +17,16 @@
 
 namespace {
 
-// The first local file of a drag, if it carries one.
+// The first local file of a drag, if it carries one. A folder is refused here, where the user
+// sees it, rather than later as an encoding error.
 std::optional<QString> droppedFile(const QMimeData* data)
 {
     if (!data || !data->hasUrls() || data->urls().isEmpty() || !data->urls().first().isLocalFile())
         return std::nullopt;
-    return data->urls().first().toLocalFile();
+    QString file = data->urls().first().toLocalFile();
+    if (QFileInfo(file).isDir())
+        return std::nullopt;
+    return file;
 }
 
 // Accepts a drag only when it brings a local file, so anything else shows the refusal cursor.
@@ -41,7 +45,7 @@ protected:
         case QEvent::DragMove: {
             auto* drag = static_cast<QDragMoveEvent*>(event);
             if (droppedFile(drag->mimeData()))
-                drag->acceptProposedAction();
+                acceptAsCopy(drag);
             else
                 drag->ignore();
             return true;
@@ -53,7 +57,7 @@ protected:
                 drop->ignore();
                 return true;
             }
-            drop->acceptProposedAction();
+            acceptAsCopy(drop);
             _choose(*file);
             return true;
         }
@@ -63,6 +67,13 @@ protected:
     }
 
 private:
+    // Never a move: the source must not delete the file it handed over.
+    static void acceptAsCopy(QDropEvent* event)
+    {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    }
+
     std::function<void(const QString&)> _choose;
 };
 

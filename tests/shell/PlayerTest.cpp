@@ -111,22 +111,29 @@ TEST_F(PlayerTest, ShortcutsWorkWhicheverControlHasFocus)
 TEST_F(PlayerTest, DroppingALocalFileChoosesItAndAnythingElseIsRefused)
 {
     const std::string path = dir.write("dropped.srt", "1\r\n00:00:00,000 --> 00:10:00,000\r\nD\r\n");
+    // Offers the drop as a move, as a file manager does with Shift held; a copy is all we take.
     const auto drop = [&](QWidget& target, const QList<QUrl>& urls) {
         QMimeData data;
         data.setUrls(urls);
         const QPointF at(target.width() / 2.0, target.height() / 2.0);
-        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter(at.toPoint(), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+        enter.setDropAction(Qt::MoveAction);
         QCoreApplication::sendEvent(&target, &enter);
         if (!enter.isAccepted())
             return false;
-        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent dropped(at, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+        dropped.setDropAction(Qt::MoveAction);
         QCoreApplication::sendEvent(&target, &dropped);
+        EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
+        EXPECT_EQ(dropped.dropAction(), Qt::CopyAction);
         return dropped.isAccepted();
     };
 
-    // Not local files: refused, nothing changes.
+    // Not local files, or a folder: refused, nothing changes.
     EXPECT_FALSE(drop(windows.mainWindow(), {QUrl("https://example.invalid/film.srt")}));
     EXPECT_FALSE(drop(windows.mainPanel(), {}));
+    EXPECT_FALSE(drop(windows.mainWindow(), {QUrl::fromLocalFile(QString::fromStdString(dir.path().string()))}));
     EXPECT_FALSE(preferences.stringValue("last_filename").has_value());
 
     // Several local files on the panel: the first is chosen.
