@@ -3,8 +3,12 @@
 
 #include <unicode/ucnv.h>
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 
@@ -92,7 +96,41 @@ Converter openStrict(const char* name)
     return U_SUCCESS(status) ? std::move(cnv) : nullptr;
 }
 
-std::optional<std::string> decodeWithIcu(std::string_view bytes, const char* icuName)
+// Gives back the pages of a large input that the converter has passed, so that a big file is
+// not resident twice, as bytes and as text, while it decodes. Only for input that is ours and
+// is dropped right after.
+class PassedInput {
+public:
+    explicit PassedInput(std::string& bytes)
+        : _page(static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE)))
+        , _next((reinterpret_cast<std::uintptr_t>(bytes.data()) + _page - 1) & ~(_page - 1))
+        , _enabled(bytes.size() >= kMinimum)
+    {
+    }
+
+    void passed(const char* p)
+    {
+        const std::uintptr_t end = reinterpret_cast<std::uintptr_t>(p) & ~(_page - 1);
+        if (!_enabled || end < _next + kStep)
+            return;
+        ::madvise(reinterpret_cast<void*>(_next), end - _next, MADV_DONTNEED);
+        _next = end;
+    }
+
+private:
+    static constexpr std::size_t kMinimum = 8 << 20;
+    static constexpr std::uintptr_t kStep = 1 << 20;
+
+    std::uintptr_t _page;
+    std::uintptr_t _next;
+    bool _enabled;
+};
+
+// Converts in slices: the output is reserved once for the usual expansion but only zero-filled
+// (and so made resident) a slice ahead of the converter, and the input is given back behind it.
+// The converter keeps its state between slices, so a sequence split by a slice edge still reads
+// as one.
+std::optional<std::string> decodeWithIcu(std::string& bytes, const char* icuName)
 {
     Converter source = openStrict(icuName);
     UErrorCode status = U_ZERO_ERROR;
@@ -100,8 +138,12 @@ std::optional<std::string> decodeWithIcu(std::string_view bytes, const char* icu
     if (!source || U_FAILURE(status))
         return std::nullopt;
 
+    constexpr std::size_t kSlice = 64 << 10;
+    // No input byte becomes more than three bytes of UTF-8.
+    constexpr std::size_t kMaxGrowth = 3;
+    PassedInput passed(bytes);
     std::string out;
-    out.resize(bytes.size() + bytes.size() / 2 + 16);
+    out.reserve(bytes.size() + bytes.size() / 2 + 16);
     std::array<UChar, 4096> pivot{};
     UChar* pivotSource = pivot.data();
     UChar* pivotTarget = pivot.data();
@@ -109,20 +151,31 @@ std::optional<std::string> decodeWithIcu(std::string_view bytes, const char* icu
     const char* const srcEnd = bytes.data() + bytes.size();
     std::size_t written = 0;
     bool reset = true;
-    for (;;) {
-        char* target = out.data() + written;
-        status = U_ZERO_ERROR;
-        ucnv_convertEx(utf8.get(), source.get(), &target, out.data() + out.size(), &src, srcEnd,
-                       pivot.data(), &pivotSource, &pivotTarget, pivot.data() + pivot.size(),
-                       static_cast<UBool>(reset), /*flush=*/static_cast<UBool>(true), &status);
-        reset = false;
-        written = static_cast<std::size_t>(target - out.data());
-        if (status != U_BUFFER_OVERFLOW_ERROR)
-            break;
-        out.resize(out.size() * 2);
-    }
-    if (U_FAILURE(status))
-        return std::nullopt;
+    bool last = false;
+    do {
+        const char* const sliceEnd
+            = src + std::min<std::size_t>(kSlice, static_cast<std::size_t>(srcEnd - src));
+        last = sliceEnd == srcEnd;
+        for (;;) {
+            const std::size_t room = static_cast<std::size_t>(sliceEnd - src) * kMaxGrowth + 64;
+            if (out.size() < written + room)
+                out.resize(std::max(written + room, std::min(out.capacity(), written + 2 * room)));
+            char* target = out.data() + written;
+            status = U_ZERO_ERROR;
+            ucnv_convertEx(utf8.get(), source.get(), &target, out.data() + out.size(), &src,
+                sliceEnd, pivot.data(), &pivotSource, &pivotTarget, pivot.data() + pivot.size(),
+                static_cast<UBool>(reset), static_cast<UBool>(last), &status);
+            reset = false;
+            written = static_cast<std::size_t>(target - out.data());
+            if (status != U_BUFFER_OVERFLOW_ERROR)
+                break;
+            // Only what the pivot still held can overflow the room given; give it more.
+            out.resize(out.size() + room);
+        }
+        if (U_FAILURE(status))
+            return std::nullopt;
+        passed.passed(src);
+    } while (!last);
     out.resize(written);
     return out;
 }

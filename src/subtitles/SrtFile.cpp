@@ -4,7 +4,12 @@
 #include "shell/Encodings.h"
 #include "subtitles/Log.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -23,6 +28,27 @@ std::string_view separatorFor(std::uint8_t returnCode)
     }
 }
 
+// memchr for the first byte, then a look at the rest: a generic substring search costs a call or
+// two per candidate, and there is a candidate on every line.
+std::size_t findSeparator(std::string_view text, std::size_t pos, std::string_view separator)
+{
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    for (const char* p = begin + pos; p < end;) {
+        const auto* hit = static_cast<const char*>(
+            std::memchr(p, separator[0], static_cast<std::size_t>(end - p)));
+        if (!hit)
+            return std::string_view::npos;
+        std::size_t k = 1;
+        while (k < separator.size() && hit + k < end && hit[k] == separator[k])
+            ++k;
+        if (k == separator.size())
+            return static_cast<std::size_t>(hit - begin);
+        p = hit + 1;
+    }
+    return std::string_view::npos;
+}
+
 // Hands out the pieces between separators one at a time, empty pieces included, so the text is
 // split in the same pass that parses it and no list of lines is ever built.
 class LineSplitter {
@@ -36,7 +62,7 @@ public:
     {
         if (_done)
             return false;
-        const std::size_t at = _text.find(_separator, _pos);
+        const std::size_t at = findSeparator(_text, _pos, _separator);
         if (at == std::string_view::npos) {
             line = _text.substr(_pos);
             _done = true;
@@ -47,12 +73,163 @@ public:
         return true;
     }
 
+    std::string_view separator() const { return _separator; }
+
 private:
     std::string_view _text;
     std::string_view _separator;
     std::size_t _pos = 0;
     bool _done;
 };
+
+// The text lines of one entry, kept as the stretch of the file they span: joined, they are that
+// stretch with each separator turned into "\n", built in one allocation of the right size rather
+// than grown line by line.
+class TextLines {
+public:
+    void add(std::string_view line)
+    {
+        if (!_begin)
+            _begin = line.data();
+        _end = line.data() + line.size();
+    }
+
+    bool empty() const { return _begin == nullptr; }
+
+    std::string joined(std::string_view separator) const
+    {
+        const std::string_view span(_begin, static_cast<std::size_t>(_end - _begin));
+        std::string out;
+        if (separator == "\n") {
+            out.assign(span);
+            return out;
+        }
+        // The separators in the stretch are exactly the ones the walk split at: both searches
+        // run left to right from the start of the first line.
+        out.reserve(span.size());
+        std::size_t pos = 0;
+        for (;;) {
+            const std::size_t at = findSeparator(span, pos, separator);
+            out.append(span.substr(pos, at - pos));
+            if (at == std::string_view::npos)
+                break;
+            out.push_back('\n');
+            pos = at + separator.size();
+        }
+        return out;
+    }
+
+    void clear() { _begin = _end = nullptr; }
+
+private:
+    const char* _begin = nullptr;
+    const char* _end = nullptr;
+};
+
+int twoDigits(const char* p)
+{
+    return (p[0] - '0') * 10 + (p[1] - '0');
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// "hh:mm:ss,mmm --> hh:mm:ss,mmm", the form nearly every file has, read directly; any other form
+// goes to getTimeCodes. Same fields and the same arithmetic, so the same doubles to the bit.
+bool readCommonTimeLine(std::string_view line, double& start, double& end)
+{
+    static constexpr std::string_view shape = "00:00:00,000 --> 00:00:00,000";
+    if (line.size() != shape.size())
+        return false;
+    for (std::size_t i = 0; i < shape.size(); ++i) {
+        if (shape[i] == '0' ? !isDigit(line[i]) : line[i] != shape[i])
+            return false;
+    }
+    const auto seconds = [](const char* p) {
+        const std::int32_t sum = twoDigits(p) * 3600 + twoDigits(p + 3) * 60 + twoDigits(p + 6);
+        const std::int32_t ms = (p[9] - '0') * 100 + twoDigits(p + 10);
+        return static_cast<double>(sum) + ms / 1000.0;
+    };
+    start = seconds(line.data());
+    end = seconds(line.data() + 17);
+    return true;
+}
+
+// Gives back the pages of a decoded text that the walk has passed: nothing refers to them any
+// more, and a large file would otherwise be resident twice at the end, as text and as entries.
+// Only for a buffer the reader owns and drops right after the walk.
+class ConsumedPages {
+public:
+    explicit ConsumedPages(std::string& text)
+        : _page(static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE)))
+        , _next(alignUp(reinterpret_cast<std::uintptr_t>(text.data())))
+        , _enabled(text.size() >= kMinimum)
+    {
+    }
+
+    // Everything before `p` is no longer needed.
+    void passed(const char* p)
+    {
+        if (!_enabled)
+            return;
+        const std::uintptr_t end = reinterpret_cast<std::uintptr_t>(p) & ~(_page - 1);
+        if (end < _next + kStep)
+            return;
+        ::madvise(reinterpret_cast<void*>(_next), end - _next, MADV_DONTNEED);
+        _next = end;
+    }
+
+private:
+    static constexpr std::size_t kMinimum = 8 << 20;
+    static constexpr std::uintptr_t kStep = 1 << 20;
+
+    std::uintptr_t alignUp(std::uintptr_t a) const { return (a + _page - 1) & ~(_page - 1); }
+
+    std::uintptr_t _page;
+    std::uintptr_t _next;
+    bool _enabled;
+};
+
+// The walk: an index line starts an entry, the next line is its time line, and every other line
+// up to the next index line is its text.
+void walk(
+    std::string_view text, std::string_view separator, SrtMessageList& out, ConsumedPages* pages)
+{
+    LineSplitter lines(text, separator);
+    std::shared_ptr<SrtMessage> current;
+    TextLines texts;
+    const auto finish = [&] {
+        if (!current)
+            return;
+        if (!texts.empty())
+            current->setMessage(texts.joined(separator));
+        texts.clear();
+        out.push_back(std::move(current));
+    };
+    std::string_view line;
+    while (lines.next(line)) {
+        if (SrtFile::isDigitCode(line)) {
+            finish();
+            if (pages)
+                pages->passed(line.data());
+            current = std::make_shared<SrtMessage>();
+            current->setNumberData(intValue(line));
+            if (!lines.next(line))
+                break;
+            double start = 0;
+            double end = 0;
+            if (!readCommonTimeLine(line, start, end))
+                getTimeCodes(start, end, line);
+            current->setStartTimeData(start);
+            current->setEndTimeData(end);
+        } else if (current) {
+            texts.add(line);
+        }
+    }
+    finish();
+}
 
 } // namespace
 
@@ -102,37 +279,18 @@ bool SrtFile::readData()
     std::string bytes;
     if (!readWhole(bytes))
         return false;
-    const std::optional<std::string> text = encodings::decode(std::move(bytes), _encodeType);
+    std::optional<std::string> text = encodings::decode(std::move(bytes), _encodeType);
     if (!text)
         return false;
-    parseText(*text);
+    // The decoded text is ours and dies here, so the walk may give back what it has passed.
+    ConsumedPages pages(*text);
+    walk(*text, separatorFor(_returnCode), _nsma, &pages);
     return true;
 }
 
 void SrtFile::parseText(std::string_view text)
 {
-    LineSplitter lines(text, separatorFor(_returnCode));
-    std::shared_ptr<SrtMessage> current;
-    std::string_view line;
-    while (lines.next(line)) {
-        if (isDigitCode(line)) {
-            if (current)
-                _nsma.push_back(std::move(current));
-            current = std::make_shared<SrtMessage>();
-            current->setNumberData(intValue(line));
-            if (!lines.next(line))
-                break;
-            double start = 0;
-            double end = 0;
-            getTimeCodes(start, end, line);
-            current->setStartTimeData(start);
-            current->setEndTimeData(end);
-        } else if (current) {
-            current->appendLine(line);
-        }
-    }
-    if (current)
-        _nsma.push_back(std::move(current));
+    walk(text, separatorFor(_returnCode), _nsma, nullptr);
 }
 
 void SrtFile::dumpValues(std::FILE* out) const
