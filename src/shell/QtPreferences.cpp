@@ -43,6 +43,8 @@ std::optional<std::string> QtPreferences::stringValue(const std::string& key)
     const QVariant value = read(key);
     if (!value.isValid())
         return std::nullopt;
+    if (value.typeId() == QMetaType::QByteArray)
+        return value.toByteArray().toStdString();
     if (!value.canConvert<QString>())
         throw PreferencesError("\"" + key + "\" has no text value");
     return toLocalPath(value.toString());
@@ -63,5 +65,11 @@ void QtPreferences::setInt(const std::string& key, std::int32_t value)
 
 void QtPreferences::setString(const std::string& key, const std::string& value)
 {
-    write(key, fromLocalPath(value));
+    // Readable text in the file whenever the name is; a file name that is not valid in the
+    // locale's encoding is kept as its bytes, so it still names the same file at the next start.
+    const QString text = fromLocalPath(value);
+    if (toLocalPath(text) == value)
+        write(key, text);
+    else
+        write(key, QByteArray::fromStdString(value));
 }

@@ -141,7 +141,7 @@ TEST(HostilePrefs, StoredLastFileNamingEachHostilePath)
         { "path with newlines", [&](const TempDir& d) { return d.write("a\nb\n.srt", two); },
             Outcome::Plays },
         { "path that is not UTF-8", [&](const TempDir& d) { return d.write("\xFF\xFE.srt", two); },
-            Outcome::Plays, nullptr, false },
+            Outcome::Plays },
     };
 
     int n = 0;
