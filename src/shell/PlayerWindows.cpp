@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QScreen>
@@ -89,6 +91,15 @@ PlayerWindows::PlayerWindows(PreferencesStore& preferences)
     // A floating panel above every window, so it can sit over a video player.
     _panel.setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     _panel.setAttribute(Qt::WA_QuitOnClose, false);
+
+    // A fixed size for the time, which changes 100 times a second: a fixed-size label does not
+    // make its window lay itself out again on every change, most of the cost of a change.
+    QLabel* time = _ui->timeDisplay;
+    time->ensurePolished();
+    const QFontMetrics metrics(time->font());
+    time->setFixedSize(metrics.horizontalAdvance("000:00:00:000") + 2 * metrics.averageCharWidth(),
+                       time->sizeHint().height());
+    _ui->mainLayout->setAlignment(time, Qt::AlignHCenter);
 
     connectOutlets(preferences);
     connectActions();
