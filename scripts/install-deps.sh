@@ -16,7 +16,7 @@ packages=(
 )
 # Extra tools for the sanitizer, fuzzing and packaging commands.
 if [[ "${1:-}" == "--all" ]]; then
-    packages+=(clang-14 libclang-rt-14-dev dpkg-dev file time)
+    packages+=(clang-14 libclang-rt-14-dev dpkg-dev file time xdotool imagemagick python3 bc)
 fi
 
 missing=()

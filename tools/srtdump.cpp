@@ -79,12 +79,14 @@ void appendJsonString(std::string& out, std::string_view text)
     out.push_back('"');
 }
 
+// Written entry by entry, so the output never holds a second copy of the whole file.
 void printJson(const SrtMessageList& entries)
 {
-    std::string out = "{\"entries\":[";
+    std::string out;
+    std::fputs("{\"entries\":[", stdout);
     bool firstEntry = true;
     for (const auto& e : entries) {
-        out += firstEntry ? "{" : ",{";
+        out.assign(firstEntry ? "{" : ",{");
         firstEntry = false;
         out += "\"number\":" + std::to_string(e->numberData());
         out += ",\"start\":" + jsonNumber(e->startTimeData());
@@ -95,9 +97,9 @@ void printJson(const SrtMessageList& entries)
         else
             out += "null";
         out += "}";
+        std::fwrite(out.data(), 1, out.size(), stdout);
     }
-    out += "]}\n";
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fputs("]}\n", stdout);
 }
 
 int usageError(const char* why)
