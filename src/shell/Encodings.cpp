@@ -1,10 +1,10 @@
 // Strict decoding through ICU, with a direct path for UTF-8 and ASCII, the common cases.
 #include "shell/Encodings.h"
 
+#include "shell/ReleasedPages.h"
+
 #include <unicode/ucnv.h>
 
-#include <sys/mman.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -96,36 +96,6 @@ Converter openStrict(const char* name)
     return U_SUCCESS(status) ? std::move(cnv) : nullptr;
 }
 
-// Gives back the pages of a large input that the converter has passed, so that a big file is
-// not resident twice, as bytes and as text, while it decodes. Only for input that is ours and
-// is dropped right after.
-class PassedInput {
-public:
-    explicit PassedInput(std::string& bytes)
-        : _page(static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE)))
-        , _next((reinterpret_cast<std::uintptr_t>(bytes.data()) + _page - 1) & ~(_page - 1))
-        , _enabled(bytes.size() >= kMinimum)
-    {
-    }
-
-    void passed(const char* p)
-    {
-        const std::uintptr_t end = reinterpret_cast<std::uintptr_t>(p) & ~(_page - 1);
-        if (!_enabled || end < _next + kStep)
-            return;
-        ::madvise(reinterpret_cast<void*>(_next), end - _next, MADV_DONTNEED);
-        _next = end;
-    }
-
-private:
-    static constexpr std::size_t kMinimum = 8 << 20;
-    static constexpr std::uintptr_t kStep = 1 << 20;
-
-    std::uintptr_t _page;
-    std::uintptr_t _next;
-    bool _enabled;
-};
-
 // Converts in slices: the output is reserved once for the usual expansion but only zero-filled
 // (and so made resident) a slice ahead of the converter, and the input is given back behind it.
 // The converter keeps its state between slices, so a sequence split by a slice edge still reads
@@ -141,7 +111,7 @@ std::optional<std::string> decodeWithIcu(std::string& bytes, const char* icuName
     constexpr std::size_t kSlice = 64 << 10;
     // No input byte becomes more than three bytes of UTF-8.
     constexpr std::size_t kMaxGrowth = 3;
-    PassedInput passed(bytes);
+    ReleasedPages passed(bytes);
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 2 + 16);
     std::array<UChar, 4096> pivot{};

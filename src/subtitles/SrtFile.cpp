@@ -2,10 +2,9 @@
 #include "subtitles/SrtFile.h"
 
 #include "shell/Encodings.h"
+#include "shell/ReleasedPages.h"
 #include "subtitles/Log.h"
 
-#include <sys/mman.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -157,45 +156,10 @@ bool readCommonTimeLine(std::string_view line, double& start, double& end)
     return true;
 }
 
-// Gives back the pages of a decoded text that the walk has passed: nothing refers to them any
-// more, and a large file would otherwise be resident twice at the end, as text and as entries.
-// Only for a buffer the reader owns and drops right after the walk.
-class ConsumedPages {
-public:
-    explicit ConsumedPages(std::string& text)
-        : _page(static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE)))
-        , _next(alignUp(reinterpret_cast<std::uintptr_t>(text.data())))
-        , _enabled(text.size() >= kMinimum)
-    {
-    }
-
-    // Everything before `p` is no longer needed.
-    void passed(const char* p)
-    {
-        if (!_enabled)
-            return;
-        const std::uintptr_t end = reinterpret_cast<std::uintptr_t>(p) & ~(_page - 1);
-        if (end < _next + kStep)
-            return;
-        ::madvise(reinterpret_cast<void*>(_next), end - _next, MADV_DONTNEED);
-        _next = end;
-    }
-
-private:
-    static constexpr std::size_t kMinimum = 8 << 20;
-    static constexpr std::uintptr_t kStep = 1 << 20;
-
-    std::uintptr_t alignUp(std::uintptr_t a) const { return (a + _page - 1) & ~(_page - 1); }
-
-    std::uintptr_t _page;
-    std::uintptr_t _next;
-    bool _enabled;
-};
-
 // The walk: an index line starts an entry, the next line is its time line, and every other line
 // up to the next index line is its text.
 void walk(
-    std::string_view text, std::string_view separator, SrtMessageList& out, ConsumedPages* pages)
+    std::string_view text, std::string_view separator, SrtMessageList& out, ReleasedPages* pages)
 {
     LineSplitter lines(text, separator);
     std::shared_ptr<SrtMessage> current;
@@ -283,7 +247,7 @@ bool SrtFile::readData()
     if (!text)
         return false;
     // The decoded text is ours and dies here, so the walk may give back what it has passed.
-    ConsumedPages pages(*text);
+    ReleasedPages pages(*text);
     walk(*text, separatorFor(_returnCode), _nsma, &pages);
     return true;
 }
