@@ -21,9 +21,6 @@ public:
     // None until a text is set; an empty text is a text.
     const std::optional<std::string>& message() const { return _pstrMessage; }
 
-    // Joins one more line the way the reader builds multi-line texts.
-    void appendLine(std::string_view line);
-
 private:
     std::int32_t _number = 0;
     double _startTime = 0;
