@@ -14,9 +14,9 @@ packages=(
     # The bundled sample has Japanese lines; a machine without a CJK font would show boxes.
     fonts-ipafont-gothic
 )
-# Extra tools for the sanitizer, fuzzing and packaging commands.
+# Extra tools for the sanitizer, fuzzing, packaging and benchmark commands.
 if [[ "${1:-}" == "--all" ]]; then
-    packages+=(clang-14 libclang-rt-14-dev dpkg-dev file time xdotool imagemagick python3 bc)
+    packages+=(clang-14 libclang-rt-14-dev dpkg-dev file time xdotool python3)
 fi
 
 missing=()
