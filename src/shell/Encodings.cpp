@@ -5,7 +5,6 @@
 
 #include <unicode/ucnv.h>
 
-
 #include <algorithm>
 #include <array>
 #include <cstdint>

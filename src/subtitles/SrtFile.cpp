@@ -5,7 +5,6 @@
 #include "shell/ReleasedPages.h"
 #include "subtitles/Log.h"
 
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -71,8 +70,6 @@ public:
         }
         return true;
     }
-
-    std::string_view separator() const { return _separator; }
 
 private:
     std::string_view _text;
@@ -223,7 +220,7 @@ SrtFile::SrtFile(const std::string& path, std::uint32_t encode, std::uint8_t ret
 bool SrtFile::isDigitCode(std::string_view line)
 {
     return !line.empty()
-           && std::all_of(line.begin(), line.end(), [](char c) { return c >= '0' && c <= '9'; });
+           && std::all_of(line.begin(), line.end(), isDigit);
 }
 
 std::uint32_t SrtFile::detectEncoding() const

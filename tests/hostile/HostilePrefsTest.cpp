@@ -98,8 +98,6 @@ struct StoredFileCase {
     Outcome outcome;
     // Done between start-up (which tests that the file exists) and Start.
     std::function<void(const std::string&)> beforeStart = nullptr;
-    // False where the stored name may come back changed; the file must then be forgotten.
-    bool exactRoundTrip = true;
 };
 
 TEST(HostilePrefs, StoredLastFileNamingEachHostilePath)
@@ -160,9 +158,7 @@ TEST(HostilePrefs, StoredLastFileNamingEachHostilePath)
             return 0;
         });
         const bool roundTrips = store.stringValue("last_filename") == path;
-        if (c.exactRoundTrip) {
-            EXPECT_TRUE(roundTrips);
-        }
+        EXPECT_TRUE(roundTrips);
         const Outcome outcome = roundTrips ? c.outcome : Outcome::Forgotten;
         if (outcome == Outcome::Forgotten) {
             EXPECT_FALSE(player.ctrl.filename().has_value());
