@@ -1,7 +1,7 @@
 // Reading throughput: SrtFile::readData on generated films (the two-hour film, 10 MB, 100 MB;
 // UTF-8 and Shift JIS; CRLF), and the three steps it is made of, to see where the time goes.
 #include "SrtGen.h"
-#include "shell/Encodings.h"
+#include "platform/Encodings.h"
 #include "subtitles/SrtFile.h"
 
 #include <benchmark/benchmark.h>

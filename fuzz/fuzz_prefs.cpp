@@ -5,7 +5,7 @@
 #include "fakes/FakeControls.h"
 #include "fakes/FakeDisplay.h"
 #include "fakes/FakeStore.h"
-#include "shell/Encodings.h"
+#include "platform/Encodings.h"
 #include "subtitles/File.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

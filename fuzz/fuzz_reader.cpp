@@ -4,7 +4,7 @@
 // Input: [encoding selector][id: 4 bytes, only when the selector is >= 0xF0][line ending][flags]
 // then the file's bytes. A selector below 0xF0 picks from the offered list.
 #include "Utf8Reference.h"
-#include "shell/Encodings.h"
+#include "platform/Encodings.h"
 #include "subtitles/SrtFile.h"
 #include "subtitles/TimeCode.h"
 

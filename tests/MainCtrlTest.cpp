@@ -7,7 +7,7 @@
 #include "fakes/FakeDisplay.h"
 #include "fakes/FakeLog.h"
 #include "fakes/FakeStore.h"
-#include "shell/Encodings.h"
+#include "platform/Encodings.h"
 
 #include <gtest/gtest.h>
 
@@ -18,9 +18,8 @@
 
 namespace {
 
-const std::string kSjisFilm =
-    "1\r\n00:00:00,000 --> 00:10:00,000\r\n\x93\xFA\x96\x7B\r\n\r\n"
-    "2\r\n00:10:00,000 --> 00:20:00,000\r\nSecond\r\n";
+const std::string kSjisFilm = "1\r\n00:00:00,000 --> 00:10:00,000\r\n\x93\xFA\x96\x7B\r\n\r\n"
+                              "2\r\n00:10:00,000 --> 00:20:00,000\r\nSecond\r\n";
 
 bool contains(const std::vector<std::string>& lines, const std::string& line)
 {
@@ -34,12 +33,12 @@ protected:
         timer.setTimeTextField(&time);
         timer.setMessageTextField(&message);
         timer.setMessageTextField2(&message2);
-        for (const char* title : {"CRLF", "LF", "CR"})
+        for (const char* title : { "CRLF", "LF", "CR" })
             retMenu.addItemWithTitle(title);
         retMenu.setTagOfItemWithTitle("LF", 1);
         retMenu.setTagOfItemWithTitle("CR", 2);
-        ctrl.connect({&timer, &startButton, &slider, &label, &panel, &store, &encMenu, &retMenu,
-                      &dialog, &alert});
+        ctrl.connect({ &timer, &startButton, &slider, &label, &panel, &store, &encMenu, &retMenu,
+            &dialog, &alert });
         ctrl.setStandardOutput(out);
     }
     ~MainCtrlTest() override
@@ -60,7 +59,7 @@ protected:
 
     FakeLog log;
     TempDir dir;
-    FakeDisplay time, message, message2, label{"(label)"};
+    FakeDisplay time, message, message2, label{ "(label)" };
     TimerThread timer;
     FakeButton startButton;
     FakeSlider slider;
@@ -167,7 +166,7 @@ TEST_F(MainCtrlTest, ChoosingAFileStoresItResetsAndFrontsThePanel)
     timer.seek(30.0);
     const std::string path = dir.write("film.srt", "not even subtitles \xFF");
     choose(path);
-    EXPECT_EQ(dialog.lastTypes, (std::vector<std::string>{"srt", "txt", "'TEXT'"}));
+    EXPECT_EQ(dialog.lastTypes, (std::vector<std::string>{ "srt", "txt", "'TEXT'" }));
     EXPECT_FALSE(dialog.lastDirectory.empty());
     EXPECT_EQ(label.text(), "film.srt");
     EXPECT_EQ(timer.getPosition(), 0.0);
@@ -225,8 +224,9 @@ TEST_F(MainCtrlTest, FirstRunUsesDefaultsAndSelectsThem)
 
 TEST_F(MainCtrlTest, StoredSettingsAreRestoredAndUsedAtTheNextStart)
 {
-    const std::string path = dir.write("utf8.srt", "1\r00:00:00,000 --> 00:10:00,000\rcaf\xC3\xA9\r");
-    store.values = {{"enc_type", 4}, {"return_code", 2 + 256}, {"last_filename", path}};
+    const std::string path
+        = dir.write("utf8.srt", "1\r00:00:00,000 --> 00:10:00,000\rcaf\xC3\xA9\r");
+    store.values = { { "enc_type", 4 }, { "return_code", 2 + 256 }, { "last_filename", path } };
     ctrl.awakeFromNib();
     EXPECT_EQ(ctrl.encodingType(), 4);
     // Only the low 8 bits of a stored return code count.
@@ -243,7 +243,7 @@ TEST_F(MainCtrlTest, StoredSettingsAreRestoredAndUsedAtTheNextStart)
 TEST_F(MainCtrlTest, StoredFileThatNoLongerOpensIsForgottenForThisRunOnly)
 {
     const std::string gone = (dir.path() / "gone.srt").string();
-    store.values = {{"last_filename", gone}};
+    store.values = { { "last_filename", gone } };
     ctrl.awakeFromNib();
     EXPECT_FALSE(ctrl.filename().has_value());
     EXPECT_EQ(label.text(), "(label)");
@@ -256,15 +256,16 @@ TEST_F(MainCtrlTest, StoreErrorsAreHandledPerKey)
         const char* key;
         bool writtenBack;
     };
-    for (const Case c : {Case{"enc_type", true}, Case{"return_code", true},
-                         Case{"last_filename", false}}) {
+    for (const Case c :
+        { Case{ "enc_type", true }, Case{ "return_code", true }, Case{ "last_filename", false } }) {
         FakeStore s;
-        s.storeErrorOn = {c.key};
+        s.storeErrorOn = { c.key };
         FakeMenu enc, ret;
-        for (const char* title : {"CRLF", "LF", "CR"})
+        for (const char* title : { "CRLF", "LF", "CR" })
             ret.addItemWithTitle(title);
         MainCtrl m;
-        m.connect({&timer, &startButton, &slider, &label, &panel, &s, &enc, &ret, &dialog, &alert});
+        m.connect(
+            { &timer, &startButton, &slider, &label, &panel, &s, &enc, &ret, &dialog, &alert });
         EXPECT_NO_THROW(m.awakeFromNib()) << c.key;
         EXPECT_EQ(s.writes.count(c.key) > 0, c.writtenBack) << c.key;
         EXPECT_EQ(enc.selectedTag(), 8) << c.key;
@@ -272,14 +273,14 @@ TEST_F(MainCtrlTest, StoreErrorsAreHandledPerKey)
         EXPECT_FALSE(m.filename().has_value()) << c.key;
     }
     // A written-back value replaces the damaged one.
-    store.values = {{"enc_type", std::string("abc")}};
+    store.values = { { "enc_type", std::string("abc") } };
     ctrl.awakeFromNib();
     EXPECT_EQ(std::get<std::int32_t>(store.values["enc_type"]), 8);
 }
 
 TEST_F(MainCtrlTest, OtherFailuresPassOnWithTheMenuStillSelected)
 {
-    store.otherErrorOn = {"enc_type"};
+    store.otherErrorOn = { "enc_type" };
     EXPECT_THROW(ctrl.loadDefaultValues(), std::logic_error);
     EXPECT_EQ(encMenu.selections, 1);
     // The steps after the failing one did not run.
@@ -287,10 +288,10 @@ TEST_F(MainCtrlTest, OtherFailuresPassOnWithTheMenuStillSelected)
 
     // A failing write-back is passed on too, after the selection.
     FakeStore s;
-    s.storeErrorOn = {"return_code"};
-    s.failWrites = {"return_code"};
-    ctrl.connect({&timer, &startButton, &slider, &label, &panel, &s, &encMenu, &retMenu, &dialog,
-                  &alert});
+    s.storeErrorOn = { "return_code" };
+    s.failWrites = { "return_code" };
+    ctrl.connect(
+        { &timer, &startButton, &slider, &label, &panel, &s, &encMenu, &retMenu, &dialog, &alert });
     EXPECT_THROW(ctrl.loadDefaultValues(), PreferencesError);
     EXPECT_EQ(retMenu.selectedTag(), 0);
 }

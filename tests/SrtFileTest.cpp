@@ -28,12 +28,12 @@ std::vector<Entry> entriesOf(const SrtMessageList& list)
 {
     std::vector<Entry> out;
     for (const auto& e : list)
-        out.push_back({e->numberData(), e->startTimeData(), e->endTimeData(), e->message()});
+        out.push_back({ e->numberData(), e->startTimeData(), e->endTimeData(), e->message() });
     return out;
 }
 
-void expectEntries(const std::vector<Entry>& got, const std::vector<Entry>& want,
-                   const std::string& label)
+void expectEntries(
+    const std::vector<Entry>& got, const std::vector<Entry>& want, const std::string& label)
 {
     ASSERT_EQ(got.size(), want.size()) << label;
     for (std::size_t i = 0; i < got.size(); ++i) {
@@ -44,8 +44,8 @@ void expectEntries(const std::vector<Entry>& got, const std::vector<Entry>& want
     }
 }
 
-std::vector<Entry> readFile(const std::string& path, std::uint32_t encoding, std::uint8_t rc,
-                            bool* ok = nullptr)
+std::vector<Entry> readFile(
+    const std::string& path, std::uint32_t encoding, std::uint8_t rc, bool* ok = nullptr)
 {
     const auto reader = SrtFile::file(path, encoding, rc);
     const bool read = reader->readData();
@@ -57,9 +57,18 @@ std::vector<Entry> readFile(const std::string& path, std::uint32_t encoding, std
 TEST(SrtFile, IndexLinesAreNonEmptyAsciiDigits)
 {
     const std::pair<const char*, bool> cases[] = {
-        {"1", true},   {"007", true},  {"2024", true},      {"", false},  {" 1", false},
-        {"1 ", false}, {"1\r", false}, {"-1", false},       {"+1", false}, {"1a", false},
-        {"１", false}, {"12\xEF\xBC\x93", false},
+        { "1", true },
+        { "007", true },
+        { "2024", true },
+        { "", false },
+        { " 1", false },
+        { "1 ", false },
+        { "1\r", false },
+        { "-1", false },
+        { "+1", false },
+        { "1a", false },
+        { "１", false },
+        { "12\xEF\xBC\x93", false },
     };
     for (const auto& [line, isIndex] : cases)
         EXPECT_EQ(SrtFile::isDigitCode(line), isIndex) << '"' << line << '"';
@@ -82,36 +91,38 @@ TEST(SrtFile, WalkBuildsEntriesAsTheLinesSay)
         std::vector<Entry> want;
     };
     const Case cases[] = {
-        {"two entries, two lines and a blank",
-         "1\r\n00:00:01,500 --> 00:00:04,250\r\nHello\r\nWorld\r\n\r\n"
-         "2\r\n00:00:05,000 --> 00:00:06,000\r\nBye\r\n",
-         SrtFile::kCrLf,
-         {{1, 1.5, 4.25, "Hello\nWorld\n"}, {2, 5.0, 6.0, "Bye\n"}}},
-        {"index 007", "007\n00:00:01,000 --> 00:00:02,000\nx", SrtFile::kLf, {{7, 1, 2, "x"}}},
-        {"CRLF read as LF keeps a CR on every line",
-         "1\r\n00:00:01,000 --> 00:00:02,000\r\nHi\r\n", SrtFile::kLf, {}},
-        {"digits-only text line starts an entry",
-         "1\n00:00:01,000 --> 00:00:02,000\nIn\n1999\nthe end\n", SrtFile::kLf,
-         {{1, 1, 2, "In"}, {1999, 0, 0, ""}}},
-        {"lines before the first index are ignored",
-         "junk\n\nmore\n3\n00:00:03,000 --> 00:00:04,000\nA", SrtFile::kLf, {{3, 3, 4, "A"}}},
-        {"index as the last line", "1\n00:00:01,000 --> 00:00:02,000\nA\n5", SrtFile::kLf,
-         {{1, 1, 2, "A"}, {5, 0, 0, std::nullopt}}},
-        {"empty text", "", SrtFile::kCrLf, {}},
-        {"return code 7", "1\n00:00:01,000 --> 00:00:02,000\nA\n", 7, {}},
-        {"empty line after the time line gives an empty text",
-         "1\n00:00:01,000 --> 00:00:02,000\n\n2\n00:00:03,000 --> 00:00:04,000", SrtFile::kLf,
-         {{1, 1, 2, ""}, {2, 3, 4, std::nullopt}}},
-        {"CR line endings", "1\r00:00:01,000 --> 00:00:02,000\rA\rB", SrtFile::kCr,
-         {{1, 1, 2, "A\nB"}}},
-        {"end before start stays as read", "1\n00:00:05,000 --> 00:00:01,000\nA", SrtFile::kLf,
-         {{1, 5, 1, "A"}}},
-        {"non-ASCII time line gives zero times", "1\n００:00:01,000 --> 00:00:02,000\nA",
-         SrtFile::kLf, {{1, 0, 0, "A"}}},
-        {"a stray CR inside a CRLF text stays", "1\r\n00:00:01,000 --> 00:00:02,000\r\na\r\r\nb\r\n",
-         SrtFile::kCrLf, {{1, 1, 2, "a\r\nb\n"}}},
-        {"largest two-digit time line", "1\n99:59:59,999 --> 00:00:00,000\nA", SrtFile::kLf,
-         {{1, 99 * 3600 + 59 * 60 + 59 + 0.999, 0, "A"}}},
+        { "two entries, two lines and a blank",
+            "1\r\n00:00:01,500 --> 00:00:04,250\r\nHello\r\nWorld\r\n\r\n"
+            "2\r\n00:00:05,000 --> 00:00:06,000\r\nBye\r\n",
+            SrtFile::kCrLf, { { 1, 1.5, 4.25, "Hello\nWorld\n" }, { 2, 5.0, 6.0, "Bye\n" } } },
+        { "index 007", "007\n00:00:01,000 --> 00:00:02,000\nx", SrtFile::kLf,
+            { { 7, 1, 2, "x" } } },
+        { "CRLF read as LF keeps a CR on every line",
+            "1\r\n00:00:01,000 --> 00:00:02,000\r\nHi\r\n", SrtFile::kLf, {} },
+        { "digits-only text line starts an entry",
+            "1\n00:00:01,000 --> 00:00:02,000\nIn\n1999\nthe end\n", SrtFile::kLf,
+            { { 1, 1, 2, "In" }, { 1999, 0, 0, "" } } },
+        { "lines before the first index are ignored",
+            "junk\n\nmore\n3\n00:00:03,000 --> 00:00:04,000\nA", SrtFile::kLf,
+            { { 3, 3, 4, "A" } } },
+        { "index as the last line", "1\n00:00:01,000 --> 00:00:02,000\nA\n5", SrtFile::kLf,
+            { { 1, 1, 2, "A" }, { 5, 0, 0, std::nullopt } } },
+        { "empty text", "", SrtFile::kCrLf, {} },
+        { "return code 7", "1\n00:00:01,000 --> 00:00:02,000\nA\n", 7, {} },
+        { "empty line after the time line gives an empty text",
+            "1\n00:00:01,000 --> 00:00:02,000\n\n2\n00:00:03,000 --> 00:00:04,000", SrtFile::kLf,
+            { { 1, 1, 2, "" }, { 2, 3, 4, std::nullopt } } },
+        { "CR line endings", "1\r00:00:01,000 --> 00:00:02,000\rA\rB", SrtFile::kCr,
+            { { 1, 1, 2, "A\nB" } } },
+        { "end before start stays as read", "1\n00:00:05,000 --> 00:00:01,000\nA", SrtFile::kLf,
+            { { 1, 5, 1, "A" } } },
+        { "non-ASCII time line gives zero times", "1\n００:00:01,000 --> 00:00:02,000\nA",
+            SrtFile::kLf, { { 1, 0, 0, "A" } } },
+        { "a stray CR inside a CRLF text stays",
+            "1\r\n00:00:01,000 --> 00:00:02,000\r\na\r\r\nb\r\n", SrtFile::kCrLf,
+            { { 1, 1, 2, "a\r\nb\n" } } },
+        { "largest two-digit time line", "1\n99:59:59,999 --> 00:00:00,000\nA", SrtFile::kLf,
+            { { 1, 99 * 3600 + 59 * 60 + 59 + 0.999, 0, "A" } } },
     };
     for (const auto& c : cases) {
         SrtFile reader("/nonexistent/for/parse", 4, c.rc);
@@ -125,12 +136,12 @@ TEST(SrtFile, ReadsAFileInTheChosenEncoding)
     FakeLog log;
     TempDir dir;
     // "こんにちは" in Shift JIS.
-    const std::string sjis = "1\r\n00:00:01,000 --> 00:00:02,000\r\n\x82\xb1\x82\xf1\x82\xc9\x82\xbf\x82\xcd\r\n";
+    const std::string sjis
+        = "1\r\n00:00:01,000 --> 00:00:02,000\r\n\x82\xb1\x82\xf1\x82\xc9\x82\xbf\x82\xcd\r\n";
     const std::string path = dir.write("ja.srt", sjis);
     bool ok = false;
     expectEntries(readFile(path, 8, SrtFile::kCrLf, &ok),
-                  {{1, 1, 2, "\xE3\x81\x93\xE3\x82\x93\xE3\x81\xAB\xE3\x81\xA1\xE3\x81\xAF\n"}},
-                  "sjis");
+        { { 1, 1, 2, "\xE3\x81\x93\xE3\x82\x93\xE3\x81\xAB\xE3\x81\xA1\xE3\x81\xAF\n" } }, "sjis");
     EXPECT_TRUE(ok);
 
     // The same bytes are not UTF-8: the read fails and the list stays empty.
@@ -138,8 +149,10 @@ TEST(SrtFile, ReadsAFileInTheChosenEncoding)
     EXPECT_FALSE(ok);
 
     // A byte-order mark does not cost the first entry.
-    const std::string bomPath = dir.write("bom.srt", "\xEF\xBB\xBF" "1\n00:00:01,000 --> 00:00:02,000\nA\n");
-    expectEntries(readFile(bomPath, 4, SrtFile::kLf, &ok), {{1, 1, 2, "A\n"}}, "bom");
+    const std::string bomPath = dir.write("bom.srt",
+        "\xEF\xBB\xBF"
+        "1\n00:00:01,000 --> 00:00:02,000\nA\n");
+    expectEntries(readFile(bomPath, 4, SrtFile::kLf, &ok), { { 1, 1, 2, "A\n" } }, "bom");
     EXPECT_TRUE(ok);
 
     // An empty file reads as an empty list.
@@ -160,11 +173,11 @@ TEST(SrtFile, HostilePathsFailWithoutBlockingOrOverreading)
         bool exists;
     };
     const Case cases[] = {
-        {"directory", dir.path().string(), true},
-        {"fifo without a writer", fifo, true},
-        {"/dev/null", "/dev/null", true},
-        {"/dev/zero", "/dev/zero", true},
-        {"missing", (dir.path() / "missing.srt").string(), false},
+        { "directory", dir.path().string(), true },
+        { "fifo without a writer", fifo, true },
+        { "/dev/null", "/dev/null", true },
+        { "/dev/zero", "/dev/zero", true },
+        { "missing", (dir.path() / "missing.srt").string(), false },
     };
     for (const auto& c : cases) {
         EXPECT_EQ(File::isExistFile(c.path), c.exists) << c.label;
@@ -187,7 +200,7 @@ TEST(SrtFile, LargeFilesReadAsTheirTextParses)
     for (int i = 1; utf8.size() < (12U << 20); ++i) {
         char head[96];
         std::snprintf(head, sizeof head, "%d\r\n00:%02d:%02d,%03d --> 00:%02d:%02d,%03d\r\n", i,
-                      i / 60 % 60, i % 60, i % 1000, i / 60 % 60, i % 60, (i + 500) % 1000);
+            i / 60 % 60, i % 60, i % 1000, i / 60 % 60, i % 60, (i + 500) % 1000);
         utf8 += head;
         utf8 += i % 3 ? "A line of dialogue\r\nand another one\r\n\r\n"
                       : "\xE5\xAD\x97\xE5\xB9\x95\xE3\x81\xA7\xE3\x81\x99\r\n\r\n";
@@ -204,7 +217,7 @@ TEST(SrtFile, LargeFilesReadAsTheirTextParses)
         from = at + word.size();
     }
 
-    for (const auto& [bytes, encoding] : {std::pair{utf8, 4U}, std::pair{sjis, 8U}}) {
+    for (const auto& [bytes, encoding] : { std::pair{ utf8, 4U }, std::pair{ sjis, 8U } }) {
         const std::string path = dir.write("large.srt", bytes);
         bool ok = false;
         const auto read = readFile(path, encoding, SrtFile::kCrLf, &ok);
@@ -217,7 +230,7 @@ TEST(SrtFile, LargeFilesReadAsTheirTextParses)
         // One report for the first difference rather than one per entry.
         for (std::size_t i = 0; i < read.size(); ++i) {
             const bool same = read[i].number == parsed[i].number && read[i].start == parsed[i].start
-                              && read[i].end == parsed[i].end && read[i].text == parsed[i].text;
+                && read[i].end == parsed[i].end && read[i].text == parsed[i].text;
             ASSERT_TRUE(same) << "encoding " << encoding << ", entry " << i;
         }
     }
@@ -287,12 +300,13 @@ TEST(SrtFile, DumpPrintsRoundedTimesAndLogsTexts)
     std::string printed(4096, '\0');
     printed.resize(std::fread(printed.data(), 1, printed.size(), out));
     std::fclose(out);
-    EXPECT_EQ(printed, "count_nsma:\t 1\n"
-                       "start:\t\t\t 00:00:01:005\n"
-                       "end  :\t\t\t 01:02:03:004\n"
-                       "count_nsma:\t 2\n"
-                       "start:\t\t\t 00:00:00:000\n"
-                       "end  :\t\t\t 00:00:00:000\n");
+    EXPECT_EQ(printed,
+        "count_nsma:\t 1\n"
+        "start:\t\t\t 00:00:01:005\n"
+        "end  :\t\t\t 01:02:03:004\n"
+        "count_nsma:\t 2\n"
+        "start:\t\t\t 00:00:00:000\n"
+        "end  :\t\t\t 00:00:00:000\n");
     const auto lines = log.lines();
     ASSERT_GE(lines.size(), 2U);
     EXPECT_EQ(lines[lines.size() - 2], "Hello");

@@ -13,7 +13,7 @@ public:
     {
         std::random_device rd;
         _path = std::filesystem::temp_directory_path()
-                / ("subclock-test-" + std::to_string(rd()) + std::to_string(rd()));
+            / ("subclock-test-" + std::to_string(rd()) + std::to_string(rd()));
         std::filesystem::create_directories(_path);
     }
     ~TempDir()
@@ -29,7 +29,8 @@ public:
     std::string write(const std::string& name, std::string_view bytes) const
     {
         const auto file = _path / name;
-        std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(file, std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return file.string();
     }
 

@@ -14,15 +14,18 @@ namespace {
 // Counts runs and spins until asked to stop, or returns at once when told to.
 class CountingThread final : public Thread {
 public:
-    explicit CountingThread(bool returnsByItself) : _returnsByItself(returnsByItself) {}
+    explicit CountingThread(bool returnsByItself)
+        : _returnsByItself(returnsByItself)
+    {
+    }
     ~CountingThread() override
     {
         stop();
         waitFor();
     }
 
-    std::atomic<int> runs{0};
-    std::atomic<bool> inside{false};
+    std::atomic<int> runs{ 0 };
+    std::atomic<bool> inside{ false };
     bool teardownRequested() const { return _teardown.load(); }
 
 protected:
@@ -52,8 +55,8 @@ TEST(Thread, EachStartRunsOnceInItsOwnThreadAndLogsAroundIt)
     t.stop();
     t.waitFor();
     EXPECT_EQ(t.runs.load(), 2);
-    EXPECT_EQ(log.lines(), (std::vector<std::string>{"Thread Start", "Thread Stop", "Thread Start",
-                                                      "Thread Stop"}));
+    EXPECT_EQ(log.lines(),
+        (std::vector<std::string>{ "Thread Start", "Thread Stop", "Thread Start", "Thread Stop" }));
 }
 
 TEST(Thread, RunThatReturnsByItselfNeedsNoStop)

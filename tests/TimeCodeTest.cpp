@@ -18,21 +18,21 @@ struct TimeLineCase {
 TEST(TimeCode, TimeLinesParseAsTheScannerReadsThem)
 {
     const TimeLineCase cases[] = {
-        {"00:00:01,500 --> 00:00:04,250", 1.5, 4.25},
-        {"01:02:03,004 --> 01:02:04,000", 3723.004, 3724.0},
-        {"00:00:01,500-->00:00:04,250", 1.5, 4.25},
-        {"00:00:01,500 \t -->\t00:00:04,250 trailing words", 1.5, 4.25},
-        {"  00:00:01,5 --> 00:00:02,05", 1.005, 2.005},
+        { "00:00:01,500 --> 00:00:04,250", 1.5, 4.25 },
+        { "01:02:03,004 --> 01:02:04,000", 3723.004, 3724.0 },
+        { "00:00:01,500-->00:00:04,250", 1.5, 4.25 },
+        { "00:00:01,500 \t -->\t00:00:04,250 trailing words", 1.5, 4.25 },
+        { "  00:00:01,5 --> 00:00:02,05", 1.005, 2.005 },
         // Fields the pattern does not reach count as 0.
-        {"00:00:01.500 --> 00:00:04,250", 1.0, 0.0},
-        {"00:00:01,500 -> 00:00:04,250", 1.5, 0.0},
-        {"", 0.0, 0.0},
-        {"garbage", 0.0, 0.0},
+        { "00:00:01.500 --> 00:00:04,250", 1.0, 0.0 },
+        { "00:00:01,500 -> 00:00:04,250", 1.5, 0.0 },
+        { "", 0.0, 0.0 },
+        { "garbage", 0.0, 0.0 },
         // Any non-ASCII byte spoils the whole line.
-        {"00:00:01,500 --> 00:00:04,250 \xE2\x99\xAA", 0.0, 0.0},
-        {"-00:00:01,-500 --> +00:00:02,+250", 0.5, 2.25},
+        { "00:00:01,500 --> 00:00:04,250 \xE2\x99\xAA", 0.0, 0.0 },
+        { "-00:00:01,-500 --> +00:00:02,+250", 0.5, 2.25 },
         // Ranges are not checked: 90 minutes and 75 seconds count as such.
-        {"00:90:75,1500 --> 00:00:00,000", 5476.5, 0.0},
+        { "00:90:75,1500 --> 00:00:00,000", 5476.5, 0.0 },
     };
     for (const auto& c : cases) {
         double start = -1, end = -1;
@@ -78,12 +78,12 @@ TEST(TimeCode, SplitsRoundOrTruncateAsDocumented)
     getTimeCodes(t1005, unused, "00:00:01,005 --> 00:00:02,000");
     getTimeCodes(t3723, unused, "01:02:03,004 --> 01:02:04,000");
     const Case cases[] = {
-        {59.9996, 0, 0, 59, 1000, "00:00:59:999"},
-        {t1005, 0, 0, 1, 5, "00:00:01:004"},
-        {t3723, 1, 2, 3, 4, "01:02:03:003"},
-        {3725.5, 1, 2, 5, 500, "01:02:05:500"},
-        {0.0, 0, 0, 0, 0, "00:00:00:000"},
-        {360000.25, 100, 0, 0, 250, "100:00:00:250"},
+        { 59.9996, 0, 0, 59, 1000, "00:00:59:999" },
+        { t1005, 0, 0, 1, 5, "00:00:01:004" },
+        { t3723, 1, 2, 3, 4, "01:02:03:003" },
+        { 3725.5, 1, 2, 5, 500, "01:02:05:500" },
+        { 0.0, 0, 0, 0, 0, "00:00:00:000" },
+        { 360000.25, 100, 0, 0, 250, "100:00:00:250" },
     };
     for (const auto& c : cases) {
         std::int32_t h, m, s, ms;
@@ -99,13 +99,13 @@ TEST(TimeCode, SplitsRoundOrTruncateAsDocumented)
 TEST(TimeCode, RoundingSplitGivesBackEveryWellFormedTime)
 {
     // Every millisecond of the first minute, and a spread of hours and minutes.
-    for (int h : {0, 1, 9, 23, 99, 596}) {
-        for (int m : {0, 1, 30, 59}) {
-            for (int s : {0, 1, 30, 59}) {
+    for (int h : { 0, 1, 9, 23, 99, 596 }) {
+        for (int m : { 0, 1, 30, 59 }) {
+            for (int s : { 0, 1, 30, 59 }) {
                 for (int ms = 0; ms < 1000; ++ms) {
                     char line[80];
-                    std::snprintf(line, sizeof line, "%02d:%02d:%02d,%03d --> 00:00:00,000", h,
-                                  m, s, ms);
+                    std::snprintf(
+                        line, sizeof line, "%02d:%02d:%02d,%03d --> 00:00:00,000", h, m, s, ms);
                     double start = 0, end = 0;
                     getTimeCodes(start, end, line);
                     std::int32_t gh, gm, gs, gms;
@@ -120,7 +120,7 @@ TEST(TimeCode, RoundingSplitGivesBackEveryWellFormedTime)
 TEST(TimeCode, HugeAndOddPositionsStillFormat)
 {
     // Past the 32-bit range the split saturates instead of being undefined.
-    for (double x : {1e300, -1e300, std::numeric_limits<double>::quiet_NaN(), -0.25}) {
+    for (double x : { 1e300, -1e300, std::numeric_limits<double>::quiet_NaN(), -0.25 }) {
         EXPECT_FALSE(displayText(x).empty()) << x;
         std::int32_t h, m, s, ms;
         convertTimeCode(x, h, m, s, ms);

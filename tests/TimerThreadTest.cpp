@@ -16,8 +16,8 @@
 
 namespace {
 
-std::shared_ptr<SrtMessage> entry(int number, double start, double end,
-                                  std::optional<std::string> text)
+std::shared_ptr<SrtMessage> entry(
+    int number, double start, double end, std::optional<std::string> text)
 {
     auto e = std::make_shared<SrtMessage>();
     e->setNumberData(number);
@@ -37,7 +37,8 @@ protected:
         timer.setMessageTextField2(&message2);
         timer.setClock([this] { return now.load(); });
         // A short real sleep keeps the worker from spinning while the test changes the clock.
-        timer.setSleeper([](unsigned) { std::this_thread::sleep_for(std::chrono::milliseconds(1)); });
+        timer.setSleeper(
+            [](unsigned) { std::this_thread::sleep_for(std::chrono::milliseconds(1)); });
     }
 
     // Starts and waits for the first pass, so the worker has read its starting clock before
@@ -58,17 +59,22 @@ protected:
     FakeDisplay time;
     FakeDisplay message;
     FakeDisplay message2;
-    std::atomic<double> now{1000.0};
+    std::atomic<double> now{ 1000.0 };
     TimerThread timer;
 };
 
 TEST_F(TimerThreadTest, EarliestEntryWhoseOpenIntervalHoldsThePositionWins)
 {
-    timer.setDataArray({entry(1, 1.0, 2.0, "A"), entry(2, 1.5, 3.0, "B"), entry(3, 4.0, 5.0, {})});
+    timer.setDataArray(
+        { entry(1, 1.0, 2.0, "A"), entry(2, 1.5, 3.0, "B"), entry(3, 4.0, 5.0, {}) });
     const std::pair<double, std::optional<std::string>> cases[] = {
-        {1.0, std::nullopt}, {1.2, "A"}, {1.7, "A"}, {2.0, "B"}, {3.0, std::nullopt},
+        { 1.0, std::nullopt },
+        { 1.2, "A" },
+        { 1.7, "A" },
+        { 2.0, "B" },
+        { 3.0, std::nullopt },
         // An entry without text gives none, as no entry does.
-        {4.5, std::nullopt},
+        { 4.5, std::nullopt },
     };
     for (const auto& [x, want] : cases)
         EXPECT_EQ(timer.getMessage(x), want) << x;
@@ -92,7 +98,7 @@ TEST_F(TimerThreadTest, SeekAndResetWhileStoppedTouchOnlyTheTime)
 
 TEST_F(TimerThreadTest, RunShowsTimeAndTextAndResumesWhereItStopped)
 {
-    timer.setDataArray({entry(1, 10.5, 11.5, "Hello")});
+    timer.setDataArray({ entry(1, 10.5, 11.5, "Hello") });
     timer.seek(10.0);
     startTimer();
     // The first pass comes at once and counts from the sought position.
@@ -120,7 +126,7 @@ TEST_F(TimerThreadTest, RunShowsTimeAndTextAndResumesWhereItStopped)
 
 TEST_F(TimerThreadTest, PastTheLastEntryBothMessagesAreEmpty)
 {
-    timer.setDataArray({entry(1, 0.5, 1.0, "Only")});
+    timer.setDataArray({ entry(1, 0.5, 1.0, "Only") });
     startTimer();
     now = now + 0.75;
     ASSERT_TRUE(message.waitFor("Only"));
@@ -141,8 +147,8 @@ TEST_F(TimerThreadTest, SeekWhileRunningReplacesTheWorker)
     EXPECT_EQ(time.text(), "00:00:30:000");
     EXPECT_TRUE(timer.isRunning());
     stopTimer();
-    EXPECT_EQ(log.lines(), (std::vector<std::string>{"Thread Start", "Thread Stop", "Thread Start",
-                                                      "Thread Stop"}));
+    EXPECT_EQ(log.lines(),
+        (std::vector<std::string>{ "Thread Start", "Thread Stop", "Thread Start", "Thread Stop" }));
 }
 
 TEST_F(TimerThreadTest, MarksPairIntoOneTimeLineAcrossStopAndStart)
@@ -179,7 +185,7 @@ TEST(TimerThreadStress, StartSeekStopManyTimesWhileTheWorkerRuns)
     timer.setTimeTextField(&time);
     timer.setMessageTextField(&message);
     timer.setMessageTextField2(&message2);
-    timer.setDataArray({entry(1, 0.0, 1000.0, "Always")});
+    timer.setDataArray({ entry(1, 0.0, 1000.0, "Always") });
     for (int i = 0; i < 200; ++i) {
         timer.start();
         timer.seek(i * 0.5);
@@ -193,7 +199,7 @@ TEST(TimerThreadStress, StartSeekStopManyTimesWhileTheWorkerRuns)
     // Every worker logged its start and stop.
     const auto lines = log.lines();
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "Thread Start"),
-              std::count(lines.begin(), lines.end(), "Thread Stop"));
+        std::count(lines.begin(), lines.end(), "Thread Stop"));
     EXPECT_GE(std::count(lines.begin(), lines.end(), "Thread Start"), 200);
 }
 

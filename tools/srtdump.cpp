@@ -1,5 +1,5 @@
 // srtdump: reads one subtitle file exactly as the player does at Start and prints its entries.
-#include "shell/StderrLog.h"
+#include "platform/StderrLog.h"
 #include "subtitles/SrtFile.h"
 
 #include <charconv>
@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: srtdump [--encoding ID] [--line-ending crlf|lf|cr|CODE] [--format dump|json] FILE\n";
+constexpr const char* kUsage
+    = "usage: srtdump [--encoding ID] [--line-ending crlf|lf|cr|CODE] [--format dump|json] FILE\n";
 
 constexpr int kExitUsage = 64;
 
@@ -59,13 +59,27 @@ void appendJsonString(std::string& out, std::string_view text)
     out.push_back('"');
     for (const char c : text) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
         default:
             if (static_cast<unsigned char>(c) < 0x20) {
                 char esc[8];
@@ -164,7 +178,8 @@ int main(int argc, char** argv)
     if (!File::isExistFile(*path)) {
         std::fputs("File not found.\n", stderr);
         status = 1;
-    } else if (const auto reader = SrtFile::file(*path, encoding, lineEnding); !reader->readData()) {
+    } else if (const auto reader = SrtFile::file(*path, encoding, lineEnding);
+               !reader->readData()) {
         std::fputs("Encoding Error\n", stderr);
         status = 2;
     } else if (json) {

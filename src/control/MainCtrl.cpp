@@ -1,8 +1,8 @@
 // Commands from the window, the per-start read of the file, and the stored settings.
 #include "control/MainCtrl.h"
 
-#include "shell/Encodings.h"
-#include "subtitles/Log.h"
+#include "platform/Encodings.h"
+#include "platform/Log.h"
 #include "subtitles/SrtFile.h"
 
 #include <pwd.h>
@@ -38,7 +38,7 @@ std::string lastPathComponent(const std::string& path)
 // back; any failure, handled or not, still leaves the menu showing the value in force.
 template <typename Assign, typename Current>
 void restoreIntSetting(PreferencesStore& store, const std::string& key, PopUpMenu& menu,
-                       Assign assign, Current current)
+    Assign assign, Current current)
 {
     try {
         try {
@@ -159,7 +159,7 @@ void MainCtrl::rew()
 void MainCtrl::selectFile(const Control& /*sender*/)
 {
     logLine("SelectFile");
-    static const std::vector<std::string> types = {"srt", "txt", "'TEXT'"};
+    static const std::vector<std::string> types = { "srt", "txt", "'TEXT'" };
     if (const std::optional<std::string> path = _o.openDialog->runModal(homeDirectory(), types)) {
         logLine(*path);
         _filename = *path;
@@ -183,8 +183,8 @@ bool MainCtrl::sendParsedArray()
         _o.th->clearDataArray();
         return false;
     }
-    const auto reader = SrtFile::file(*_filename, static_cast<std::uint32_t>(_encodingType),
-                                      _returnCode);
+    const auto reader
+        = SrtFile::file(*_filename, static_cast<std::uint32_t>(_encodingType), _returnCode);
     logLine("size:" + std::to_string(reader->size()));
     if (reader->readData()) {
         _o.th->setDataArray(reader->dataArray());

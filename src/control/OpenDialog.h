@@ -11,8 +11,9 @@ public:
     virtual ~OpenDialog() = default;
     // The chosen full path, or none when the user cancels. `types` are file-name extensions;
     // "'TEXT'" stands for plain-text files.
-    virtual std::optional<std::string> runModal(const std::string& directory,
-                                                const std::vector<std::string>& types) = 0;
+    virtual std::optional<std::string> runModal(
+        const std::string& directory, const std::vector<std::string>& types)
+        = 0;
 
 protected:
     OpenDialog() = default;

@@ -1,7 +1,7 @@
 // The worker's entry and the start/stop/join handshake.
 #include "playback/Thread.h"
 
-#include "subtitles/Log.h"
+#include "platform/Log.h"
 
 void* Thread::hook(void* object)
 {

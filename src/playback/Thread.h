@@ -21,10 +21,11 @@ public:
     void waitFor();
 
 protected:
-    virtual void run() {}
+    virtual void run() { }
 
-    // Only the stop request is shared while the worker runs; the join in waitFor() publishes the rest.
-    std::atomic<bool> _teardown{false};
+    // Only the stop request is shared while the worker runs; the join in waitFor() publishes the
+    // rest.
+    std::atomic<bool> _teardown{ false };
 
 private:
     // The thread's entry: logs "Thread Start" and "Thread Stop" around run().

@@ -17,7 +17,7 @@ double monotonic_sec()
 }
 
 // The mark toggle is process-wide: a mark line may start in one run and end in the next.
-std::atomic<bool> first{true};
+std::atomic<bool> first{ true };
 
 void setIfConnected(TextDisplay* display, const std::string& text)
 {
@@ -28,7 +28,8 @@ void setIfConnected(TextDisplay* display, const std::string& text)
 } // namespace
 
 TimerThread::TimerThread()
-    : _clock(&monotonic_sec), _sleeper([](unsigned micros) { ::usleep(micros); })
+    : _clock(&monotonic_sec)
+    , _sleeper([](unsigned micros) { ::usleep(micros); })
 {
 }
 
@@ -115,7 +116,7 @@ void TimerThread::marker()
     const TimeParts p = displaySplit(_value.load());
     const bool opening = first.load();
     std::fprintf(_markOutput, opening ? "%02d:%02d:%02d:%03d --> " : "%02d:%02d:%02d:%03d\n",
-                 p.hours, p.minutes, p.seconds, p.milliseconds);
+        p.hours, p.minutes, p.seconds, p.milliseconds);
     // Flushed at once so the first half of a line shows while the user waits for the second.
     std::fflush(_markOutput);
     first.store(!opening);

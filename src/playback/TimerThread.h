@@ -57,9 +57,9 @@ private:
     TextDisplay* _timeTextField = nullptr;
     TextDisplay* _messageTextField = nullptr;
     TextDisplay* _messageTextField2 = nullptr;
-    std::atomic<bool> _running{false};
-    std::atomic<double> _backupTime{0};
-    std::atomic<double> _value{0};
+    std::atomic<bool> _running{ false };
+    std::atomic<double> _backupTime{ 0 };
+    std::atomic<double> _value{ 0 };
     std::optional<SrtMessageList> _dataArray;
 
     Clock _clock;

@@ -2,9 +2,9 @@
 // on the command line, chosen as if picked in the dialog.
 #include "shell/Application.h"
 
+#include "platform/StderrLog.h"
 #include "shell/PlayerWindows.h"
 #include "shell/QtPreferences.h"
-#include "shell/StderrLog.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -32,8 +32,8 @@ int runApplication(int argc, char** argv)
             .arg(preferences.fileName()));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument("file", QObject::tr("Subtitle file to choose at start-up."),
-                                 "[FILE]");
+    parser.addPositionalArgument(
+        "file", QObject::tr("Subtitle file to choose at start-up."), "[FILE]");
     parser.process(app);
 
     int status = 0;

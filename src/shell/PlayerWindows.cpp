@@ -6,12 +6,12 @@
 
 #include <QApplication>
 #include <QDropEvent>
-#include <QFontMetrics>
-#include <QLabel>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QKeySequence>
+#include <QLabel>
 #include <QMimeData>
 #include <QScreen>
-#include <QKeySequence>
 #include <QShortcut>
 
 #include <functional>
@@ -35,7 +35,8 @@ std::optional<QString> droppedFile(const QMimeData* data)
 class FileDropFilter final : public QObject {
 public:
     FileDropFilter(QObject* parent, std::function<void(const QString&)> choose)
-        : QObject(parent), _choose(std::move(choose))
+        : QObject(parent)
+        , _choose(std::move(choose))
     {
     }
 
@@ -98,7 +99,7 @@ PlayerWindows::PlayerWindows(PreferencesStore& preferences)
     time->ensurePolished();
     const QFontMetrics metrics(time->font());
     time->setFixedSize(metrics.horizontalAdvance("000:00:00:000") + 2 * metrics.averageCharWidth(),
-                       time->sizeHint().height());
+        time->sizeHint().height());
     _ui->mainLayout->setAlignment(time, Qt::AlignHCenter);
 
     connectOutlets(preferences);
@@ -134,16 +135,16 @@ void PlayerWindows::connectOutlets(PreferencesStore& preferences)
     _encMenu = makePopUpMenu(ui.encodingMenu);
     _retMenu = makePopUpMenu(ui.lineEndingMenu);
     _alert = makeAlert(&_window);
-    _ctrl.connect({.th = &_th,
-                   .startButton = _startButton.get(),
-                   .slider = _slider.get(),
-                   .filenameLabel = _fileLabel.get(),
-                   .mainPanel = _panelPort.get(),
-                   .theUserDefaultsController = &preferences,
-                   .encButton = _encMenu.get(),
-                   .retButton = _retMenu.get(),
-                   .openDialog = &_openDialog,
-                   .alert = _alert.get()});
+    _ctrl.connect({ .th = &_th,
+        .startButton = _startButton.get(),
+        .slider = _slider.get(),
+        .filenameLabel = _fileLabel.get(),
+        .mainPanel = _panelPort.get(),
+        .theUserDefaultsController = &preferences,
+        .encButton = _encMenu.get(),
+        .retButton = _retMenu.get(),
+        .openDialog = &_openDialog,
+        .alert = _alert.get() });
 }
 
 void PlayerWindows::connectActions()
@@ -156,8 +157,8 @@ void PlayerWindows::connectActions()
 
     // click: with the sender's tag.
     const auto clickOn = [this](QAbstractButton* button, const Control& sender) {
-        QObject::connect(button, &QAbstractButton::clicked, &_window,
-                         [this, &sender] { _ctrl.click(sender); });
+        QObject::connect(
+            button, &QAbstractButton::clicked, &_window, [this, &sender] { _ctrl.click(sender); });
     };
     clickOn(ui.rewindButton, *_rewind);
     clickOn(ui.fastForwardButton, *_fastForward);
@@ -165,14 +166,15 @@ void PlayerWindows::connectActions()
     clickOn(ui.resetButton, *_reset);
     clickOn(ui.chooseFileButton, *_chooseFile);
 
-    // changeEncoding: and changeReturnCode: on the user's choice only, not on programmatic selection.
+    // changeEncoding: and changeReturnCode: on the user's choice only, not on programmatic
+    // selection.
     QObject::connect(ui.encodingMenu, &QComboBox::activated, &_window,
-                     [this] { _ctrl.changeEncoding(*_encMenu); });
+        [this] { _ctrl.changeEncoding(*_encMenu); });
     QObject::connect(ui.lineEndingMenu, &QComboBox::activated, &_window,
-                     [this] { _ctrl.changeReturnCode(*_retMenu); });
+        [this] { _ctrl.changeReturnCode(*_retMenu); });
 
-    QObject::connect(ui.skipSlider, &QSlider::valueChanged, ui.skipValue,
-                     qOverload<int>(&QLabel::setNum));
+    QObject::connect(
+        ui.skipSlider, &QSlider::valueChanged, ui.skipValue, qOverload<int>(&QLabel::setNum));
 
     // marker: goes to the timer.
     QObject::connect(ui.markButton, &QAbstractButton::clicked, &_window, [this] { _th.marker(); });
@@ -202,7 +204,7 @@ void PlayerWindows::acceptFileDrops()
     auto* filter = new FileDropFilter(&_window, [this](const QString& file) {
         chooseFile(toLocalPath(QFileInfo(file).absoluteFilePath()));
     });
-    for (QWidget* window : {static_cast<QWidget*>(&_window), &_panel}) {
+    for (QWidget* window : { static_cast<QWidget*>(&_window), &_panel }) {
         window->setAcceptDrops(true);
         window->installEventFilter(filter);
     }
@@ -217,7 +219,7 @@ void PlayerWindows::show()
         const int width = std::min(_panel.width(), area.width());
         _panel.resize(width, _panel.height());
         _panel.move(area.left() + (area.width() - width) / 2,
-                    area.bottom() - _panel.height() - area.height() / 12);
+            area.bottom() - _panel.height() - area.height() / 12);
     }
     _panel.show();
 }

@@ -18,7 +18,11 @@ namespace {
 
 class LabelDisplay final : public TextDisplay {
 public:
-    explicit LabelDisplay(QLabel* label) : _label(label), _shown(label->text().toStdString()) {}
+    explicit LabelDisplay(QLabel* label)
+        : _label(label)
+        , _shown(label->text().toStdString())
+    {
+    }
 
     void setText(const std::string& utf8) override
     {
@@ -32,7 +36,8 @@ public:
             _pending = true;
         }
         // _context lives on the GUI thread and dies with this object, dropping a late call.
-        QMetaObject::invokeMethod(&_context, [this] { apply(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &_context, [this] { apply(); }, Qt::QueuedConnection);
     }
 
 private:
@@ -62,7 +67,9 @@ private:
 class FileLabelDisplay final : public TextDisplay {
 public:
     FileLabelDisplay(QLabel* label, QWidget* window)
-        : _display(makeLabelDisplay(label)), _window(window), _title(window->windowTitle())
+        : _display(makeLabelDisplay(label))
+        , _window(window)
+        , _title(window->windowTitle())
     {
     }
 
@@ -70,8 +77,8 @@ public:
     void setText(const std::string& utf8) override
     {
         _display->setText(utf8);
-        _window->setWindowTitle(utf8.empty() ? _title
-                                             : QString::fromStdString(utf8) + " — " + _title);
+        _window->setWindowTitle(
+            utf8.empty() ? _title : QString::fromStdString(utf8) + " — " + _title);
     }
 
 private:
@@ -82,7 +89,10 @@ private:
 
 class CommandControl final : public Control {
 public:
-    explicit CommandControl(QWidget* control) : _tag(tagOf(control)) {}
+    explicit CommandControl(QWidget* control)
+        : _tag(tagOf(control))
+    {
+    }
     int tag() const override { return _tag; }
 
 private:
@@ -91,7 +101,10 @@ private:
 
 class QtButton final : public Button {
 public:
-    explicit QtButton(QAbstractButton* button) : _button(button) {}
+    explicit QtButton(QAbstractButton* button)
+        : _button(button)
+    {
+    }
     int tag() const override { return tagOf(_button); }
     void setTitle(const std::string& title) override
     {
@@ -104,7 +117,10 @@ private:
 
 class QtSlider final : public Slider {
 public:
-    explicit QtSlider(QAbstractSlider* slider) : _slider(slider) {}
+    explicit QtSlider(QAbstractSlider* slider)
+        : _slider(slider)
+    {
+    }
     double doubleValue() const override { return _slider->value(); }
 
 private:
@@ -113,9 +129,11 @@ private:
 
 class QtPopUpMenu final : public PopUpMenu {
 public:
-    explicit QtPopUpMenu(QComboBox* menu) : _menu(menu)
+    explicit QtPopUpMenu(QComboBox* menu)
+        : _menu(menu)
     {
-        const QStringList tags = menu->property("itemTags").toString().split(',', Qt::SkipEmptyParts);
+        const QStringList tags
+            = menu->property("itemTags").toString().split(',', Qt::SkipEmptyParts);
         for (int i = 0; i < tags.size() && i < menu->count(); ++i)
             menu->setItemData(i, tags[i].trimmed().toInt());
     }
@@ -154,7 +172,10 @@ private:
 
 class QtPanel final : public Panel {
 public:
-    explicit QtPanel(QWidget* panel) : _panel(panel) {}
+    explicit QtPanel(QWidget* panel)
+        : _panel(panel)
+    {
+    }
     void orderFront() override
     {
         _panel->show();
@@ -167,11 +188,14 @@ private:
 
 class QtAlert final : public Alert {
 public:
-    explicit QtAlert(QWidget* parent) : _parent(parent) {}
+    explicit QtAlert(QWidget* parent)
+        : _parent(parent)
+    {
+    }
     void runModal(const std::string& message, const std::string& informative) override
     {
         QMessageBox box(QMessageBox::Warning, QString::fromStdString(message),
-                        QString::fromStdString(message), QMessageBox::Ok, _parent);
+            QString::fromStdString(message), QMessageBox::Ok, _parent);
         box.setInformativeText(QString::fromStdString(informative));
         box.exec();
     }
@@ -248,13 +272,13 @@ std::unique_ptr<Alert> makeAlert(QWidget* parent)
     return std::make_unique<QtAlert>(parent);
 }
 
-std::optional<std::string> QtOpenDialog::runModal(const std::string& directory,
-                                                  const std::vector<std::string>& types)
+std::optional<std::string> QtOpenDialog::runModal(
+    const std::string& directory, const std::vector<std::string>& types)
 {
     if (_preset)
         return std::exchange(_preset, std::nullopt);
-    const QString path = QFileDialog::getOpenFileName(
-        _parent, QObject::tr("Choose a subtitle file"), fromLocalPath(directory), nameFilters(types));
+    const QString path = QFileDialog::getOpenFileName(_parent,
+        QObject::tr("Choose a subtitle file"), fromLocalPath(directory), nameFilters(types));
     if (path.isEmpty())
         return std::nullopt;
     return toLocalPath(path);

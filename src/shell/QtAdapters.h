@@ -42,9 +42,12 @@ std::unique_ptr<Alert> makeAlert(QWidget* parent);
 // the dialog, so that it goes through the same command as a choice made in the dialog.
 class QtOpenDialog final : public OpenDialog {
 public:
-    explicit QtOpenDialog(QWidget* parent) : _parent(parent) {}
-    std::optional<std::string> runModal(const std::string& directory,
-                                        const std::vector<std::string>& types) override;
+    explicit QtOpenDialog(QWidget* parent)
+        : _parent(parent)
+    {
+    }
+    std::optional<std::string> runModal(
+        const std::string& directory, const std::vector<std::string>& types) override;
     void answerNextWith(const std::string& path) { _preset = path; }
 
 private:

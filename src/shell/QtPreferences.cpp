@@ -5,8 +5,8 @@
 #include "shell/QtAdapters.h"
 
 QtPreferences::QtPreferences()
-    : _settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            "Subclock", "subclock"))
+    : _settings(std::make_unique<QSettings>(
+        QSettings::NativeFormat, QSettings::UserScope, "Subclock", "subclock"))
 {
 }
 
@@ -21,8 +21,8 @@ QVariant QtPreferences::read(const std::string& key)
     // A damaged or unreadable file fails only the keys it lost: a value that survived a
     // truncation is still the user's choice.
     if (!value.isValid() && _settings->status() != QSettings::NoError)
-        throw PreferencesError("the settings file " + _settings->fileName().toStdString()
-                               + " cannot be read");
+        throw PreferencesError(
+            "the settings file " + _settings->fileName().toStdString() + " cannot be read");
     return value;
 }
 

@@ -1,7 +1,7 @@
 // POSIX file access for the reader.
 #include "subtitles/File.h"
 
-#include "subtitles/Log.h"
+#include "platform/Log.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -61,7 +61,7 @@ File::~File()
 
 bool File::readWhole(std::string& bytes) const
 {
-    struct stat st {};
+    struct stat st { };
     if (_fd < 0 || _filesize < 0 || ::fstat(_fd, &st) != 0 || !S_ISREG(st.st_mode))
         return false;
     // A file truncated since it was opened must not make us allocate its old size.

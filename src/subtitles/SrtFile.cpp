@@ -1,9 +1,9 @@
 // The SRT walk: index line, time line, then every line up to the next index line is text.
 #include "subtitles/SrtFile.h"
 
-#include "shell/Encodings.h"
-#include "shell/ReleasedPages.h"
-#include "subtitles/Log.h"
+#include "platform/Encodings.h"
+#include "platform/Log.h"
+#include "platform/ReleasedPages.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -52,7 +52,9 @@ std::size_t findSeparator(std::string_view text, std::size_t pos, std::string_vi
 class LineSplitter {
 public:
     LineSplitter(std::string_view text, std::string_view separator)
-        : _text(text), _separator(separator), _done(separator.empty())
+        : _text(text)
+        , _separator(separator)
+        , _done(separator.empty())
     {
     }
 
@@ -206,21 +208,22 @@ std::int32_t intValue(std::string_view digits)
     return static_cast<std::int32_t>(value);
 }
 
-std::unique_ptr<SrtFile> SrtFile::file(const std::string& path, std::uint32_t encode,
-                                       std::uint8_t retCode)
+std::unique_ptr<SrtFile> SrtFile::file(
+    const std::string& path, std::uint32_t encode, std::uint8_t retCode)
 {
     return std::make_unique<SrtFile>(path, encode, retCode);
 }
 
 SrtFile::SrtFile(const std::string& path, std::uint32_t encode, std::uint8_t retCode)
-    : File(path), _encodeType(encode), _returnCode(retCode)
+    : File(path)
+    , _encodeType(encode)
+    , _returnCode(retCode)
 {
 }
 
 bool SrtFile::isDigitCode(std::string_view line)
 {
-    return !line.empty()
-           && std::all_of(line.begin(), line.end(), isDigit);
+    return !line.empty() && std::all_of(line.begin(), line.end(), isDigit);
 }
 
 std::uint32_t SrtFile::detectEncoding() const

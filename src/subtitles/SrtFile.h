@@ -18,8 +18,8 @@ public:
     static constexpr std::uint8_t kLf = 1;
     static constexpr std::uint8_t kCr = 2;
 
-    static std::unique_ptr<SrtFile> file(const std::string& path, std::uint32_t encode,
-                                         std::uint8_t retCode);
+    static std::unique_ptr<SrtFile> file(
+        const std::string& path, std::uint32_t encode, std::uint8_t retCode);
 
     SrtFile(const std::string& path, std::uint32_t encode, std::uint8_t retCode);
 

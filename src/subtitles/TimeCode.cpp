@@ -10,7 +10,8 @@ namespace {
 
 bool isAscii(std::string_view s)
 {
-    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return std::all_of(
+        s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 bool isScanSpace(char c)
@@ -24,7 +25,8 @@ bool isScanSpace(char c)
 class TimeLineScanner {
 public:
     explicit TimeLineScanner(std::string_view line)
-        : _p(line.data()), _end(line.data() + std::min(line.find('\0'), line.size()))
+        : _p(line.data())
+        , _end(line.data() + std::min(line.find('\0'), line.size()))
     {
     }
 
@@ -72,8 +74,7 @@ double secondsOf(std::int32_t h, std::int32_t m, std::int32_t s, std::int32_t ms
 {
     // The 32-bit sum wraps on overflow instead of being undefined.
     const auto sum = static_cast<std::int32_t>(static_cast<std::uint32_t>(h) * 3600U
-                                               + static_cast<std::uint32_t>(m) * 60U
-                                               + static_cast<std::uint32_t>(s));
+        + static_cast<std::uint32_t>(m) * 60U + static_cast<std::uint32_t>(s));
     return static_cast<double>(sum) + ms / 1000.0;
 }
 
@@ -89,7 +90,7 @@ std::int32_t truncateToInt32(double x)
 
 TimeParts splitWhole(std::int32_t secs)
 {
-    return TimeParts{secs / 3600, secs % 3600 / 60, secs % 3600 % 60, 0};
+    return TimeParts{ secs / 3600, secs % 3600 / 60, secs % 3600 % 60, 0 };
 }
 
 } // namespace
@@ -120,7 +121,7 @@ void getTimeCodes(double& start, double& end, std::string_view line)
 }
 
 void convertTimeCode(double x, std::int32_t& hours, std::int32_t& minutes, std::int32_t& seconds,
-                     std::int32_t& milliseconds)
+    std::int32_t& milliseconds)
 {
     const std::int32_t secs = truncateToInt32(std::floor(x));
     const TimeParts p = splitWhole(secs);
@@ -142,7 +143,7 @@ std::string displayText(double x)
 {
     const TimeParts p = displaySplit(x);
     char buf[64];
-    const int n = std::snprintf(buf, sizeof buf, "%02d:%02d:%02d:%03d", p.hours, p.minutes,
-                                p.seconds, p.milliseconds);
+    const int n = std::snprintf(
+        buf, sizeof buf, "%02d:%02d:%02d:%03d", p.hours, p.minutes, p.seconds, p.milliseconds);
     return std::string(buf, static_cast<std::size_t>(std::max(n, 0)));
 }

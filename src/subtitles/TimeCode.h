@@ -18,7 +18,7 @@ void getTimeCodes(double& start, double& end, std::string_view line);
 
 // Splits with rounding to the nearest millisecond, without carrying (0.9995 gives 1000 ms).
 void convertTimeCode(double x, std::int32_t& hours, std::int32_t& minutes, std::int32_t& seconds,
-                     std::int32_t& milliseconds);
+    std::int32_t& milliseconds);
 
 // Splits for display: the fraction is truncated, so a shown time never runs ahead of the clock.
 TimeParts displaySplit(double x);

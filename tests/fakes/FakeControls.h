@@ -16,7 +16,10 @@
 
 class FakeControl final : public Control {
 public:
-    explicit FakeControl(int tag) : _tag(tag) {}
+    explicit FakeControl(int tag)
+        : _tag(tag)
+    {
+    }
     int tag() const override { return _tag; }
 
 private:
@@ -44,11 +47,11 @@ public:
     };
 
     int tag() const override { return 0; }
-    void addItemWithTitle(const std::string& title) override { items.push_back({title, 0}); }
+    void addItemWithTitle(const std::string& title) override { items.push_back({ title, 0 }); }
     bool setTagOfItemWithTitle(const std::string& title, int itemTag) override
     {
-        const auto it = std::find_if(items.begin(), items.end(),
-                                     [&](const Item& i) { return i.title == title; });
+        const auto it = std::find_if(
+            items.begin(), items.end(), [&](const Item& i) { return i.title == title; });
         if (it == items.end())
             return false;
         it->tag = itemTag;
@@ -57,8 +60,8 @@ public:
     bool selectItemWithTag(int itemTag) override
     {
         ++selections;
-        const auto it = std::find_if(items.begin(), items.end(),
-                                     [&](const Item& i) { return i.tag == itemTag; });
+        const auto it = std::find_if(
+            items.begin(), items.end(), [&](const Item& i) { return i.tag == itemTag; });
         if (it == items.end())
             return false;
         selected = static_cast<int>(it - items.begin());
@@ -85,8 +88,8 @@ public:
 
 class FakeOpenDialog final : public OpenDialog {
 public:
-    std::optional<std::string> runModal(const std::string& directory,
-                                        const std::vector<std::string>& types) override
+    std::optional<std::string> runModal(
+        const std::string& directory, const std::vector<std::string>& types) override
     {
         ++runs;
         lastDirectory = directory;

@@ -11,7 +11,10 @@
 
 class FakeDisplay final : public TextDisplay {
 public:
-    explicit FakeDisplay(std::string initial = "(untouched)") : _text(std::move(initial)) {}
+    explicit FakeDisplay(std::string initial = "(untouched)")
+        : _text(std::move(initial))
+    {
+    }
 
     void setText(const std::string& utf8) override
     {
@@ -36,7 +39,8 @@ public:
     }
 
     // Waits (generously) until the display shows `expected`; true when it did.
-    bool waitFor(const std::string& expected, std::chrono::milliseconds limit = std::chrono::seconds(10))
+    bool waitFor(
+        const std::string& expected, std::chrono::milliseconds limit = std::chrono::seconds(10))
     {
         std::unique_lock lock(_mutex);
         return _changed.wait_for(lock, limit, [&] { return _text == expected; });

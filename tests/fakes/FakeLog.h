@@ -1,7 +1,7 @@
 // Records log lines; installs itself for its lifetime. The worker logs too, hence the lock.
 #pragma once
 
-#include "subtitles/Log.h"
+#include "platform/Log.h"
 
 #include <mutex>
 #include <string>

@@ -50,9 +50,9 @@ public:
 
     std::map<std::string, Value> values;
     std::map<std::string, int> writes;
-    std::set<std::string> storeErrorOn;   // reads raise the store's error
-    std::set<std::string> otherErrorOn;   // reads raise some other failure
-    std::set<std::string> failWrites;     // writes raise the store's error
+    std::set<std::string> storeErrorOn; // reads raise the store's error
+    std::set<std::string> otherErrorOn; // reads raise some other failure
+    std::set<std::string> failWrites; // writes raise the store's error
 
 private:
     void failIfAsked(const std::string& key) const

@@ -6,7 +6,7 @@
 #include "fakes/FakeControls.h"
 #include "fakes/FakeDisplay.h"
 #include "fakes/FakeLog.h"
-#include "shell/Encodings.h"
+#include "platform/Encodings.h"
 #include "shell/QtPreferences.h"
 #include "subtitles/SrtFile.h"
 

@@ -2,7 +2,7 @@
 // never a crash, a hang, an allocation for bytes the file does not have, or a lost entry.
 #include "Hostile.h"
 #include "fakes/FakeLog.h"
-#include "shell/Encodings.h"
+#include "platform/Encodings.h"
 #include "subtitles/SrtFile.h"
 
 #include <unicode/ucnv.h>

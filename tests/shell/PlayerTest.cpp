@@ -5,8 +5,8 @@
 
 #include "CapturedOutput.h"
 #include "TempDir.h"
-#include "shell/WaitUntil.h"
 #include "fakes/FakeLog.h"
+#include "shell/WaitUntil.h"
 #include "ui_MainPanel.h"
 #include "ui_MainWindow.h"
 
@@ -49,8 +49,8 @@ protected:
 TEST_F(PlayerTest, PlaysAFileFromTheCommandLinePathAndMarksATimeLine)
 {
     const std::string path = dir.write("scene.srt",
-                                       "1\r\n00:00:00,000 --> 00:10:00,000\r\n"
-                                       "\x8E\x9A\x96\x8B\r\n");
+        "1\r\n00:00:00,000 --> 00:10:00,000\r\n"
+        "\x8E\x9A\x96\x8B\r\n");
     windows.chooseFile(path);
     EXPECT_TRUE(waitUntil([&] { return windows.ui().fileNameLabel->text() == "scene.srt"; }));
     EXPECT_TRUE(windows.mainWindow().windowTitle().startsWith("scene.srt"));
@@ -83,8 +83,8 @@ TEST_F(PlayerTest, ShortcutsWorkWhicheverControlHasFocus)
     windows.chooseFile(dir.write("a.srt", "1\r\n00:00:00,000 --> 00:10:00,000\r\nA\r\n"));
     Ui::MainWindow& ui = windows.ui();
     ui.skipSlider->setValue(30);
-    for (QWidget* focus : std::initializer_list<QWidget*>{ui.startButton, ui.skipSlider,
-                                                          ui.rewindButton, ui.encodingMenu}) {
+    for (QWidget* focus : std::initializer_list<QWidget*>{
+             ui.startButton, ui.skipSlider, ui.rewindButton, ui.encodingMenu }) {
         const std::string name = focus->objectName().toStdString();
         focus->setFocus();
         ASSERT_TRUE(waitUntil([&] { return focus->hasFocus(); })) << name;
@@ -110,7 +110,8 @@ TEST_F(PlayerTest, ShortcutsWorkWhicheverControlHasFocus)
 
 TEST_F(PlayerTest, DroppingALocalFileChoosesItAndAnythingElseIsRefused)
 {
-    const std::string path = dir.write("dropped.srt", "1\r\n00:00:00,000 --> 00:10:00,000\r\nD\r\n");
+    const std::string path
+        = dir.write("dropped.srt", "1\r\n00:00:00,000 --> 00:10:00,000\r\nD\r\n");
     // Offers the drop as a move, as a file manager does with Shift held; a copy is all we take.
     const auto drop = [&](QWidget& target, const QList<QUrl>& urls) {
         QMimeData data;
@@ -131,15 +132,17 @@ TEST_F(PlayerTest, DroppingALocalFileChoosesItAndAnythingElseIsRefused)
     };
 
     // Not local files, or a folder: refused, nothing changes.
-    EXPECT_FALSE(drop(windows.mainWindow(), {QUrl("https://example.invalid/film.srt")}));
+    EXPECT_FALSE(drop(windows.mainWindow(), { QUrl("https://example.invalid/film.srt") }));
     EXPECT_FALSE(drop(windows.mainPanel(), {}));
-    EXPECT_FALSE(drop(windows.mainWindow(), {QUrl::fromLocalFile(QString::fromStdString(dir.path().string()))}));
+    EXPECT_FALSE(drop(windows.mainWindow(),
+        { QUrl::fromLocalFile(QString::fromStdString(dir.path().string())) }));
     EXPECT_FALSE(preferences.stringValue("last_filename").has_value());
 
     // Several local files on the panel: the first is chosen.
     const std::string other = dir.write("other.srt", "");
-    ASSERT_TRUE(drop(windows.mainPanel(), {QUrl::fromLocalFile(QString::fromStdString(path)),
-                                           QUrl::fromLocalFile(QString::fromStdString(other))}));
+    ASSERT_TRUE(drop(windows.mainPanel(),
+        { QUrl::fromLocalFile(QString::fromStdString(path)),
+            QUrl::fromLocalFile(QString::fromStdString(other)) }));
     EXPECT_TRUE(waitUntil([&] { return windows.ui().fileNameLabel->text() == "dropped.srt"; }));
     EXPECT_EQ(preferences.stringValue("last_filename"), path);
     EXPECT_EQ(windows.controller().filename(), path);

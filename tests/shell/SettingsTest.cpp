@@ -3,8 +3,8 @@
 #include "shell/QtPreferences.h"
 
 #include "TempDir.h"
-#include "shell/WaitUntil.h"
 #include "fakes/FakeLog.h"
+#include "shell/WaitUntil.h"
 #include "ui_MainWindow.h"
 
 #include <QSettings>
@@ -39,7 +39,8 @@ TEST(Settings, EncodingLineEndingAndFileSurviveARestart)
     FakeLog log;
     TempDir dir;
     const QString conf = QString::fromStdString((dir.path() / "subclock.conf").string());
-    const std::string film = dir.write("film.srt", "1\n00:00:00,000 --> 00:10:00,000\ncaf\xC3\xA9\n");
+    const std::string film
+        = dir.write("film.srt", "1\n00:00:00,000 --> 00:10:00,000\ncaf\xC3\xA9\n");
     {
         QtPreferences preferences(conf);
         PlayerWindows windows(preferences);
@@ -55,9 +56,8 @@ TEST(Settings, EncodingLineEndingAndFileSurviveARestart)
 
     // The next start reads the file as UTF-8 with LF line endings.
     windows.ui().startButton->click();
-    ASSERT_TRUE(waitUntil([&] {
-        return windows.ui().messageDisplay->text() == QString::fromUtf8("caf\xC3\xA9\n");
-    }));
+    ASSERT_TRUE(waitUntil(
+        [&] { return windows.ui().messageDisplay->text() == QString::fromUtf8("caf\xC3\xA9\n"); }));
     windows.ui().startButton->click();
 }
 

@@ -17,8 +17,11 @@ TEST(UiDescription, MainWindowHasEveryControlAndTag)
     ui.setupUi(&window);
 
     const std::pair<QWidget*, int> tagged[] = {
-        {ui.rewindButton, 0}, {ui.fastForwardButton, 1}, {ui.startButton, 2},
-        {ui.resetButton, 3},  {ui.chooseFileButton, 4},
+        { ui.rewindButton, 0 },
+        { ui.fastForwardButton, 1 },
+        { ui.startButton, 2 },
+        { ui.resetButton, 3 },
+        { ui.chooseFileButton, 4 },
     };
     for (const auto& [control, tag] : tagged) {
         ASSERT_NE(control, nullptr);
@@ -27,18 +30,18 @@ TEST(UiDescription, MainWindowHasEveryControlAndTag)
     EXPECT_EQ(ui.startButton->text(), "Start");
     // The mark control is not a click: command and carries no tag.
     EXPECT_EQ(tagOf(ui.markButton), -1);
-    for (QWidget* w : std::initializer_list<QWidget*>{ui.timeDisplay, ui.messageDisplay,
-                                                      ui.skipSlider, ui.fileNameLabel,
-                                                      ui.encodingMenu})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             ui.timeDisplay, ui.messageDisplay, ui.skipSlider, ui.fileNameLabel, ui.encodingMenu })
         EXPECT_NE(w, nullptr);
 
     // Line endings: CRLF, LF and CR, tagged 0, 1 and 2.
     ASSERT_EQ(ui.lineEndingMenu->count(), 3);
     const auto menu = makePopUpMenu(ui.lineEndingMenu);
-    for (int tag : {0, 1, 2}) {
+    for (int tag : { 0, 1, 2 }) {
         ASSERT_TRUE(menu->selectItemWithTag(tag));
         EXPECT_EQ(menu->selectedItemTag(), tag);
-        EXPECT_TRUE(ui.lineEndingMenu->currentText().startsWith(QStringList{"CRLF", "LF", "CR"}[tag]));
+        EXPECT_TRUE(
+            ui.lineEndingMenu->currentText().startsWith(QStringList{ "CRLF", "LF", "CR" }[tag]));
     }
 }
 

@@ -1,7 +1,7 @@
 // Strict decoding through ICU, with a direct path for UTF-8 and ASCII, the common cases.
-#include "shell/Encodings.h"
+#include "platform/Encodings.h"
 
-#include "shell/ReleasedPages.h"
+#include "platform/ReleasedPages.h"
 
 #include <unicode/ucnv.h>
 
@@ -16,43 +16,43 @@ namespace {
 
 // Identifiers past 0x80000000 are 0x80000000 plus the Core Foundation encoding value.
 constexpr std::array kEncodings{
-    Encoding{4, "Unicode (UTF-8)", nullptr},
-    Encoding{8, "Japanese (Shift JIS)", "windows-31j"},
-    Encoding{3, "Japanese (EUC)", "EUC-JP"},
-    Encoding{21, "Japanese (ISO 2022-JP)", "ISO-2022-JP"},
-    Encoding{1, "Western (ASCII)", nullptr},
-    Encoding{5, "Western (ISO Latin 1)", "ISO-8859-1"},
-    Encoding{0x8000020F, "Western (ISO Latin 9)", "ISO-8859-15"},
-    Encoding{12, "Western (Windows Latin 1)", "windows-1252"},
-    Encoding{30, "Western (Mac OS Roman)", "macos-0_2-10.2"},
-    Encoding{9, "Central European (ISO Latin 2)", "ISO-8859-2"},
-    Encoding{15, "Central European (Windows Latin 2)", "windows-1250"},
-    Encoding{11, "Cyrillic (Windows)", "windows-1251"},
-    Encoding{0x80000A02, "Cyrillic (KOI8-R)", "KOI8-R"},
-    Encoding{0x80000A08, "Ukrainian (KOI8-U)", "KOI8-U"},
-    Encoding{13, "Greek (Windows)", "windows-1253"},
-    Encoding{14, "Turkish (Windows Latin 5)", "windows-1254"},
-    Encoding{0x80000505, "Hebrew (Windows)", "windows-1255"},
-    Encoding{0x80000506, "Arabic (Windows)", "windows-1256"},
-    Encoding{0x80000507, "Baltic (Windows)", "windows-1257"},
-    Encoding{0x80000508, "Vietnamese (Windows)", "windows-1258"},
-    Encoding{0x8000041D, "Thai (Windows, DOS)", "windows-874-2000"},
-    Encoding{0x80000632, "Chinese (GB 18030)", "GB18030"},
-    Encoding{0x80000631, "Chinese (GBK)", "windows-936-2000"},
-    Encoding{0x80000A03, "Chinese (Big 5)", "windows-950-2000"},
-    Encoding{0x80000940, "Korean (EUC)", "windows-949-2000"},
-    Encoding{10, "Unicode (UTF-16)", "UTF-16"},
-    Encoding{0x90000100, "Unicode (UTF-16BE)", "UTF-16BE"},
-    Encoding{0x94000100, "Unicode (UTF-16LE)", "UTF-16LE"},
-    Encoding{0x8C000100, "Unicode (UTF-32)", "UTF-32"},
-    Encoding{0x98000100, "Unicode (UTF-32BE)", "UTF-32BE"},
-    Encoding{0x9C000100, "Unicode (UTF-32LE)", "UTF-32LE"},
+    Encoding{ 4, "Unicode (UTF-8)", nullptr },
+    Encoding{ 8, "Japanese (Shift JIS)", "windows-31j" },
+    Encoding{ 3, "Japanese (EUC)", "EUC-JP" },
+    Encoding{ 21, "Japanese (ISO 2022-JP)", "ISO-2022-JP" },
+    Encoding{ 1, "Western (ASCII)", nullptr },
+    Encoding{ 5, "Western (ISO Latin 1)", "ISO-8859-1" },
+    Encoding{ 0x8000020F, "Western (ISO Latin 9)", "ISO-8859-15" },
+    Encoding{ 12, "Western (Windows Latin 1)", "windows-1252" },
+    Encoding{ 30, "Western (Mac OS Roman)", "macos-0_2-10.2" },
+    Encoding{ 9, "Central European (ISO Latin 2)", "ISO-8859-2" },
+    Encoding{ 15, "Central European (Windows Latin 2)", "windows-1250" },
+    Encoding{ 11, "Cyrillic (Windows)", "windows-1251" },
+    Encoding{ 0x80000A02, "Cyrillic (KOI8-R)", "KOI8-R" },
+    Encoding{ 0x80000A08, "Ukrainian (KOI8-U)", "KOI8-U" },
+    Encoding{ 13, "Greek (Windows)", "windows-1253" },
+    Encoding{ 14, "Turkish (Windows Latin 5)", "windows-1254" },
+    Encoding{ 0x80000505, "Hebrew (Windows)", "windows-1255" },
+    Encoding{ 0x80000506, "Arabic (Windows)", "windows-1256" },
+    Encoding{ 0x80000507, "Baltic (Windows)", "windows-1257" },
+    Encoding{ 0x80000508, "Vietnamese (Windows)", "windows-1258" },
+    Encoding{ 0x8000041D, "Thai (Windows, DOS)", "windows-874-2000" },
+    Encoding{ 0x80000632, "Chinese (GB 18030)", "GB18030" },
+    Encoding{ 0x80000631, "Chinese (GBK)", "windows-936-2000" },
+    Encoding{ 0x80000A03, "Chinese (Big 5)", "windows-950-2000" },
+    Encoding{ 0x80000940, "Korean (EUC)", "windows-949-2000" },
+    Encoding{ 10, "Unicode (UTF-16)", "UTF-16" },
+    Encoding{ 0x90000100, "Unicode (UTF-16BE)", "UTF-16BE" },
+    Encoding{ 0x94000100, "Unicode (UTF-16LE)", "UTF-16LE" },
+    Encoding{ 0x8C000100, "Unicode (UTF-32)", "UTF-32" },
+    Encoding{ 0x98000100, "Unicode (UTF-32BE)", "UTF-32BE" },
+    Encoding{ 0x9C000100, "Unicode (UTF-32LE)", "UTF-32LE" },
 };
 
 const Encoding* find(EncodingId id)
 {
-    const auto it = std::find_if(kEncodings.begin(), kEncodings.end(),
-                                 [id](const Encoding& e) { return e.id == id; });
+    const auto it = std::find_if(
+        kEncodings.begin(), kEncodings.end(), [id](const Encoding& e) { return e.id == id; });
     return it == kEncodings.end() ? nullptr : &*it;
 }
 

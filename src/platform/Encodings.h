@@ -1,4 +1,5 @@
-// Text encodings known by their stored identifiers: the list offered to the user, and strict decoding to UTF-8.
+// Text encodings known by their stored identifiers: the list offered to the user, and strict
+// decoding to UTF-8.
 #pragma once
 
 #include <cstdint>
@@ -19,8 +20,8 @@ inline constexpr EncodingId kUtf16 = 10;
 
 struct Encoding {
     EncodingId id;
-    const char* name;      // shown in the encoding menu
-    const char* icuName;   // converter used to decode it
+    const char* name; // shown in the encoding menu
+    const char* icuName; // converter used to decode it
 };
 
 // Every encoding that can be decoded, in the fixed order the menu shows them.

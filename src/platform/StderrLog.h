@@ -1,7 +1,7 @@
 // The log as users see it: standard error, each line prefixed with date, time and process.
 #pragma once
 
-#include "subtitles/Log.h"
+#include "platform/Log.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 // One write(2) per line, so lines from the UI thread and the worker never interleave.
-#include "shell/StderrLog.h"
+#include "platform/StderrLog.h"
 
 #include <unistd.h>
 
