@@ -190,7 +190,7 @@ TEST_F(MainCtrlTest, ChoosingAFileStoresItResetsAndFrontsThePanel)
     EXPECT_EQ(panel.fronts, 2);
 }
 
-TEST_F(MainCtrlTest, FileChosenWhilePlayingRestartsFromZeroWithTheOldEntries)
+TEST_F(MainCtrlTest, FileChosenWhilePlayingRestartsFromZeroWithItsOwnSubtitles)
 {
     choose(dir.write("old.srt", kSjisFilm));
     timer.seek(700.0);
@@ -199,10 +199,42 @@ TEST_F(MainCtrlTest, FileChosenWhilePlayingRestartsFromZeroWithTheOldEntries)
 
     choose(dir.write("new.srt", "1\r\n00:00:00,000 --> 00:20:00,000\r\nNew\r\n"));
     EXPECT_TRUE(ctrl.started());
-    // Back at 0 with the entries read at the last start.
-    ASSERT_TRUE(message.waitFor("\xE6\x97\xA5\xE6\x9C\xAC\n"));
+    // Back at 0, showing the new file's subtitles without a stop.
+    ASSERT_TRUE(message.waitFor("New\n"));
+    ASSERT_TRUE(message2.waitFor("New\n"));
     EXPECT_TRUE(timer.isRunning());
     EXPECT_LT(timer.getPosition(), 600.0);
+}
+
+TEST_F(MainCtrlTest, PathsThatAreNotFilesAreRefusedKeepingTheChosenFile)
+{
+    const std::string film = dir.write("film.srt", kSjisFilm);
+    choose(film);
+    const std::string folder = (dir.path() / "folder").string();
+    std::filesystem::create_directory(folder);
+    const std::pair<std::string, std::string> cases[] = {
+        { (dir.path() / "missing.srt").string(), "File not found." },
+        { folder,
+            "\u201C"
+            "folder\u201D is a folder, a pipe or a device, not a file." },
+    };
+    for (const auto& [path, why] : cases) {
+        alert.shown.clear();
+        EXPECT_FALSE(ctrl.openFile(path)) << path;
+        ASSERT_EQ(alert.shown.size(), 1U) << path;
+        EXPECT_EQ(alert.shown[0].second, why);
+        EXPECT_EQ(ctrl.filename(), film);
+        EXPECT_EQ(label.text(), "film.srt");
+        EXPECT_EQ(std::get<std::string>(store.values["last_filename"]), film);
+    }
+    // Explicit play and pause are safe to repeat.
+    ctrl.play();
+    ctrl.play();
+    EXPECT_TRUE(ctrl.started());
+    ctrl.pause();
+    ctrl.pause();
+    EXPECT_FALSE(ctrl.started());
+    EXPECT_FALSE(timer.isRunning());
 }
 
 // --- Stored settings ---
@@ -294,6 +326,38 @@ TEST_F(MainCtrlTest, OtherFailuresPassOnWithTheMenuStillSelected)
         { &timer, &startButton, &slider, &label, &panel, &s, &encMenu, &retMenu, &dialog, &alert });
     EXPECT_THROW(ctrl.loadDefaultValues(), PreferencesError);
     EXPECT_EQ(retMenu.selectedTag(), 0);
+}
+
+TEST_F(MainCtrlTest, StoredValuesOutsideTheMenusAreWrittenBack)
+{
+    const std::string path = dir.write("film.srt", kSjisFilm);
+    struct Case {
+        const char* key;
+        std::int32_t stored;
+        std::int32_t inForce;
+    };
+    for (const Case c : { Case{ "enc_type", 999, 8 }, Case{ "enc_type", 0, 8 },
+             Case{ "return_code", 7, 0 }, Case{ "return_code", -1, 0 } }) {
+        FakeStore s;
+        s.values = { { c.key, c.stored }, { "last_filename", path } };
+        FakeMenu enc, ret;
+        for (const char* title : { "CRLF", "LF", "CR" })
+            ret.addItemWithTitle(title);
+        ret.setTagOfItemWithTitle("LF", 1);
+        ret.setTagOfItemWithTitle("CR", 2);
+        MainCtrl m;
+        m.connect(
+            { &timer, &startButton, &slider, &label, &panel, &s, &enc, &ret, &dialog, &alert });
+        m.awakeFromNib();
+        const bool isEnc = std::string(c.key) == "enc_type";
+        EXPECT_EQ(isEnc ? m.encodingType() : m.returnCode(), c.inForce) << c.key << c.stored;
+        EXPECT_EQ((isEnc ? enc : ret).selectedTag(), c.inForce) << c.key << c.stored;
+        EXPECT_EQ(std::get<std::int32_t>(s.values[c.key]), c.inForce) << c.key << c.stored;
+        // The value in force reads the file.
+        m.click(startButton);
+        EXPECT_TRUE(m.started()) << c.key << c.stored;
+        m.pause();
+    }
 }
 
 TEST_F(MainCtrlTest, ChangingEncodingAndLineEndingStoresThem)

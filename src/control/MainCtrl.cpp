@@ -14,9 +14,9 @@
 
 namespace {
 
-const std::string kEncTypeKey = "enc_type";
-const std::string kReturnCodeKey = "return_code";
-const std::string kLastFilenameKey = "last_filename";
+const std::string kEncTypeKey(settings::kEncType.name);
+const std::string kReturnCodeKey(settings::kReturnCode.name);
+const std::string kLastFilenameKey(settings::kLastFilename.name);
 
 std::string homeDirectory()
 {
@@ -34,15 +34,42 @@ std::string lastPathComponent(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Reads one integer setting. The store's own error is answered by writing the current value
-// back; any failure, handled or not, still leaves the menu showing the value in force.
+// What went wrong with a file, in a sentence that names it.
+std::string describe(ReadFailure failure, const std::string& path)
+{
+    std::string name = "\u201C";
+    name += lastPathComponent(path);
+    name += "\u201D";
+    switch (failure) {
+    case ReadFailure::notFound:
+        return name + " does not exist or may not be opened.";
+    case ReadFailure::notRegular:
+        return name + " is a folder, a pipe or a device, not a file.";
+    case ReadFailure::tooLarge:
+        return name + " is too large to read (2 GB or more).";
+    case ReadFailure::readError:
+        return name + " could not be read from the disk.";
+    case ReadFailure::notDecodable:
+    case ReadFailure::none:
+        break;
+    }
+    return name + " is not valid text in the encoding chosen.";
+}
+
+// Reads one integer setting. The store's own error, and a stored value the table does not
+// allow, are answered by writing the current value back; any failure, handled or not, still
+// leaves the menu showing the value in force.
 template <typename Assign, typename Current>
-void restoreIntSetting(PreferencesStore& store, const std::string& key, PopUpMenu& menu,
+void restoreIntSetting(PreferencesStore& store, const settings::Key& setting, PopUpMenu& menu,
     Assign assign, Current current)
 {
+    const std::string key(setting.name);
     try {
         try {
-            if (const std::optional<std::int32_t> stored = store.intValue(key))
+            const std::optional<std::int32_t> stored = store.intValue(key);
+            if (stored && setting.valid && !setting.valid(*stored))
+                store.setInt(key, current());
+            else if (stored)
                 assign(*stored);
         } catch (const PreferencesError&) {
             store.setInt(key, current());
@@ -70,10 +97,10 @@ void MainCtrl::loadDefaultValues()
 {
     PreferencesStore& store = *_o.theUserDefaultsController;
     restoreIntSetting(
-        store, kEncTypeKey, *_o.encButton, [this](std::int32_t v) { _encodingType = v; },
+        store, settings::kEncType, *_o.encButton, [this](std::int32_t v) { _encodingType = v; },
         [this] { return _encodingType; });
     restoreIntSetting(
-        store, kReturnCodeKey, *_o.retButton,
+        store, settings::kReturnCode, *_o.retButton,
         [this](std::int32_t v) { _returnCode = static_cast<std::uint8_t>(v); },
         [this] { return static_cast<std::int32_t>(_returnCode); });
 
@@ -138,6 +165,23 @@ void MainCtrl::start()
     _o.startButton->setTitle("Start");
 }
 
+void MainCtrl::play()
+{
+    if (!_started)
+        toggleStartStop();
+}
+
+void MainCtrl::pause()
+{
+    if (_started)
+        toggleStartStop();
+}
+
+void MainCtrl::seekTo(double position)
+{
+    _o.th->seek(std::max(position, 0.0));
+}
+
 void MainCtrl::stop()
 {
     _o.th->stop();
@@ -160,16 +204,37 @@ void MainCtrl::selectFile(const Control& /*sender*/)
 {
     logLine("SelectFile");
     static const std::vector<std::string> types = { "srt", "txt", "'TEXT'" };
-    if (const std::optional<std::string> path = _o.openDialog->runModal(homeDirectory(), types)) {
-        logLine(*path);
-        _filename = *path;
-        _o.filenameLabel->setText(lastPathComponent(*_filename));
-        _o.theUserDefaultsController->setString(kLastFilenameKey, *_filename);
-        _o.th->reset();
-    } else {
+    if (const std::optional<std::string> path = _o.openDialog->runModal(homeDirectory(), types))
+        openFile(*path);
+    else
         logLine("Cancel");
-    }
     _o.mainPanel->orderFront();
+}
+
+bool MainCtrl::openFile(const std::string& path)
+{
+    const auto reader = SrtFile::file(path, static_cast<std::uint32_t>(_encodingType), _returnCode);
+    const bool read = reader->readData();
+    if (!read
+        && (reader->failure() == ReadFailure::notFound
+            || reader->failure() == ReadFailure::notRegular)) {
+        alertMessage("Error",
+            reader->failure() == ReadFailure::notFound ? "File not found."
+                                                       : describe(reader->failure(), path));
+        return false;
+    }
+    logLine(path);
+    _filename = path;
+    _o.filenameLabel->setText(lastPathComponent(path));
+    _o.theUserDefaultsController->setString(kLastFilenameKey, path);
+    // The new subtitles first, so that a running clock shows them from its first pass at zero.
+    // A file that does not read shows nothing until Start says why.
+    if (read)
+        _o.th->setCues(std::make_shared<const Cues>(reader->dataArray()));
+    else
+        _o.th->clearDataArray();
+    _o.th->reset();
+    return true;
 }
 
 bool MainCtrl::sendParsedArray()
@@ -187,10 +252,16 @@ bool MainCtrl::sendParsedArray()
         = SrtFile::file(*_filename, static_cast<std::uint32_t>(_encodingType), _returnCode);
     logLine("size:" + std::to_string(reader->size()));
     if (reader->readData()) {
-        _o.th->setDataArray(reader->dataArray());
+        _o.th->setCues(std::make_shared<const Cues>(reader->dataArray()));
         return true;
     }
-    alertMessage("Error", "Encoding Error");
+    // The text users know stays first; a cause other than the encoding gets a line of its own.
+    std::string informative = "Encoding Error";
+    if (reader->failure() != ReadFailure::notDecodable) {
+        informative += '\n';
+        informative += describe(reader->failure(), *_filename);
+    }
+    alertMessage("Error", informative);
     return false;
 }
 

@@ -8,6 +8,7 @@
 #include "control/Panel.h"
 #include "control/PopUpMenu.h"
 #include "control/PreferencesStore.h"
+#include "control/Settings.h"
 #include "control/Slider.h"
 #include "playback/TextDisplay.h"
 #include "playback/TimerThread.h"
@@ -49,6 +50,15 @@ public:
     void loadDefaultValues();
 
     void click(const Control& sender);
+    // Explicit transport, safe to repeat: play while playing and pause while paused do nothing.
+    void play();
+    void pause();
+    // Moves the clock (never before zero); while playing it goes on from there.
+    void seekTo(double position);
+    // Chooses a file as a confirmed choice in the dialog does, and reads it at once so that a
+    // running clock shows the new subtitles. A path that is not a file that can be opened is
+    // refused with an alert, keeping the current and the stored file. True when chosen.
+    bool openFile(const std::string& path);
     void start();
     void stop();
     void ff();
@@ -72,6 +82,6 @@ private:
     double _skipValue = 60.0;
     bool _started = false;
     std::optional<std::string> _filename;
-    std::int32_t _encodingType = 8;
-    std::uint8_t _returnCode = 0;
+    std::int32_t _encodingType = settings::kEncType.defaultValue;
+    std::uint8_t _returnCode = settings::kReturnCode.defaultValue;
 };

@@ -24,6 +24,10 @@ Thread::~Thread()
 
 void Thread::start()
 {
+    // One worker at a time: a second start would lose the handle of the first, which could then
+    // never be joined.
+    if (_joinable)
+        return;
     // Failure leaves nothing to join; the caller is not told, and the next waitFor returns at once.
     _joinable = ::pthread_create(&_pid, nullptr, &hook, this) == 0;
 }

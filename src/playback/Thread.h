@@ -12,7 +12,8 @@ public:
     Thread(const Thread&) = delete;
     Thread& operator=(const Thread&) = delete;
 
-    // Starts a new worker and returns at once. Only while no worker exists.
+    // Starts a new worker and returns at once. Does nothing while a worker exists that has not
+    // been joined.
     void start();
     // Asks the worker to stop after its current pass; does not wait.
     void stop();

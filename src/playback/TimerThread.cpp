@@ -1,6 +1,7 @@
 // The clock pass, seeking and marks.
 #include "playback/TimerThread.h"
 
+#include "playback/PlaybackClock.h"
 #include "subtitles/TimeCode.h"
 
 #include <time.h>
@@ -31,6 +32,7 @@ TimerThread::TimerThread()
     : _clock(&monotonic_sec)
     , _sleeper([](unsigned micros) { ::usleep(micros); })
 {
+    _marks.addListener([this](const Mark& mark) { markLinePrinter(_markOutput)(mark); });
 }
 
 TimerThread::~TimerThread()
@@ -43,13 +45,27 @@ TimerThread::~TimerThread()
 void TimerThread::run()
 {
     _running.store(true);
-    const double t0 = _clock();
+    PlaybackClock clock(_clock);
+    clock.start();
+    Cues::Cursor cursor;
+    static const std::string empty;
     while (!_teardown.load()) {
-        const double value = _clock() - t0 + _backupTime.load();
+        // The base is read afresh at every pass, so a seek that raced the start still lands.
+        clock.rebase(_backupTime.load());
+        const double value = clock.position();
         _value.store(value);
         drawTime(value);
-        static const std::string empty;
-        const std::string* text = findMessage(value);
+        const std::string* text = nullptr;
+        // Held for the pass, so a list replaced meanwhile lives until the pass is done.
+        const std::shared_ptr<const Shown> shown = _dataArray.load();
+        if (shown && shown->cues) {
+            const std::int32_t i = cursor.indexAt(*shown->cues, shown->timing.toFile(value));
+            if (i != Cues::kNone) {
+                const auto& message
+                    = shown->cues->entries()[static_cast<std::size_t>(i)]->message();
+                text = message ? &*message : nullptr;
+            }
+        }
         setIfConnected(_messageTextField, text ? *text : empty);
         setIfConnected(_messageTextField2, text ? *text : empty);
         _sleeper(10000);
@@ -86,38 +102,51 @@ void TimerThread::drawTime(double x)
 
 std::optional<std::string> TimerThread::getMessage(double x) const
 {
-    const std::string* text = findMessage(x);
+    const std::shared_ptr<const Shown> shown = _dataArray.load();
+    if (!shown || !shown->cues)
+        return std::nullopt;
+    const std::string* text = shown->cues->textAt(shown->timing.toFile(x));
     return text ? std::optional<std::string>(*text) : std::nullopt;
 }
 
-const std::string* TimerThread::findMessage(double x) const
+void TimerThread::replaceShown(SharedCues cues, const Timing& timing)
 {
-    if (!_dataArray)
-        return nullptr;
-    for (const auto& entry : *_dataArray) {
-        if (entry->startTimeData() < x && x < entry->endTimeData())
-            return entry->message() ? &*entry->message() : nullptr;
-    }
-    return nullptr;
+    _dataArray.store(std::make_shared<const Shown>(Shown{ std::move(cues), timing }));
 }
 
 void TimerThread::clearDataArray()
 {
-    _dataArray.reset();
+    replaceShown(nullptr, timing());
 }
 
 void TimerThread::setDataArray(const SrtMessageList& list)
 {
-    _dataArray = list;
+    setCues(std::make_shared<const Cues>(list));
+}
+
+void TimerThread::setCues(SharedCues cues)
+{
+    replaceShown(std::move(cues), timing());
+}
+
+SharedCues TimerThread::cues() const
+{
+    const std::shared_ptr<const Shown> shown = _dataArray.load();
+    return shown ? shown->cues : nullptr;
+}
+
+void TimerThread::setTiming(const Timing& timing)
+{
+    replaceShown(cues(), timing);
+}
+
+Timing TimerThread::timing() const
+{
+    const std::shared_ptr<const Shown> shown = _dataArray.load();
+    return shown ? shown->timing : Timing{};
 }
 
 void TimerThread::marker()
 {
-    const TimeParts p = displaySplit(_value.load());
-    const bool opening = first.load();
-    std::fprintf(_markOutput, opening ? "%02d:%02d:%02d:%03d --> " : "%02d:%02d:%02d:%03d\n",
-        p.hours, p.minutes, p.seconds, p.milliseconds);
-    // Flushed at once so the first half of a line shows while the user waits for the second.
-    std::fflush(_markOutput);
-    first.store(!opening);
+    _marks.mark(_value.load());
 }

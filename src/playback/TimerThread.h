@@ -1,13 +1,17 @@
 // The playback clock: advances the position on a worker and shows it with the current entry.
 #pragma once
 
+#include "playback/MarkList.h"
 #include "playback/TextDisplay.h"
 #include "playback/Thread.h"
+#include "subtitles/Cues.h"
 #include "subtitles/SrtMessage.h"
+#include "subtitles/Timing.h"
 
 #include <atomic>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -37,13 +41,23 @@ public:
     void seek(double x);
     void reset();
     void drawTime(double x);
-    // The text of the first entry in list order whose open interval holds x.
+    // The text of the first entry in list order whose open interval holds x, with the timing
+    // applied: x is the clock's (the video's) time.
     std::optional<std::string> getMessage(double x) const;
     void clearDataArray();
-    // Keeps its own list sharing the given entries. Only while stopped.
+    // Keeps its own list sharing the given entries. Safe while running: the next pass uses it.
     void setDataArray(const SrtMessageList& list);
-    // Prints the position; every second mark ends the line, forming "start --> end".
+    void setCues(SharedCues cues);
+    // None after clearDataArray, and before any list.
+    SharedCues cues() const;
+    // Shifts and scales the subtitles against the clock; the clock itself is unchanged.
+    void setTiming(const Timing& timing);
+    Timing timing() const;
+
+    // Records the position as a mark; every second mark closes the pair, and the printed line
+    // reads "start --> end".
     void marker();
+    MarkList& marks() { return _marks; }
 
     bool isRunning() const { return _running.load(); }
 
@@ -51,8 +65,12 @@ protected:
     void run() override;
 
 private:
-    // getMessage without the copy, for the pass that runs 100 times a second.
-    const std::string* findMessage(double x) const;
+    // What the worker shows: replaced whole, so a pass never sees a list with another's timing.
+    struct Shown {
+        SharedCues cues;
+        Timing timing;
+    };
+    void replaceShown(SharedCues cues, const Timing& timing);
 
     TextDisplay* _timeTextField = nullptr;
     TextDisplay* _messageTextField = nullptr;
@@ -60,7 +78,8 @@ private:
     std::atomic<bool> _running{ false };
     std::atomic<double> _backupTime{ 0 };
     std::atomic<double> _value{ 0 };
-    std::optional<SrtMessageList> _dataArray;
+    std::atomic<std::shared_ptr<const Shown>> _dataArray;
+    MarkList _marks;
 
     Clock _clock;
     Sleeper _sleeper;

@@ -10,38 +10,103 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
-#include <exception>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace {
+
+void nameTheApplication()
+{
+    QCoreApplication::setOrganizationName("Subclock");
+    QCoreApplication::setApplicationName("subclock");
+    QCoreApplication::setApplicationVersion(SUBCLOCK_VERSION);
+}
+
+// Prints and exits on --help, --version or a mistyped option.
+void parseCommandLine(QCommandLineParser& parser, const QCoreApplication& app)
+{
+    parser.setApplicationDescription(
+        QObject::tr("Plays a SubRip (.srt) subtitle file against a running clock.\n"
+                    "Settings (encoding, line ending, last file) are kept in %1.")
+            .arg(QtPreferences().fileName()));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        "file", QObject::tr("Subtitle file to choose at start-up."), "[FILE]");
+    parser.process(app);
+}
+
+// Help and version are text only: they must work on a console with no display to open.
+bool asksOnlyForText(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--")
+            break;
+        if (arg == "-h" || arg == "--help" || arg == "-?" || arg == "--help-all" || arg == "-v"
+            || arg == "--version")
+            return true;
+    }
+    return false;
+}
+
+// The file argument as the bytes given: Qt's text for it has lost any byte that is not UTF-8.
+std::optional<std::string> fileArgument(const QCommandLineParser& parser, int argc, char** argv)
+{
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty())
+        return std::nullopt;
+    // QApplication has taken its own options out of argv, so argv and arguments() line up.
+    const QStringList arguments = QCoreApplication::arguments();
+    std::string path = toLocalPath(files.first());
+    for (int i = 1; i < argc && i < arguments.size(); ++i) {
+        if (arguments[i] == files.first()) {
+            path = argv[i];
+            break;
+        }
+    }
+    if (!path.empty() && path.front() != '/') {
+        if (char* cwd = ::getcwd(nullptr, 0)) {
+            path = std::string(cwd) + "/" + path;
+            std::free(cwd);
+        }
+    }
+    return path;
+}
+
+} // namespace
 
 int runApplication(int argc, char** argv)
 {
+    if (asksOnlyForText(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        nameTheApplication();
+        QCommandLineParser parser;
+        parseCommandLine(parser, app);
+        return 0;
+    }
+
     QApplication app(argc, argv);
-    QApplication::setOrganizationName("Subclock");
-    QApplication::setApplicationName("subclock");
-    QApplication::setApplicationVersion(SUBCLOCK_VERSION);
+    nameTheApplication();
     // Lets Wayland compositors match the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName("io.github.subclock.Subclock");
 
     StderrLog log("subclock");
     setLogSink(&log);
     QtPreferences preferences;
-
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QObject::tr("Plays a SubRip (.srt) subtitle file against a running clock.\n"
-                    "Settings (encoding, line ending, last file) are kept in %1.")
-            .arg(preferences.fileName()));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(
-        "file", QObject::tr("Subtitle file to choose at start-up."), "[FILE]");
-    parser.process(app);
+    parseCommandLine(parser, app);
 
     int status = 0;
     {
         PlayerWindows windows(preferences);
         windows.show();
-        if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
-            windows.chooseFile(toLocalPath(QFileInfo(files.first()).absoluteFilePath()));
+        if (const std::optional<std::string> file = fileArgument(parser, argc, argv))
+            windows.chooseFile(*file);
         status = QApplication::exec();
     }
     setLogSink(nullptr);

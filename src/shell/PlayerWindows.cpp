@@ -226,6 +226,5 @@ void PlayerWindows::show()
 
 void PlayerWindows::chooseFile(const std::string& path)
 {
-    _openDialog.answerNextWith(path);
-    _ctrl.click(*_chooseFile);
+    _ctrl.openFile(path);
 }

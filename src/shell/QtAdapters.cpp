@@ -275,8 +275,6 @@ std::unique_ptr<Alert> makeAlert(QWidget* parent)
 std::optional<std::string> QtOpenDialog::runModal(
     const std::string& directory, const std::vector<std::string>& types)
 {
-    if (_preset)
-        return std::exchange(_preset, std::nullopt);
     const QString path = QFileDialog::getOpenFileName(_parent,
         QObject::tr("Choose a subtitle file"), fromLocalPath(directory), nameFilters(types));
     if (path.isEmpty())

@@ -38,8 +38,7 @@ std::unique_ptr<PopUpMenu> makePopUpMenu(QComboBox* menu);
 std::unique_ptr<Panel> makePanel(QWidget* panel);
 std::unique_ptr<Alert> makeAlert(QWidget* parent);
 
-// The file chooser. A path given by the command line or a drop is answered without showing
-// the dialog, so that it goes through the same command as a choice made in the dialog.
+// The file chooser.
 class QtOpenDialog final : public OpenDialog {
 public:
     explicit QtOpenDialog(QWidget* parent)
@@ -48,11 +47,9 @@ public:
     }
     std::optional<std::string> runModal(
         const std::string& directory, const std::vector<std::string>& types) override;
-    void answerNextWith(const std::string& path) { _preset = path; }
 
 private:
     QWidget* _parent;
-    std::optional<std::string> _preset;
 };
 
 // Local file names are bytes; Qt holds them as text.

@@ -62,11 +62,22 @@ File::~File()
 bool File::readWhole(std::string& bytes) const
 {
     struct stat st { };
-    if (_fd < 0 || _filesize < 0 || ::fstat(_fd, &st) != 0 || !S_ISREG(st.st_mode))
+    const auto fail = [this](ReadFailure why) {
+        _failure = why;
         return false;
+    };
+    if (_fd < 0)
+        return fail(ReadFailure::notFound);
+    if (::fstat(_fd, &st) != 0)
+        return fail(ReadFailure::readError);
+    if (!S_ISREG(st.st_mode))
+        return fail(ReadFailure::notRegular);
+    if (_filesize < 0)
+        return fail(ReadFailure::tooLarge);
     // A file truncated since it was opened must not make us allocate its old size.
     const auto capacity = static_cast<std::size_t>(std::min<off_t>(_filesize, st.st_size));
     bytes.resize(capacity);
+    _failure = ReadFailure::none;
     if (capacity == 0)
         return true;
     ssize_t got;
@@ -75,7 +86,7 @@ bool File::readWhole(std::string& bytes) const
     } while (got < 0 && errno == EINTR);
     if (got < 0) {
         bytes.clear();
-        return false;
+        return fail(ReadFailure::readError);
     }
     bytes.resize(static_cast<std::size_t>(got));
     return true;

@@ -5,6 +5,16 @@
 #include <memory>
 #include <string>
 
+// Why a file could not be read into subtitles.
+enum class ReadFailure {
+    none,
+    notFound, // does not exist, or may not be opened
+    notRegular, // a folder, a pipe, a device
+    tooLarge, // its size does not fit the reader's 32-bit size
+    readError, // the system failed to read it
+    notDecodable, // not valid in the encoding chosen
+};
+
 class File {
 public:
     static std::unique_ptr<File> file(const std::string& path);
@@ -19,6 +29,8 @@ public:
 
     // Bytes, or -1 when the file did not open or its size does not fit 32 bits.
     std::int32_t size() const { return _filesize; }
+    // Why the last read failed; none after a read that succeeded, and before any read.
+    ReadFailure failure() const { return _failure; }
 
 protected:
     // Reads the whole file with one read into a buffer of its size. Fails on anything that is not
@@ -28,4 +40,5 @@ protected:
     int _fd = -1;
     std::string _filename;
     std::int32_t _filesize = -1;
+    mutable ReadFailure _failure = ReadFailure::none;
 };

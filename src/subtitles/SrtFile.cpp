@@ -244,8 +244,10 @@ bool SrtFile::readData()
     if (!readWhole(bytes))
         return false;
     std::optional<std::string> text = encodings::decode(std::move(bytes), _encodeType);
-    if (!text)
+    if (!text) {
+        _failure = ReadFailure::notDecodable;
         return false;
+    }
     // The decoded text is ours and dies here, so the walk may give back what it has passed.
     ReleasedPages pages(*text);
     walk(*text, separatorFor(_returnCode), _nsma, &pages);

@@ -33,7 +33,7 @@ public:
     std::uint32_t detectEncoding() const;
 
     // Reads, decodes and parses the file, appending to the list. False when the file cannot be
-    // read or does not decode; the list is then left as it was.
+    // read or does not decode (failure() tells which); the list is then left as it was.
     bool readData();
 
     // Parses decoded text as readData does after reading and decoding.

@@ -29,8 +29,13 @@ function(expect)
     endforeach()
 endfunction()
 
+# Text-only options work with no display at all, as on a console or over ssh.
+unset(ENV{QT_QPA_PLATFORM})
+unset(ENV{DISPLAY})
+unset(ENV{WAYLAND_DISPLAY})
 expect(ARGS --version STATUS 0 STDOUT_IS "subclock ${VERSION}\n")
 expect(ARGS -v STATUS 0 STDOUT_IS "subclock ${VERSION}\n")
 expect(ARGS --help STATUS 0 STDOUT_HAS "Usage:" "[FILE]" "--version" "${settings}")
 # A mistyped option stops before any window opens.
+set(ENV{QT_QPA_PLATFORM} offscreen)
 expect(ARGS --no-such-option STATUS 1 STDERR_HAS "no-such-option")

@@ -1,0 +1,21 @@
+// The validity rules of the settings table.
+#include "control/Settings.h"
+
+#include "platform/Encodings.h"
+
+namespace settings {
+
+bool isKnownEncoding(std::int32_t id)
+{
+    // Identifiers past 2^31 are stored as their 32-bit pattern.
+    return !encodings::localizedNameOfStringEncoding(static_cast<encodings::EncodingId>(id))
+                .empty();
+}
+
+bool isLineEndingCode(std::int32_t code)
+{
+    const auto low = static_cast<std::uint8_t>(code);
+    return low <= 2;
+}
+
+} // namespace settings

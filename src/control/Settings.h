@@ -1,0 +1,36 @@
+// Every stored setting in one table: its key, its type, its value when nothing is stored, and
+// which stored values are valid. A stored value that is not valid is treated like one that cannot
+// be read, so a menu and the value in force never disagree.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace settings {
+
+enum class Type { integer, text };
+
+struct Key {
+    std::string_view name;
+    Type type;
+    // For integers: the value in force until one is stored.
+    std::int32_t defaultValue;
+    // For integers: whether a stored value may be used; null accepts any.
+    bool (*valid)(std::int32_t);
+};
+
+bool isKnownEncoding(std::int32_t id);
+bool isLineEndingCode(std::int32_t code);
+
+// The encoding the file is decoded with, by its encoding identifier (8 is Shift JIS).
+inline constexpr Key kEncType{ "enc_type", Type::integer, 8, &isKnownEncoding };
+// The line ending the file is split at: 0 CRLF, 1 LF, 2 CR. Only the low 8 bits of a stored
+// number count.
+inline constexpr Key kReturnCode{ "return_code", Type::integer, 0, &isLineEndingCode };
+// The full path of the last file chosen, as its bytes.
+inline constexpr Key kLastFilename{ "last_filename", Type::text, 0, nullptr };
+
+inline constexpr std::array kAll{ kEncType, kReturnCode, kLastFilename };
+
+} // namespace settings
