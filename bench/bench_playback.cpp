@@ -1,5 +1,5 @@
-// The playback pass: finding the entry for the position (a linear scan, worst near the end) and
-// formatting the time, for the two-hour film and a 100,000-entry file; and the worker's real pass
+// The playback pass: finding the entry for the position (a search in the cue list; it used to be
+// a linear scan, worst near the end) and formatting the time, for the two-hour film and a 100,000-entry file; and the worker's real pass
 // with displays that cost nothing, to see what the pass itself costs 100 times a second.
 #include "playback/TimerThread.h"
 #include "subtitles/TimeCode.h"
@@ -24,7 +24,7 @@ SrtMessageList entries(int count)
     return list;
 }
 
-// Near the end of the last entry: the scan visits every entry.
+// Near the end of the last entry: where a scan would visit every entry.
 double nearTheEnd(int count)
 {
     return (count - 1) * 4.8 + 3.0;

@@ -1,6 +1,8 @@
 // The reader: the index-line test, the walk over lines, and reading real and hostile paths.
 #include "subtitles/SrtFile.h"
 
+#include "subtitles/SrtWriter.h"
+
 #include "TempDir.h"
 #include "fakes/FakeLog.h"
 
@@ -171,19 +173,24 @@ TEST(SrtFile, HostilePathsFailWithoutBlockingOrOverreading)
         std::string label;
         std::string path;
         bool exists;
+        ReadFailure why;
     };
     const Case cases[] = {
-        { "directory", dir.path().string(), true },
-        { "fifo without a writer", fifo, true },
-        { "/dev/null", "/dev/null", true },
-        { "/dev/zero", "/dev/zero", true },
-        { "missing", (dir.path() / "missing.srt").string(), false },
+        { "directory", dir.path().string(), true, ReadFailure::notRegular },
+        { "fifo without a writer", fifo, true, ReadFailure::notRegular },
+        { "/dev/null", "/dev/null", true, ReadFailure::notRegular },
+        { "/dev/zero", "/dev/zero", true, ReadFailure::notRegular },
+        { "missing", (dir.path() / "missing.srt").string(), false, ReadFailure::notFound },
+        { "not UTF-8", dir.write("latin1.srt", "caf\xE9"), true, ReadFailure::notDecodable },
     };
     for (const auto& c : cases) {
         EXPECT_EQ(File::isExistFile(c.path), c.exists) << c.label;
         bool ok = true;
         EXPECT_TRUE(readFile(c.path, 4, SrtFile::kCrLf, &ok).empty()) << c.label;
         EXPECT_FALSE(ok) << c.label;
+        SrtFile reader(c.path, 4, SrtFile::kCrLf);
+        EXPECT_FALSE(reader.readData()) << c.label;
+        EXPECT_EQ(reader.failure(), c.why) << c.label;
     }
     // The missing file was logged when the reader could not open it.
     const auto lines = log.lines();
@@ -311,6 +318,39 @@ TEST(SrtFile, DumpPrintsRoundedTimesAndLogsTexts)
     ASSERT_GE(lines.size(), 2U);
     EXPECT_EQ(lines[lines.size() - 2], "Hello");
     EXPECT_EQ(lines.back(), "");
+}
+
+TEST(SrtWriter, WrittenFilesReadBackToTheSameTimesAndTexts)
+{
+    // Rounded to the millisecond, carrying into seconds, minutes and hours; nothing before zero.
+    const std::pair<double, const char*> times[] = { { 0, "00:00:00,000" },
+        { 1.0005, "00:00:01,001" }, { 59.9996, "00:01:00,000" }, { 3599.9999, "01:00:00,000" },
+        { 36001.25, "10:00:01,250" }, { -4.2, "00:00:00,000" } };
+    for (const auto& [seconds, text] : times)
+        EXPECT_EQ(srtTime(seconds), text) << seconds;
+
+    const std::vector<WrittenCue> cues
+        = { { 1, 1.5, 2.25, "One\n" }, { 7, 3, 4.125, "Two\nlines\n\n" }, { 8, 5, 6, "" },
+              { 9, 7.001, 8.999, "Last, no newline" } };
+    for (const char* ending : { "\r\n", "\n" }) {
+        SrtFile reader("/nonexistent", 4, ending[0] == '\r' ? SrtFile::kCrLf : SrtFile::kLf);
+        reader.parseText(writeSrt(cues, ending));
+        const SrtMessageList& read = reader.dataArray();
+        ASSERT_EQ(read.size(), cues.size());
+        for (std::size_t i = 0; i < cues.size(); ++i) {
+            EXPECT_EQ(read[i]->numberData(), cues[i].number);
+            EXPECT_EQ(srtTime(read[i]->startTimeData()), srtTime(cues[i].start));
+            EXPECT_EQ(srtTime(read[i]->endTimeData()), srtTime(cues[i].end));
+            // The same text; the blank lines that end a block are the reader's, not the text's.
+            const auto trimmed = [](std::string text) {
+                while (!text.empty() && text.back() == '\n')
+                    text.pop_back();
+                return text;
+            };
+            ASSERT_TRUE(read[i]->message().has_value()) << i;
+            EXPECT_EQ(trimmed(*read[i]->message()), trimmed(cues[i].text)) << i;
+        }
+    }
 }
 
 } // namespace

@@ -79,4 +79,17 @@ TEST(Thread, WaitForWithoutAWorkerReturnsAtOnce)
     EXPECT_EQ(t.runs.load(), 0);
 }
 
+TEST(Thread, StartWhileAWorkerRunsDoesNotStartASecond)
+{
+    FakeLog log;
+    CountingThread t(false);
+    t.start();
+    t.start();
+    t.stop();
+    // Must not block: the one worker ends, and no second one is left unjoined.
+    t.waitFor();
+    EXPECT_EQ(t.runs.load(), 1);
+    EXPECT_EQ(log.lines(), (std::vector<std::string>{ "Thread Start", "Thread Stop" }));
+}
+
 } // namespace

@@ -203,4 +203,31 @@ TEST(TimerThreadStress, StartSeekStopManyTimesWhileTheWorkerRuns)
     EXPECT_GE(std::count(lines.begin(), lines.end(), "Thread Start"), 200);
 }
 
+// Lists and timings replaced from the UI thread while the worker reads them, then a quit while
+// playing; run under ThreadSanitizer to check the hand-over.
+TEST(TimerThreadStress, ListsReplacedWhilePlayingAndAQuitWhilePlaying)
+{
+    FakeLog log;
+    FakeDisplay time, message, message2;
+    auto timer = std::make_unique<TimerThread>();
+    timer->setTimeTextField(&time);
+    timer->setMessageTextField(&message);
+    timer->setMessageTextField2(&message2);
+    timer->start();
+    for (int i = 0; i < 300; ++i) {
+        timer->setDataArray({ entry(1, 0.0, 1000.0, "List " + std::to_string(i)) });
+        if (i % 7 == 0)
+            timer->clearDataArray();
+        // A negative delay keeps the position inside the entry.
+        timer->setTiming({ -0.01 * i, 1.0 });
+    }
+    // The worker picks up the last list without a restart.
+    ASSERT_TRUE(message.waitFor("List 299"));
+    ASSERT_TRUE(message2.waitFor("List 299"));
+    EXPECT_EQ(timer->timing().delay, -2.99);
+    // Destroying the timer while it plays joins its worker first.
+    timer.reset();
+    EXPECT_EQ(log.lines(), (std::vector<std::string>{ "Thread Start", "Thread Stop" }));
+}
+
 } // namespace
