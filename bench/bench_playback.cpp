@@ -1,6 +1,7 @@
 // The playback pass: finding the entry for the position (a search in the cue list; it used to be
-// a linear scan, worst near the end) and formatting the time, for the two-hour film and a 100,000-entry file; and the worker's real pass
-// with displays that cost nothing, to see what the pass itself costs 100 times a second.
+// a linear scan, worst near the end) and formatting the time, for the two-hour film and a
+// 100,000-entry file; and the worker's real pass with displays that cost nothing, to see what the
+// pass itself costs 100 times a second.
 #include "playback/TimerThread.h"
 #include "subtitles/TimeCode.h"
 
