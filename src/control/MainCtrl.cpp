@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -82,6 +84,15 @@ void restoreIntSetting(PreferencesStore& store, const settings::Key& setting, Po
 }
 
 } // namespace
+
+struct MainCtrl::Read {
+    std::unique_ptr<SrtFile> reader;
+    std::uint64_t generation = 0;
+    bool sizeLogged = false;
+    // Written by the read's thread; read on the UI thread after the join.
+    bool ok = false;
+    std::thread thread;
+};
 
 void MainCtrl::awakeFromNib()
 {
@@ -157,8 +168,22 @@ void MainCtrl::toggleStartStop()
 
 void MainCtrl::start()
 {
+    // A read of this file is under way (a large file just chosen, or a Start a moment ago): this
+    // Start waits for it rather than reading the file once more.
+    if (Read* read = pendingRead()) {
+        if (!read->sizeLogged) {
+            logLine("size:" + std::to_string(read->reader->size()));
+            read->sizeLogged = true;
+        }
+        _playWhenRead = true;
+        return;
+    }
     if (sendParsedArray()) {
         _o.th->start();
+        return;
+    }
+    if (reading()) {
+        _playWhenRead = true;
         return;
     }
     _started = !_started;
@@ -184,6 +209,7 @@ void MainCtrl::seekTo(double position)
 
 void MainCtrl::stop()
 {
+    _playWhenRead = false;
     _o.th->stop();
     _o.th->waitFor();
 }
@@ -213,23 +239,27 @@ void MainCtrl::selectFile(const Control& /*sender*/)
 
 bool MainCtrl::openFile(const std::string& path)
 {
-    const auto reader = SrtFile::file(path, static_cast<std::uint32_t>(_encodingType), _returnCode);
-    const bool read = reader->readData();
-    if (!read
-        && (reader->failure() == ReadFailure::notFound
-            || reader->failure() == ReadFailure::notRegular)) {
-        alertMessage("Error",
-            reader->failure() == ReadFailure::notFound ? "File not found."
-                                                       : describe(reader->failure(), path));
+    auto reader = SrtFile::file(path, static_cast<std::uint32_t>(_encodingType), _returnCode);
+    if (const ReadFailure why = reader->check();
+        why == ReadFailure::notFound || why == ReadFailure::notRegular) {
+        alertMessage(
+            "Error", why == ReadFailure::notFound ? "File not found." : describe(why, path));
         return false;
     }
     logLine(path);
     _filename = path;
     _o.filenameLabel->setText(lastPathComponent(path));
     _o.theUserDefaultsController->setString(kLastFilenameKey, path);
+    ++_readGeneration;
+    if (readsInBackground(*reader)) {
+        _o.th->clearDataArray();
+        _o.th->reset();
+        readInBackground(std::move(reader));
+        return true;
+    }
     // The new subtitles first, so that a running clock shows them from its first pass at zero.
     // A file that does not read shows nothing until Start says why.
-    if (read)
+    if (reader->readData())
         _o.th->setCues(std::make_shared<const Cues>(reader->dataArray()));
     else
         _o.th->clearDataArray();
@@ -248,21 +278,102 @@ bool MainCtrl::sendParsedArray()
         _o.th->clearDataArray();
         return false;
     }
-    const auto reader
-        = SrtFile::file(*_filename, static_cast<std::uint32_t>(_encodingType), _returnCode);
+    auto reader = SrtFile::file(*_filename, static_cast<std::uint32_t>(_encodingType), _returnCode);
     logLine("size:" + std::to_string(reader->size()));
+    ++_readGeneration;
+    if (readsInBackground(*reader)) {
+        // One list at a time: the old one goes before the new one is built.
+        _o.th->clearDataArray();
+        readInBackground(std::move(reader));
+        _reads.back()->sizeLogged = true;
+        return false;
+    }
     if (reader->readData()) {
         _o.th->setCues(std::make_shared<const Cues>(reader->dataArray()));
         return true;
     }
+    alertReadFailure(*reader);
+    return false;
+}
+
+void MainCtrl::alertReadFailure(const SrtFile& reader)
+{
     // The text users know stays first; a cause other than the encoding gets a line of its own.
     std::string informative = "Encoding Error";
-    if (reader->failure() != ReadFailure::notDecodable) {
+    if (reader.failure() != ReadFailure::notDecodable) {
         informative += '\n';
-        informative += describe(reader->failure(), *_filename);
+        informative += describe(reader.failure(), _filename.value_or(""));
     }
     alertMessage("Error", informative);
-    return false;
+}
+
+MainCtrl::MainCtrl() = default;
+
+MainCtrl::~MainCtrl()
+{
+    for (const auto& read : _reads) {
+        if (read->thread.joinable())
+            read->thread.join();
+    }
+}
+
+bool MainCtrl::readsInBackground(const SrtFile& reader) const
+{
+    return _o.uiQueue && (reader.size() < 0 || reader.size() >= kBackgroundReadBytes);
+}
+
+MainCtrl::Read* MainCtrl::pendingRead() const
+{
+    for (const auto& read : _reads) {
+        if (read->generation == _readGeneration)
+            return read.get();
+    }
+    return nullptr;
+}
+
+void MainCtrl::readInBackground(std::unique_ptr<SrtFile> reader)
+{
+    auto read = std::make_unique<Read>();
+    read->reader = std::move(reader);
+    read->generation = _readGeneration;
+    Read* r = read.get();
+    _reads.push_back(std::move(read));
+    if (_o.busy)
+        _o.busy->begin("Reading " + lastPathComponent(_filename.value_or("")) + "\u2026");
+    r->thread = std::thread([this, r, alive = std::weak_ptr<char>(_alive)] {
+        r->ok = r->reader->readData();
+        _o.uiQueue->post([this, r, alive] {
+            if (alive.lock())
+                finishRead(r);
+        });
+    });
+}
+
+void MainCtrl::finishRead(Read* read)
+{
+    read->thread.join();
+    const auto it = std::find_if(
+        _reads.begin(), _reads.end(), [read](const auto& r) { return r.get() == read; });
+    const std::unique_ptr<Read> done = std::move(*it);
+    _reads.erase(it);
+    // Another file was chosen, or the file read again, since: this outcome is out of date.
+    if (done->generation != _readGeneration)
+        return;
+    if (_o.busy)
+        _o.busy->end();
+    const bool play = std::exchange(_playWhenRead, false) && _started;
+    if (done->ok) {
+        _o.th->setCues(std::make_shared<const Cues>(done->reader->dataArray()));
+        if (play)
+            _o.th->start();
+        return;
+    }
+    if (play) {
+        // The Start that waited fails as it would have at once.
+        alertReadFailure(*done->reader);
+        _started = false;
+        _o.startButton->setTitle("Start");
+    }
 }
 
 void MainCtrl::changeEncoding(const PopUpMenu& sender)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "control/Alert.h"
+#include "control/BusyIndicator.h"
 #include "control/Button.h"
 #include "control/Control.h"
 #include "control/OpenDialog.h"
@@ -10,13 +11,17 @@
 #include "control/PreferencesStore.h"
 #include "control/Settings.h"
 #include "control/Slider.h"
+#include "control/UiQueue.h"
 #include "playback/TextDisplay.h"
 #include "playback/TimerThread.h"
+#include "subtitles/SrtFile.h"
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class MainCtrl {
 public:
@@ -35,9 +40,18 @@ public:
         PopUpMenu* retButton = nullptr;
         OpenDialog* openDialog = nullptr;
         Alert* alert = nullptr;
+        // Without a queue every file is read on the UI thread.
+        UiQueue* uiQueue = nullptr;
+        BusyIndicator* busy = nullptr;
     };
 
-    MainCtrl() = default;
+    // A file at least this large is read off the UI thread (when a UI queue is connected): a film
+    // reads in a millisecond, a damaged or hostile file of hundreds of megabytes in seconds.
+    static constexpr std::int32_t kBackgroundReadBytes = 4 << 20;
+
+    MainCtrl();
+    // Waits for a read still under way.
+    ~MainCtrl();
     MainCtrl(const MainCtrl&) = delete;
     MainCtrl& operator=(const MainCtrl&) = delete;
 
@@ -64,7 +78,10 @@ public:
     void ff();
     void rew();
     void selectFile(const Control& sender);
+    // True when the list was handed to the timer. A large file is handed to a thread instead,
+    // and the clock starts when that read is done; false then too, with reading() true.
     bool sendParsedArray();
+    bool reading() const { return pendingRead() != nullptr; }
     void changeEncoding(const PopUpMenu& sender);
     void changeReturnCode(const PopUpMenu& sender);
     void alertMessage(const std::string& message, const std::string& subMessage);
@@ -75,7 +92,16 @@ public:
     std::uint8_t returnCode() const { return _returnCode; }
 
 private:
+    struct Read;
+
     void toggleStartStop();
+    // Reads on a thread of its own; the outcome comes back on the UI thread.
+    void readInBackground(std::unique_ptr<SrtFile> reader);
+    void finishRead(Read* read);
+    // The read of the current file under way, if any.
+    Read* pendingRead() const;
+    bool readsInBackground(const SrtFile& reader) const;
+    void alertReadFailure(const SrtFile& reader);
 
     Outlets _o;
     std::FILE* _stdout = stdout;
@@ -84,4 +110,12 @@ private:
     std::optional<std::string> _filename;
     std::int32_t _encodingType = settings::kEncType.defaultValue;
     std::uint8_t _returnCode = settings::kReturnCode.defaultValue;
+
+    std::vector<std::unique_ptr<Read>> _reads;
+    // Bumped by every new choice or read, so that the outcome of an older read is dropped.
+    std::uint64_t _readGeneration = 0;
+    // A Start waits for the read under way.
+    bool _playWhenRead = false;
+    // Lets a late outcome, queued for the UI thread, see that the controller has gone.
+    std::shared_ptr<char> _alive = std::make_shared<char>();
 };

@@ -57,12 +57,12 @@ void TimerThread::run()
         drawTime(value);
         const std::string* text = nullptr;
         // Held for the pass, so a list replaced meanwhile lives until the pass is done.
-        const std::shared_ptr<const Shown> shown = _dataArray.load();
-        if (shown && shown->cues) {
-            const std::int32_t i = cursor.indexAt(*shown->cues, shown->timing.toFile(value));
+        const std::shared_ptr<const Shown> current = shown();
+        if (current && current->cues) {
+            const std::int32_t i = cursor.indexAt(*current->cues, current->timing.toFile(value));
             if (i != Cues::kNone) {
                 const auto& message
-                    = shown->cues->entries()[static_cast<std::size_t>(i)]->message();
+                    = current->cues->entries()[static_cast<std::size_t>(i)]->message();
                 text = message ? &*message : nullptr;
             }
         }
@@ -102,16 +102,24 @@ void TimerThread::drawTime(double x)
 
 std::optional<std::string> TimerThread::getMessage(double x) const
 {
-    const std::shared_ptr<const Shown> shown = _dataArray.load();
-    if (!shown || !shown->cues)
+    const std::shared_ptr<const Shown> current = shown();
+    if (!current || !current->cues)
         return std::nullopt;
-    const std::string* text = shown->cues->textAt(shown->timing.toFile(x));
+    const std::string* text = current->cues->textAt(current->timing.toFile(x));
     return text ? std::optional<std::string>(*text) : std::nullopt;
 }
 
 void TimerThread::replaceShown(SharedCues cues, const Timing& timing)
 {
-    _dataArray.store(std::make_shared<const Shown>(Shown{ std::move(cues), timing }));
+    auto next = std::make_shared<const Shown>(Shown{ std::move(cues), timing });
+    std::lock_guard lock(_dataArrayMutex);
+    _dataArray.swap(next);
+}
+
+std::shared_ptr<const TimerThread::Shown> TimerThread::shown() const
+{
+    std::lock_guard lock(_dataArrayMutex);
+    return _dataArray;
 }
 
 void TimerThread::clearDataArray()
@@ -131,8 +139,8 @@ void TimerThread::setCues(SharedCues cues)
 
 SharedCues TimerThread::cues() const
 {
-    const std::shared_ptr<const Shown> shown = _dataArray.load();
-    return shown ? shown->cues : nullptr;
+    const std::shared_ptr<const Shown> current = shown();
+    return current ? current->cues : nullptr;
 }
 
 void TimerThread::setTiming(const Timing& timing)
@@ -142,8 +150,8 @@ void TimerThread::setTiming(const Timing& timing)
 
 Timing TimerThread::timing() const
 {
-    const std::shared_ptr<const Shown> shown = _dataArray.load();
-    return shown ? shown->timing : Timing{};
+    const std::shared_ptr<const Shown> current = shown();
+    return current ? current->timing : Timing{};
 }
 
 void TimerThread::marker()

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -71,6 +72,7 @@ private:
         Timing timing;
     };
     void replaceShown(SharedCues cues, const Timing& timing);
+    std::shared_ptr<const Shown> shown() const;
 
     TextDisplay* _timeTextField = nullptr;
     TextDisplay* _messageTextField = nullptr;
@@ -78,7 +80,10 @@ private:
     std::atomic<bool> _running{ false };
     std::atomic<double> _backupTime{ 0 };
     std::atomic<double> _value{ 0 };
-    std::atomic<std::shared_ptr<const Shown>> _dataArray;
+    // Guards only the pointer's copy and swap, never a pass's work (a lock-free
+    // atomic<shared_ptr> is not yet understood by ThreadSanitizer).
+    mutable std::mutex _dataArrayMutex;
+    std::shared_ptr<const Shown> _dataArray;
     MarkList _marks;
 
     Clock _clock;

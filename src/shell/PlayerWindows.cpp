@@ -135,6 +135,8 @@ void PlayerWindows::connectOutlets(PreferencesStore& preferences)
     _encMenu = makePopUpMenu(ui.encodingMenu);
     _retMenu = makePopUpMenu(ui.lineEndingMenu);
     _alert = makeAlert(&_window);
+    _uiQueue = makeUiQueue(&_window);
+    _busy = makeBusyIndicator(&_window);
     _ctrl.connect({ .th = &_th,
         .startButton = _startButton.get(),
         .slider = _slider.get(),
@@ -144,7 +146,9 @@ void PlayerWindows::connectOutlets(PreferencesStore& preferences)
         .encButton = _encMenu.get(),
         .retButton = _retMenu.get(),
         .openDialog = &_openDialog,
-        .alert = _alert.get() });
+        .alert = _alert.get(),
+        .uiQueue = _uiQueue.get(),
+        .busy = _busy.get() });
 }
 
 void PlayerWindows::connectActions()

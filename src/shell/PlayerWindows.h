@@ -61,6 +61,8 @@ private:
     std::unique_ptr<PopUpMenu> _encMenu, _retMenu;
     std::unique_ptr<Panel> _panelPort;
     std::unique_ptr<Alert> _alert;
+    std::unique_ptr<UiQueue> _uiQueue;
+    std::unique_ptr<BusyIndicator> _busy;
     QtOpenDialog _openDialog;
     std::vector<QShortcut*> _shortcuts;
 

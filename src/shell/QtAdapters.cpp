@@ -7,10 +7,14 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QPointer>
+#include <QProgressBar>
+#include <QStatusBar>
 #include <QStringList>
+#include <QTimer>
 
 #include <mutex>
 
@@ -270,6 +274,80 @@ std::unique_ptr<Panel> makePanel(QWidget* panel)
 std::unique_ptr<Alert> makeAlert(QWidget* parent)
 {
     return std::make_unique<QtAlert>(parent);
+}
+
+namespace {
+
+class QtUiQueue final : public UiQueue {
+public:
+    explicit QtUiQueue(QObject* context)
+        : _context(context)
+    {
+    }
+    void post(std::function<void()> work) override
+    {
+        QMetaObject::invokeMethod(_context, std::move(work), Qt::QueuedConnection);
+    }
+
+private:
+    QObject* _context;
+};
+
+class QtBusyIndicator final : public BusyIndicator {
+public:
+    explicit QtBusyIndicator(QMainWindow* window)
+        : _window(window)
+    {
+        _delay.setSingleShot(true);
+        _delay.setInterval(200);
+        QObject::connect(&_delay, &QTimer::timeout, window, [this] { show(); });
+    }
+    void begin(const std::string& what) override
+    {
+        _text = QString::fromStdString(what);
+        if (_bar)
+            _window->statusBar()->showMessage(_text);
+        else
+            _delay.start();
+    }
+    void end() override
+    {
+        _delay.stop();
+        if (_bar) {
+            _window->statusBar()->removeWidget(_bar);
+            delete _bar;
+            _bar = nullptr;
+            _window->statusBar()->clearMessage();
+        }
+    }
+
+private:
+    void show()
+    {
+        _bar = new QProgressBar;
+        // No known end: a moving bar says the program is alive.
+        _bar->setRange(0, 0);
+        _bar->setMaximumWidth(160);
+        _window->statusBar()->addPermanentWidget(_bar);
+        _window->statusBar()->showMessage(_text);
+    }
+
+    QMainWindow* _window;
+    QTimer _delay;
+    QProgressBar* _bar = nullptr;
+    QString _text;
+};
+
+} // namespace
+
+std::unique_ptr<UiQueue> makeUiQueue(QObject* context)
+{
+    return std::make_unique<QtUiQueue>(context);
+}
+
+std::unique_ptr<BusyIndicator> makeBusyIndicator(QMainWindow* window)
+{
+    return std::make_unique<QtBusyIndicator>(window);
 }
 
 std::optional<std::string> QtOpenDialog::runModal(

@@ -2,11 +2,13 @@
 #pragma once
 
 #include "control/Alert.h"
+#include "control/BusyIndicator.h"
 #include "control/Button.h"
 #include "control/OpenDialog.h"
 #include "control/Panel.h"
 #include "control/PopUpMenu.h"
 #include "control/Slider.h"
+#include "control/UiQueue.h"
 #include "playback/TextDisplay.h"
 
 #include <QString>
@@ -19,6 +21,8 @@ class QAbstractButton;
 class QAbstractSlider;
 class QComboBox;
 class QLabel;
+class QMainWindow;
+class QObject;
 class QWidget;
 
 // The command tag a control carries as its dynamic "tag" property; -1 when it has none.
@@ -37,6 +41,11 @@ std::unique_ptr<Slider> makeSlider(QAbstractSlider* slider);
 std::unique_ptr<PopUpMenu> makePopUpMenu(QComboBox* menu);
 std::unique_ptr<Panel> makePanel(QWidget* panel);
 std::unique_ptr<Alert> makeAlert(QWidget* parent);
+// Posts to the thread of `context`; work posted after `context` has gone is dropped.
+std::unique_ptr<UiQueue> makeUiQueue(QObject* context);
+// A busy bar with the text in the window's status bar, shown only once the work has taken
+// 200 ms, so that quick work never flickers.
+std::unique_ptr<BusyIndicator> makeBusyIndicator(QMainWindow* window);
 
 // The file chooser.
 class QtOpenDialog final : public OpenDialog {

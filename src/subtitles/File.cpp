@@ -59,6 +59,20 @@ File::~File()
         ::close(_fd);
 }
 
+ReadFailure File::check() const
+{
+    struct stat st { };
+    if (_fd < 0)
+        return ReadFailure::notFound;
+    if (::fstat(_fd, &st) != 0)
+        return ReadFailure::readError;
+    if (!S_ISREG(st.st_mode))
+        return ReadFailure::notRegular;
+    if (_filesize < 0)
+        return ReadFailure::tooLarge;
+    return ReadFailure::none;
+}
+
 bool File::readWhole(std::string& bytes) const
 {
     struct stat st { };
@@ -66,14 +80,10 @@ bool File::readWhole(std::string& bytes) const
         _failure = why;
         return false;
     };
-    if (_fd < 0)
-        return fail(ReadFailure::notFound);
+    if (const ReadFailure why = check(); why != ReadFailure::none)
+        return fail(why);
     if (::fstat(_fd, &st) != 0)
         return fail(ReadFailure::readError);
-    if (!S_ISREG(st.st_mode))
-        return fail(ReadFailure::notRegular);
-    if (_filesize < 0)
-        return fail(ReadFailure::tooLarge);
     // A file truncated since it was opened must not make us allocate its old size.
     const auto capacity = static_cast<std::size_t>(std::min<off_t>(_filesize, st.st_size));
     bytes.resize(capacity);

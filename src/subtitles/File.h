@@ -31,6 +31,8 @@ public:
     std::int32_t size() const { return _filesize; }
     // Why the last read failed; none after a read that succeeded, and before any read.
     ReadFailure failure() const { return _failure; }
+    // Whether a read could start: what would stop it before a byte is read, or none. Cheap.
+    ReadFailure check() const;
 
 protected:
     // Reads the whole file with one read into a buffer of its size. Fails on anything that is not

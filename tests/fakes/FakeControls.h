@@ -2,13 +2,19 @@
 #pragma once
 
 #include "control/Alert.h"
+#include "control/BusyIndicator.h"
 #include "control/Button.h"
 #include "control/OpenDialog.h"
 #include "control/Panel.h"
 #include "control/PopUpMenu.h"
 #include "control/Slider.h"
+#include "control/UiQueue.h"
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <utility>
@@ -109,4 +115,42 @@ public:
         shown.emplace_back(message, informative);
     }
     std::vector<std::pair<std::string, std::string>> shown;
+};
+
+// Work for the UI thread waits here until the test runs it. Posted to from reader threads.
+class FakeUiQueue final : public UiQueue {
+public:
+    void post(std::function<void()> work) override
+    {
+        std::lock_guard lock(_mutex);
+        _work.push_back(std::move(work));
+        _posted.notify_all();
+    }
+    // Waits up to a few seconds for posted work, then runs all of it; false if none came.
+    bool runPosted()
+    {
+        std::vector<std::function<void()>> work;
+        {
+            std::unique_lock lock(_mutex);
+            if (!_posted.wait_for(
+                    lock, std::chrono::seconds(10), [this] { return !_work.empty(); }))
+                return false;
+            work.swap(_work);
+        }
+        for (auto& w : work)
+            w();
+        return true;
+    }
+
+private:
+    std::mutex _mutex;
+    std::condition_variable _posted;
+    std::vector<std::function<void()>> _work;
+};
+
+class FakeBusy final : public BusyIndicator {
+public:
+    void begin(const std::string& what) override { shown = what; }
+    void end() override { shown.reset(); }
+    std::optional<std::string> shown;
 };

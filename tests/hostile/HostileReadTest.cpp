@@ -1,7 +1,11 @@
 // The reader against paths and files that fight back. Every case ends in a failed read or a list;
 // never a crash, a hang, an allocation for bytes the file does not have, or a lost entry.
 #include "Hostile.h"
+#include "control/MainCtrl.h"
+#include "fakes/FakeControls.h"
+#include "fakes/FakeDisplay.h"
 #include "fakes/FakeLog.h"
+#include "fakes/FakeStore.h"
 #include "platform/Encodings.h"
 #include "subtitles/SrtFile.h"
 
@@ -330,6 +334,75 @@ TEST(HostileRead, LongTextInEveryEncodingDecodesAcrossSliceEdges)
             EXPECT_EQ(*got, want.starts_with("\xEF\xBB\xBF") ? want.substr(3) : want);
         }
     }
+}
+
+// A file large enough to be read off the UI thread. Start, Stop, Start while its read runs read it
+// once, hand over one list, and log what one Start logs; the window's thread never waits.
+TEST(HostileRead, LargeFileIsReadOnceOffTheUiThreadAcrossStartStopStart)
+{
+    FakeLog log;
+    TempDir dir;
+    std::string film;
+    constexpr int kEntries = 60000;
+    for (int i = 1; i <= kEntries; ++i) {
+        film += std::to_string(i) + "\r\n00:00:00,000 --> 99:00:00,000\r\nLine " + std::to_string(i)
+            + " of a file large enough to be felt\r\n\r\n";
+    }
+    ASSERT_GE(film.size(), static_cast<std::size_t>(MainCtrl::kBackgroundReadBytes));
+    const std::string path = dir.write("large.srt", film);
+
+    FakeDisplay time, message, message2, label;
+    TimerThread timer;
+    timer.setTimeTextField(&time);
+    timer.setMessageTextField(&message);
+    timer.setMessageTextField2(&message2);
+    FakeButton startButton;
+    FakeSlider slider;
+    FakePanel panel;
+    FakeStore store;
+    FakeMenu enc, ret;
+    FakeOpenDialog dialog;
+    FakeAlert alert;
+    FakeUiQueue queue;
+    FakeBusy busy;
+    MainCtrl ctrl;
+    ctrl.connect({ &timer, &startButton, &slider, &label, &panel, &store, &enc, &ret, &dialog,
+        &alert, &queue, &busy });
+    ctrl.openFile(path);
+    // Chosen at once; the list comes when the read is done.
+    EXPECT_EQ(label.text(), "large.srt");
+    EXPECT_TRUE(ctrl.reading());
+    EXPECT_EQ(busy.shown, "Reading large.srt\u2026");
+    ASSERT_TRUE(queue.runPosted());
+    EXPECT_FALSE(busy.shown.has_value());
+    ASSERT_NE(timer.cues(), nullptr);
+    EXPECT_EQ(timer.cues()->size(), static_cast<std::size_t>(kEntries));
+
+    ctrl.click(startButton);
+    // The old list is let go before the new one is built.
+    EXPECT_EQ(timer.cues(), nullptr);
+    ctrl.click(startButton);
+    ctrl.click(startButton);
+    EXPECT_TRUE(ctrl.started());
+    EXPECT_TRUE(ctrl.reading());
+    EXPECT_FALSE(timer.isRunning());
+    ASSERT_TRUE(queue.runPosted());
+    // The clock starts when the read is done.
+    ASSERT_TRUE(message.waitFor("Line 1 of a file large enough to be felt\n"));
+    EXPECT_TRUE(timer.isRunning());
+    ASSERT_NE(timer.cues(), nullptr);
+    EXPECT_EQ(timer.cues()->size(), static_cast<std::size_t>(kEntries));
+    ctrl.pause();
+
+    std::vector<std::string> events;
+    for (const std::string& line : log.lines()) {
+        if (line.rfind("size:", 0) == 0 || line.rfind("Thread", 0) == 0)
+            events.push_back(line);
+    }
+    EXPECT_EQ(events,
+        (std::vector<std::string>{
+            "size:" + std::to_string(film.size()), "Thread Start", "Thread Stop" }));
+    EXPECT_TRUE(alert.shown.empty());
 }
 
 } // namespace
