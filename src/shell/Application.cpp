@@ -8,12 +8,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFileInfo>
 
-#include <unistd.h>
 
-#include <cstdlib>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -54,30 +50,6 @@ bool asksOnlyForText(int argc, char** argv)
     return false;
 }
 
-// The file argument as the bytes given: Qt's text for it has lost any byte that is not UTF-8.
-std::optional<std::string> fileArgument(const QCommandLineParser& parser, int argc, char** argv)
-{
-    const QStringList files = parser.positionalArguments();
-    if (files.isEmpty())
-        return std::nullopt;
-    // QApplication has taken its own options out of argv, so argv and arguments() line up.
-    const QStringList arguments = QCoreApplication::arguments();
-    std::string path = toLocalPath(files.first());
-    for (int i = 1; i < argc && i < arguments.size(); ++i) {
-        if (arguments[i] == files.first()) {
-            path = argv[i];
-            break;
-        }
-    }
-    if (!path.empty() && path.front() != '/') {
-        if (char* cwd = ::getcwd(nullptr, 0)) {
-            path = std::string(cwd) + "/" + path;
-            std::free(cwd);
-        }
-    }
-    return path;
-}
-
 } // namespace
 
 int runApplication(int argc, char** argv)
@@ -105,8 +77,9 @@ int runApplication(int argc, char** argv)
     {
         PlayerWindows windows(preferences);
         windows.show();
-        if (const std::optional<std::string> file = fileArgument(parser, argc, argv))
-            windows.chooseFile(*file);
+        if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
+            windows.chooseFile(
+                localPathOfArgument(files.first(), QCoreApplication::arguments(), argc, argv));
         status = QApplication::exec();
     }
     setLogSink(nullptr);

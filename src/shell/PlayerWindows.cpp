@@ -14,6 +14,8 @@
 #include <QScreen>
 #include <QShortcut>
 
+#include <sys/stat.h>
+
 #include <functional>
 #include <optional>
 
@@ -21,12 +23,13 @@ namespace {
 
 // The first local file of a drag, if it carries one. A folder is refused here, where the user
 // sees it, rather than later as an encoding error.
-std::optional<QString> droppedFile(const QMimeData* data)
+std::optional<std::string> droppedFile(const QMimeData* data)
 {
     if (!data || !data->hasUrls() || data->urls().isEmpty() || !data->urls().first().isLocalFile())
         return std::nullopt;
-    QString file = data->urls().first().toLocalFile();
-    if (QFileInfo(file).isDir())
+    std::string file = localPathOf(data->urls().first());
+    struct stat st { };
+    if (::stat(file.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
         return std::nullopt;
     return file;
 }
@@ -34,7 +37,7 @@ std::optional<QString> droppedFile(const QMimeData* data)
 // Accepts a drag only when it brings a local file, so anything else shows the refusal cursor.
 class FileDropFilter final : public QObject {
 public:
-    FileDropFilter(QObject* parent, std::function<void(const QString&)> choose)
+    FileDropFilter(QObject* parent, std::function<void(const std::string&)> choose)
         : QObject(parent)
         , _choose(std::move(choose))
     {
@@ -55,7 +58,7 @@ protected:
         }
         case QEvent::Drop: {
             auto* drop = static_cast<QDropEvent*>(event);
-            const std::optional<QString> file = droppedFile(drop->mimeData());
+            const std::optional<std::string> file = droppedFile(drop->mimeData());
             if (!file) {
                 drop->ignore();
                 return true;
@@ -77,7 +80,7 @@ private:
         event->accept();
     }
 
-    std::function<void(const QString&)> _choose;
+    std::function<void(const std::string&)> _choose;
 };
 
 } // namespace
@@ -205,9 +208,8 @@ void PlayerWindows::addShortcuts(QWidget& window)
 
 void PlayerWindows::acceptFileDrops()
 {
-    auto* filter = new FileDropFilter(&_window, [this](const QString& file) {
-        chooseFile(toLocalPath(QFileInfo(file).absoluteFilePath()));
-    });
+    auto* filter
+        = new FileDropFilter(&_window, [this](const std::string& file) { chooseFile(file); });
     for (QWidget* window : { static_cast<QWidget*>(&_window), &_panel }) {
         window->setAcceptDrops(true);
         window->installEventFilter(filter);

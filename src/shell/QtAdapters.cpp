@@ -15,6 +15,13 @@
 #include <QStatusBar>
 #include <QStringList>
 #include <QTimer>
+#include <QUrl>
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
 
 #include <mutex>
 
@@ -357,7 +364,7 @@ std::optional<std::string> QtOpenDialog::runModal(
         QObject::tr("Choose a subtitle file"), fromLocalPath(directory), nameFilters(types));
     if (path.isEmpty())
         return std::nullopt;
-    return toLocalPath(path);
+    return resolveLocalPath(path);
 }
 
 std::string toLocalPath(const QString& path)
@@ -368,4 +375,54 @@ std::string toLocalPath(const QString& path)
 QString fromLocalPath(const std::string& path)
 {
     return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+std::string localPathOf(const QUrl& url)
+{
+    return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
+}
+
+std::string resolveLocalPath(const QString& path)
+{
+    std::string encoded = toLocalPath(path);
+    struct stat st { };
+    if (::lstat(encoded.c_str(), &st) == 0 || !path.startsWith('/'))
+        return encoded;
+    std::string resolved;
+    for (const QString& part : path.split('/', Qt::SkipEmptyParts)) {
+        std::string next = resolved + "/" + toLocalPath(part);
+        if (::lstat(next.c_str(), &st) != 0) {
+            const std::string folder = resolved.empty() ? "/" : resolved;
+            if (DIR* dir = ::opendir(folder.c_str())) {
+                while (const dirent* entry = ::readdir(dir)) {
+                    if (QFile::decodeName(entry->d_name) == part) {
+                        next = resolved + "/" + entry->d_name;
+                        break;
+                    }
+                }
+                ::closedir(dir);
+            }
+        }
+        resolved = std::move(next);
+    }
+    return resolved;
+}
+
+std::string localPathOfArgument(
+    const QString& argument, const QStringList& arguments, int argc, char** argv)
+{
+    std::string path = toLocalPath(argument);
+    for (int i = 1; i < argc && i < arguments.size(); ++i) {
+        if (arguments[i] == argument) {
+            path = argv[i];
+            break;
+        }
+    }
+    if (!path.empty() && path.front() != '/') {
+        if (char* cwd = ::getcwd(nullptr, 0)) {
+            path = std::string(cwd) + "/" + path;
+            std::free(cwd);
+        }
+    }
+    return path;
 }

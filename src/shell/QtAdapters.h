@@ -12,6 +12,7 @@
 #include "playback/TextDisplay.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -23,6 +24,7 @@ class QComboBox;
 class QLabel;
 class QMainWindow;
 class QObject;
+class QUrl;
 class QWidget;
 
 // The command tag a control carries as its dynamic "tag" property; -1 when it has none.
@@ -61,6 +63,15 @@ private:
     QWidget* _parent;
 };
 
-// Local file names are bytes; Qt holds them as text.
+// Local file names are bytes; Qt holds them as text, and loses any byte that is not UTF-8.
 std::string toLocalPath(const QString& path);
 QString fromLocalPath(const std::string& path);
+// The bytes of a local file URL, from its percent-encoding rather than from its text.
+std::string localPathOf(const QUrl& url);
+// A path that Qt turned into text (a dialog's answer), back to the bytes of the file it names:
+// where the text has lost bytes, each component is found among its folder's entries.
+std::string resolveLocalPath(const QString& path);
+// A command-line argument as the bytes given, made absolute. `arguments` is what Qt made of
+// argv (QCoreApplication::arguments(), so without the options Qt took for itself).
+std::string localPathOfArgument(
+    const QString& argument, const QStringList& arguments, int argc, char** argv);

@@ -1,5 +1,6 @@
 // The real settings file: choices survive a restart, and a damaged file does not stop the player.
 #include "shell/PlayerWindows.h"
+#include "shell/QtAdapters.h"
 #include "shell/QtPreferences.h"
 
 #include "TempDir.h"
@@ -7,8 +8,13 @@
 #include "shell/WaitUntil.h"
 #include "ui_MainWindow.h"
 
+#include <QApplication>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
 #include <QSettings>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -97,6 +103,50 @@ TEST(Settings, TruncatedFileKeepsWhatSurvivedAndDefaultsTheRest)
     EXPECT_EQ(reread.status(), QSettings::NoError);
     EXPECT_EQ(reread.value("enc_type").toString(), "4");
     EXPECT_EQ(reread.value("return_code").toString(), "0");
+}
+
+// A name that is not UTF-8 reaches "last_filename" with its exact bytes by every way in.
+TEST(Settings, NamesThatAreNotUtf8KeepTheirBytesFromEveryWayIn)
+{
+    FakeLog log;
+    TempDir dir;
+    const QString conf = QString::fromStdString((dir.path() / "subclock.conf").string());
+    const std::string film
+        = dir.write("\xFF\xFE film.srt", "1\r\n00:00:00,000 --> 00:10:00,000\r\nA\r\n");
+    // What Qt makes of the name: the bytes that are not UTF-8 are lost in the text.
+    const QString asText = QFile::decodeName(QByteArray::fromStdString(film));
+    ASSERT_NE(QFile::encodeName(asText).toStdString(), film);
+
+    QtPreferences preferences(conf);
+    PlayerWindows windows(preferences);
+    const auto stored = [&] { return preferences.stringValue("last_filename"); };
+
+    // The command line: argv holds the bytes, Qt's list of arguments the text.
+    char program[] = "subclock";
+    std::string argument = film;
+    char* argv[] = { program, argument.data() };
+    windows.chooseFile(localPathOfArgument(asText, { "subclock", asText }, 2, argv));
+    EXPECT_EQ(stored(), film);
+
+    // The dialog answers with text.
+    preferences.setString("last_filename", "");
+    windows.chooseFile(resolveLocalPath(asText));
+    EXPECT_EQ(stored(), film);
+
+    // A drop brings a URL, percent-encoded from the bytes.
+    preferences.setString("last_filename", "");
+    QMimeData data;
+    data.setUrls(
+        { QUrl::fromEncoded("file://" + QByteArray::fromStdString(film).toPercentEncoding("/")) });
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&windows.mainWindow(), &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&windows.mainWindow(), &drop);
+    EXPECT_EQ(stored(), film);
+    // Only the label shows stand-ins for the bytes.
+    EXPECT_TRUE(waitUntil([&] {
+        return windows.ui().fileNameLabel->text() == QString::fromUtf8("\uFFFD\uFFFD film.srt");
+    }));
 }
 
 } // namespace
