@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
-
 #include <string>
 #include <string_view>
 
