@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,10 @@ void parseCommandLine(QCommandLineParser& parser, const QCoreApplication& app)
     parser.addVersionOption();
     parser.addPositionalArgument(
         "file", QObject::tr("Subtitle file to choose at start-up."), "[FILE]");
+    parser.addOption({ "record",
+        QObject::tr("Append each cue made (by Mark or by holding N) to <file> as SubRip, "
+                    "flushed as it is made."),
+        "file" });
     parser.process(app);
 }
 
@@ -75,11 +80,19 @@ int runApplication(int argc, char** argv)
     int status = 0;
     {
         PlayerWindows windows(preferences);
-        windows.show();
-        if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
-            windows.chooseFile(
-                localPathOfArgument(files.first(), QCoreApplication::arguments(), argc, argv));
-        status = QApplication::exec();
+        const QString record = parser.value("record");
+        if (!record.isEmpty()
+            && !windows.timing().recordTo(
+                localPathOfArgument(record, QCoreApplication::arguments(), argc, argv))) {
+            std::fprintf(stderr, "subclock: cannot append to %s\n", qPrintable(record));
+            status = 1;
+        } else {
+            windows.show();
+            if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
+                windows.chooseFile(
+                    localPathOfArgument(files.first(), QCoreApplication::arguments(), argc, argv));
+            status = QApplication::exec();
+        }
     }
     setLogSink(nullptr);
     return status;

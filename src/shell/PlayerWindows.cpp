@@ -1,6 +1,7 @@
 // Outlets and actions: which widget plays which part for the controller and the timer.
 #include "shell/PlayerWindows.h"
 
+#include "shell/TimingPane.h"
 #include "ui_MainPanel.h"
 #include "ui_MainWindow.h"
 
@@ -13,9 +14,13 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
+#include <QToolButton>
 
 #include <sys/stat.h>
 
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
 #include <functional>
 #include <optional>
 
@@ -83,12 +88,21 @@ private:
     std::function<void(const std::string&)> _choose;
 };
 
+double monotonicSeconds()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 } // namespace
 
 PlayerWindows::PlayerWindows(PreferencesStore& preferences)
     : _ui(std::make_unique<Ui::MainWindow>())
     , _panelUi(std::make_unique<Ui::MainPanel>())
     , _openDialog(&_window)
+    , _timing([this] { return _th.getPosition(); }, &monotonicSeconds,
+          session::folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")),
+          session::timestamp(std::time(nullptr)))
 {
     _ui->setupUi(&_window);
     _panelUi->setupUi(&_panel);
@@ -109,6 +123,7 @@ PlayerWindows::PlayerWindows(PreferencesStore& preferences)
     connectActions();
     addShortcuts(_window);
     acceptFileDrops();
+    addTimingPane();
     _ctrl.awakeFromNib();
 }
 
@@ -117,6 +132,8 @@ PlayerWindows::~PlayerWindows()
     // The worker writes the displays; it must end before they do.
     _th.stop();
     _th.waitFor();
+    // The pane reads the timing session, which goes before the window that holds the pane.
+    delete _timingPane;
 }
 
 void PlayerWindows::connectOutlets(PreferencesStore& preferences)
@@ -214,6 +231,15 @@ void PlayerWindows::acceptFileDrops()
         window->setAcceptDrops(true);
         window->installEventFilter(filter);
     }
+}
+
+void PlayerWindows::addTimingPane()
+{
+    _timing.follow(_th.marks());
+    _timingPane = new TimingPane(_timing, _window);
+    auto* toggle = new QToolButton(&_window);
+    toggle->setDefaultAction(_timingPane->toggleViewAction());
+    _ui->transportLayout->addWidget(toggle);
 }
 
 void PlayerWindows::show()

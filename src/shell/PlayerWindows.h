@@ -3,6 +3,7 @@
 #pragma once
 
 #include "control/MainCtrl.h"
+#include "control/TimingSession.h"
 #include "playback/TimerThread.h"
 #include "shell/QtAdapters.h"
 
@@ -20,6 +21,7 @@ class MainPanel;
 
 class PreferencesStore;
 class QShortcut;
+class TimingPane;
 
 class PlayerWindows {
 public:
@@ -40,6 +42,8 @@ public:
     Ui::MainPanel& panelUi() { return *_panelUi; }
     MainCtrl& controller() { return _ctrl; }
     TimerThread& timer() { return _th; }
+    TimingSession& timing() { return _timing; }
+    TimingPane& timingPane() { return *_timingPane; }
 
 private:
     void connectOutlets(PreferencesStore& preferences);
@@ -47,6 +51,8 @@ private:
     void addShortcuts(QWidget& window);
     // Dropping a file on either window chooses it; several files: the first.
     void acceptFileDrops();
+    // Marks and holds become cues in a docked pane (Ctrl+T).
+    void addTimingPane();
 
     QMainWindow _window;
     QWidget _panel;
@@ -68,4 +74,7 @@ private:
 
     TimerThread _th;
     MainCtrl _ctrl;
+    // Cues from marks and holds; after the timer, whose marks it follows.
+    TimingSession _timing;
+    TimingPane* _timingPane = nullptr;
 };
