@@ -11,6 +11,8 @@ packages=(
     xvfb xauth
     # The install tests validate the desktop entry, the metainfo and the man pages.
     desktop-file-utils appstream groff-base
+    # Another SubRip parser reads back what the cue writer writes.
+    python3 python3-srt
     # The bundled sample has Japanese lines; a machine without a CJK font would show boxes.
     fonts-ipafont-gothic
 )

@@ -274,8 +274,8 @@ void TimingPane::build()
     _table->setSelectionBehavior(QAbstractItemView::SelectRows);
     _table->verticalHeader()->hide();
     _table->horizontalHeader()->setStretchLastSection(true);
-    _table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-        | QAbstractItemView::AnyKeyPressed);
+    // Not on any key: a letter typed into the list is more likely a slip than an edit.
+    _table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     layout->addWidget(_table, 1);
 
     _status = new QLabel(body);

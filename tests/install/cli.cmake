@@ -4,6 +4,7 @@ file(REMOVE_RECURSE ${WORK})
 # The help names the settings file, which follows XDG_CONFIG_HOME; pointing that at scratch
 # space also keeps the run away from the real settings.
 set(ENV{XDG_CONFIG_HOME} ${WORK}/config)
+set(ENV{XDG_DATA_HOME} ${WORK}/data)
 set(settings ${WORK}/config/Subclock/subclock.conf)
 
 # expect(ARGS arg... STATUS n [STDOUT_IS text] [STDOUT_HAS text...] [STDERR_HAS text...])
@@ -35,7 +36,9 @@ unset(ENV{DISPLAY})
 unset(ENV{WAYLAND_DISPLAY})
 expect(ARGS --version STATUS 0 STDOUT_IS "subclock ${VERSION}\n")
 expect(ARGS -v STATUS 0 STDOUT_IS "subclock ${VERSION}\n")
-expect(ARGS --help STATUS 0 STDOUT_HAS "Usage:" "[FILE]" "--version" "${settings}")
+expect(ARGS --help STATUS 0 STDOUT_HAS "Usage:" "[FILE]" "--version" "--record" "${settings}")
 # A mistyped option stops before any window opens.
 set(ENV{QT_QPA_PLATFORM} offscreen)
 expect(ARGS --no-such-option STATUS 1 STDERR_HAS "no-such-option")
+# A record file that cannot be appended to stops the start rather than losing every cue.
+expect(ARGS --record ${WORK}/no/such/folder/cues.srt STATUS 1 STDERR_HAS "cannot append to")
