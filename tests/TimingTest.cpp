@@ -1,13 +1,11 @@
 // Timing a script: the hold logic, the script splitter, the cue sheet and its undo, the session
-// file (including after the process is killed), and SubRip out through our own reader.
+// file (including after the process is killed), and the record file.
 #include "control/CueRecorder.h"
 #include "control/CueSheet.h"
 #include "control/HoldToTime.h"
 #include "control/Script.h"
 #include "control/SessionFile.h"
 #include "control/TimingSession.h"
-#include "subtitles/SrtFile.h"
-#include "subtitles/SrtWriter.h"
 
 #include "TempDir.h"
 #include "fakes/FakeLog.h"
@@ -18,7 +16,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cmath>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -298,43 +295,6 @@ TEST(SessionFile, RestoredAfterTheProcessIsKilledMidSession)
     next.sheet().add(1000, 1001);
     EXPECT_EQ(session::latest(folder), next.sessionPath());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
-}
-
-// Reads SubRip text as the player does, as (start, end, text) with the reader's last newline off.
-std::vector<TimedCue> readBack(const std::string& srt, std::uint8_t lineEnding)
-{
-    SrtFile reader("/nonexistent/for/parse", 4, lineEnding);
-    reader.parseText(srt);
-    std::vector<TimedCue> out;
-    for (const auto& entry : reader.dataArray()) {
-        std::string text = entry->message().value_or("");
-        if (!text.empty() && text.back() == '\n')
-            text.pop_back();
-        out.push_back({ entry->startTimeData(), entry->endTimeData(), text });
-    }
-    return out;
-}
-
-TEST(SrtWriter, WrittenCuesReadBackThroughOurReader)
-{
-    FakeLog log;
-    const std::vector<WrittenCue> cues = {
-        { 1, 0.0004, 1.9996, "One line" },
-        { 2, 59.9996, 61.5, "Two\nlines" },
-        { 3, 3599.999, 3723.456, "\xE5\xAD\x97\xE5\xB9\x95 in UTF-8" },
-        { 4, 36000, 36001.001, "" },
-    };
-    for (const auto& [lineEnding, code] :
-        { std::pair{ "\r\n", SrtFile::kCrLf }, std::pair{ "\n", SrtFile::kLf } }) {
-        const std::vector<TimedCue> back = readBack(writeSrt(cues, lineEnding), code);
-        ASSERT_EQ(back.size(), cues.size());
-        for (std::size_t i = 0; i < cues.size(); ++i) {
-            // Times to the nearest millisecond, as written.
-            EXPECT_EQ(std::lround(back[i].start * 1000), std::lround(cues[i].start * 1000)) << i;
-            EXPECT_EQ(std::lround(back[i].end * 1000), std::lround(cues[i].end * 1000)) << i;
-            EXPECT_EQ(back[i].text, cues[i].text) << i;
-        }
-    }
 }
 
 TEST(CueRecorder, AppendsOneFlushedCuePerCallNumberingOnFromTheFile)
