@@ -294,7 +294,11 @@ void TimingPane::refresh()
 {
     const CueSheet& sheet = _session.sheet();
     const TimingState& state = sheet.state();
+    // The list is read afresh on every change; the row the user is on stays current.
+    const QModelIndex current = _table->currentIndex();
     _model->reload();
+    if (current.isValid() && current.row() < _model->rowCount({}))
+        _table->setCurrentIndex(_model->index(current.row(), current.column()));
     _table->resizeColumnsToContents();
     _table->resizeRowsToContents();
     _table->horizontalHeader()->setStretchLastSection(true);
@@ -328,9 +332,10 @@ void TimingPane::refresh()
         const QString script = offered->state.scriptName.empty()
             ? tr("no script")
             : QString::fromStdString(offered->state.scriptName);
-        _restoreText->setText(tr("Restore the last session (%1, begun %2, %n cue(s))?", nullptr,
-            static_cast<int>(offered->state.cues.size()))
-                                  .arg(script, QString::fromStdString(offered->began)));
+        const int cues = static_cast<int>(offered->state.cues.size());
+        _restoreText->setText(tr("Restore the last session? %1, begun %2, %3.")
+                                  .arg(script, QString::fromStdString(offered->began),
+                                      cues == 1 ? tr("1 cue") : tr("%1 cues").arg(cues)));
     }
 }
 
