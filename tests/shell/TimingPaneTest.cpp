@@ -75,7 +75,8 @@ TEST_F(TimingPaneTest, HoldsAndMarksTimeTheScriptAndThePaneKeysMoveThroughIt)
     key(QEvent::KeyRelease, Qt::Key_N);
     ASSERT_TRUE(waitUntil([&] { return cues().size() == 1; }));
     EXPECT_EQ(cues()[0].text, "One\nline");
-    EXPECT_GE(cues()[0].end - cues()[0].start, 0.1);
+    // Held for 120 ms; the position is the worker's last pass, which a loaded machine delays.
+    EXPECT_GE(cues()[0].end - cues()[0].start, 0.05) << cues()[0].start << " to " << cues()[0].end;
     EXPECT_EQ(upNext(), "Two");
 
     // A mark pair is a cue as well as its printed line.
