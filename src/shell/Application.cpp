@@ -2,6 +2,7 @@
 // on the command line, chosen as if picked in the dialog.
 #include "shell/Application.h"
 
+#include "platform/DisplayPlatform.h"
 #include "platform/StderrLog.h"
 #include "shell/PlayerWindows.h"
 #include "shell/QtPreferences.h"
@@ -10,8 +11,11 @@
 #include <QCommandLineParser>
 
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -66,6 +70,16 @@ int runApplication(int argc, char** argv)
         return 0;
     }
 
+    // Decided before Qt picks a platform, which it does once, when the application is made.
+    const PlatformChoice platform
+        = choosePlatform(std::vector<std::string>(argv, argv + argc),
+            [](const char* name) -> std::optional<std::string> {
+                const char* value = std::getenv(name);
+                return value ? std::optional<std::string>(value) : std::nullopt;
+            });
+    if (platform.platform)
+        ::setenv("QT_QPA_PLATFORM", platform.platform->c_str(), 1);
+
     QApplication app(argc, argv);
     nameTheApplication();
     // Lets Wayland compositors match the windows to the installed desktop entry and its icon.
@@ -88,6 +102,8 @@ int runApplication(int argc, char** argv)
             status = 1;
         } else {
             windows.show();
+            if (!platform.message.empty())
+                windows.showNotice(QString::fromStdString(platform.message));
             if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
                 windows.chooseFile(
                     localPathOfArgument(files.first(), QCoreApplication::arguments(), argc, argv));

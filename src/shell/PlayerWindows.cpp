@@ -1,19 +1,22 @@
 // Outlets and actions: which widget plays which part for the controller and the timer.
 #include "shell/PlayerWindows.h"
 
+#include "shell/PreferencesDialog.h"
 #include "shell/TimingPane.h"
-#include "ui_MainPanel.h"
 #include "ui_MainWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QFontMetrics>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QToolButton>
 
 #include <sys/stat.h>
@@ -97,31 +100,28 @@ double monotonicSeconds()
 } // namespace
 
 PlayerWindows::PlayerWindows(PreferencesStore& preferences)
-    : _ui(std::make_unique<Ui::MainWindow>())
-    , _panelUi(std::make_unique<Ui::MainPanel>())
+    : _preferences(preferences)
+    , _ui(std::make_unique<Ui::MainWindow>())
     , _openDialog(&_window)
     , _timing([this] { return _th.getPosition(); }, &monotonicSeconds,
           session::folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")),
           session::timestamp(std::time(nullptr)))
 {
     _ui->setupUi(&_window);
-    _panelUi->setupUi(&_panel);
-    // A floating panel above every window, so it can sit over a video player.
-    _panel.setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
-    _panel.setAttribute(Qt::WA_QuitOnClose, false);
-
-    // A fixed size for the time, which changes 100 times a second: a fixed-size label does not
-    // make its window lay itself out again on every change, most of the cost of a change.
-    QLabel* time = _ui->timeDisplay;
-    time->ensurePolished();
-    const QFontMetrics metrics(time->font());
-    time->setFixedSize(metrics.horizontalAdvance("000:00:00:000") + 2 * metrics.averageCharWidth(),
-        time->sizeHint().height());
-    _ui->mainLayout->setAlignment(time, Qt::AlignHCenter);
+    _ui->mainLayout->setAlignment(_ui->timeDisplay, Qt::AlignHCenter);
+    _panel.setPanelStyle(PanelStyle::load(preferences));
+    QObject::connect(&_panel, &SubtitlePanel::placeChanged, &_window, [this] {
+        const QRect g = _panel.geometry();
+        const QScreen* screen = _panel.screen();
+        PanelPlace{ { g.x(), g.y(), g.width(), g.height() },
+            screen ? screen->name().toStdString() : std::string() }
+            .save(_preferences);
+    });
 
     connectOutlets(preferences);
     connectActions();
     addShortcuts(_window);
+    addMenus();
     acceptFileDrops();
     addTimingPane();
     _ctrl.awakeFromNib();
@@ -140,9 +140,9 @@ void PlayerWindows::connectOutlets(PreferencesStore& preferences)
 {
     Ui::MainWindow& ui = *_ui;
     // TimerThread outlets.
-    _timeDisplay = makeLabelDisplay(ui.timeDisplay);
+    _timeDisplay = makeTimeDisplay(ui.timeDisplay);
     _messageDisplay = makeLabelDisplay(ui.messageDisplay);
-    _messageDisplay2 = makeLabelDisplay(_panelUi->messageDisplay2);
+    _messageDisplay2 = makePanelDisplay(&_panel);
     _th.setTimeTextField(_timeDisplay.get());
     _th.setMessageTextField(_messageDisplay.get());
     _th.setMessageTextField2(_messageDisplay2.get());
@@ -227,7 +227,7 @@ void PlayerWindows::acceptFileDrops()
 {
     auto* filter
         = new FileDropFilter(&_window, [this](const std::string& file) { chooseFile(file); });
-    for (QWidget* window : { static_cast<QWidget*>(&_window), &_panel }) {
+    for (QWidget* window : { static_cast<QWidget*>(&_window), static_cast<QWidget*>(&_panel) }) {
         window->setAcceptDrops(true);
         window->installEventFilter(filter);
     }
@@ -242,9 +242,107 @@ void PlayerWindows::addTimingPane()
     _ui->transportLayout->addWidget(toggle);
 }
 
-void PlayerWindows::show()
+void PlayerWindows::addMenus()
 {
-    _window.show();
+    QMenuBar* bar = _window.menuBar();
+    Ui::MainWindow& ui = *_ui;
+    // Keys for the entries that have shortcuts already are only named here ("\t"), so that
+    // one key never has two owners.
+    QMenu* file = bar->addMenu(QObject::tr("&File"));
+    file->addAction(
+        QObject::tr("&Choose File…\tCtrl+O"), ui.chooseFileButton, &QAbstractButton::click);
+    file->addSeparator();
+    file->addAction(QObject::tr("&Quit\tCtrl+Q"), &QApplication::quit);
+
+    const auto withKey = [this](QAction* action, const QKeySequence& keys) {
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        _window.addAction(action);
+        return action;
+    };
+    QMenu* edit = bar->addMenu(QObject::tr("&Edit"));
+    withKey(edit->addAction(QObject::tr("&Preferences…"), [this] { showPreferences(); }),
+        QKeySequence(Qt::CTRL | Qt::Key_Comma));
+
+    QMenu* view = bar->addMenu(QObject::tr("&View"));
+    _showPanel
+        = withKey(view->addAction(QObject::tr("Show &Panel")), QKeySequence(Qt::CTRL | Qt::Key_P));
+    _showPanel->setCheckable(true);
+    QObject::connect(_showPanel, &QAction::triggered, &_window, [this](bool on) {
+        if (on)
+            _panel.orderFront();
+        else
+            _panel.hide();
+    });
+    QObject::connect(&_panel, &SubtitlePanel::visibilityChanged, _showPanel, &QAction::setChecked);
+
+    // Never on at start; while on, a button in the main window turns it off.
+    _clickThrough = withKey(view->addAction(QObject::tr("Panel Lets Clicks &Through")),
+        QKeySequence(Qt::CTRL | Qt::Key_T));
+    _clickThrough->setCheckable(true);
+    _clickThroughOff = new QPushButton(QObject::tr("Clicks go through the panel: turn off"));
+    _clickThroughOff->setObjectName("clickThroughOff");
+    _clickThroughOff->hide();
+    _window.statusBar()->addPermanentWidget(_clickThroughOff);
+    QObject::connect(_clickThrough, &QAction::toggled, &_window, [this](bool on) {
+        _panel.setClickThrough(on);
+        _clickThroughOff->setVisible(on);
+    });
+    QObject::connect(_clickThroughOff, &QPushButton::clicked, _clickThrough,
+        [this] { _clickThrough->setChecked(false); });
+
+    // The panel's own menu, since it has no frame.
+    _panel.setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* hide = new QAction(QObject::tr("Hide Panel"), &_panel);
+    QObject::connect(hide, &QAction::triggered, &_panel, &QWidget::hide);
+    auto* preferences = new QAction(QObject::tr("Preferences…"), &_panel);
+    QObject::connect(preferences, &QAction::triggered, &_window, [this] { showPreferences(); });
+    _panel.addActions({ hide, _clickThrough, preferences });
+}
+
+void PlayerWindows::showPreferences()
+{
+    auto* dialog = _window.findChild<PreferencesDialog*>();
+    if (!dialog) {
+        dialog = new PreferencesDialog(_panel, _preferences, &_window);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void PlayerWindows::showNotice(const QString& text)
+{
+    if (!_notice) {
+        _notice = new QLabel;
+        _notice->setObjectName("notice");
+        _notice->setWordWrap(true);
+        _window.statusBar()->addWidget(_notice, 1);
+    }
+    _notice->setText(text);
+}
+
+void PlayerWindows::placePanel()
+{
+    std::vector<ScreenArea> screens;
+    QList<QScreen*> all = QGuiApplication::screens();
+    // The first screen is where a panel without a place of its own goes.
+    if (QScreen* primary = QGuiApplication::primaryScreen()) {
+        all.removeAll(primary);
+        all.prepend(primary);
+    }
+    for (const QScreen* screen : all) {
+        const QRect a = screen->availableGeometry();
+        screens.push_back(
+            { screen->name().toStdString(), { a.x(), a.y(), a.width(), a.height() } });
+    }
+    const std::optional<PanelPlace> saved = PanelPlace::load(_preferences);
+    if (saved) {
+        const Rect r = placeOnScreens(*saved, screens);
+        _panel.setGeometry(r.x, r.y, r.width, r.height);
+        return;
+    }
     // Where subtitles belong: low on the screen, centred, clear of the main window.
     if (const QScreen* screen = _window.screen()) {
         const QRect area = screen->availableGeometry();
@@ -253,6 +351,12 @@ void PlayerWindows::show()
         _panel.move(area.left() + (area.width() - width) / 2,
             area.bottom() - _panel.height() - area.height() / 12);
     }
+}
+
+void PlayerWindows::show()
+{
+    _window.show();
+    placePanel();
     _panel.show();
 }
 

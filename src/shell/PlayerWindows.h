@@ -6,6 +6,7 @@
 #include "control/TimingSession.h"
 #include "playback/TimerThread.h"
 #include "shell/QtAdapters.h"
+#include "shell/SubtitlePanel.h"
 
 #include <QMainWindow>
 #include <QWidget>
@@ -16,10 +17,12 @@
 
 namespace Ui {
 class MainWindow;
-class MainPanel;
 } // namespace Ui
 
 class PreferencesStore;
+class QAction;
+class QLabel;
+class QPushButton;
 class QShortcut;
 class TimingPane;
 
@@ -30,16 +33,21 @@ public:
     PlayerWindows(const PlayerWindows&) = delete;
     PlayerWindows& operator=(const PlayerWindows&) = delete;
 
-    // Shows both windows.
+    // Shows both windows, the panel where the user left it.
     void show();
+    // A message for the user that stays in the main window (shown once per run).
+    void showNotice(const QString& text);
+    // Opens the Preferences dialog (not modal, so the panel can be watched while it is open).
+    void showPreferences();
     // Chooses a file as a confirmed dialog choice would, without showing the dialog (a file on
     // the command line, or dropped on a window).
     void chooseFile(const std::string& path);
 
     QMainWindow& mainWindow() { return _window; }
-    QWidget& mainPanel() { return _panel; }
+    SubtitlePanel& mainPanel() { return _panel; }
     Ui::MainWindow& ui() { return *_ui; }
-    Ui::MainPanel& panelUi() { return *_panelUi; }
+    QAction& showPanelAction() { return *_showPanel; }
+    QAction& clickThroughAction() { return *_clickThrough; }
     MainCtrl& controller() { return _ctrl; }
     TimerThread& timer() { return _th; }
     TimingSession& timing() { return _timing; }
@@ -49,15 +57,21 @@ private:
     void connectOutlets(PreferencesStore& preferences);
     void connectActions();
     void addShortcuts(QWidget& window);
+    void addMenus();
+    void placePanel();
     // Dropping a file on either window chooses it; several files: the first.
     void acceptFileDrops();
     // Marks and holds become cues in a docked pane (Ctrl+T).
     void addTimingPane();
 
+    PreferencesStore& _preferences;
     QMainWindow _window;
-    QWidget _panel;
+    SubtitlePanel _panel;
     std::unique_ptr<Ui::MainWindow> _ui;
-    std::unique_ptr<Ui::MainPanel> _panelUi;
+    QAction* _showPanel = nullptr;
+    QAction* _clickThrough = nullptr;
+    QPushButton* _clickThroughOff = nullptr;
+    QLabel* _notice = nullptr;
 
     // The displays outlive the timer, which joins its worker when it goes.
     std::unique_ptr<TextDisplay> _timeDisplay, _messageDisplay, _messageDisplay2, _fileLabel;

@@ -1,6 +1,10 @@
 // Adapters from the core's ports to Qt widgets.
 #include "shell/QtAdapters.h"
 
+#include "control/SubtitleMarkup.h"
+#include "shell/SubtitlePanel.h"
+#include "shell/TimeFace.h"
+
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QComboBox>
@@ -12,6 +16,7 @@
 #include <QMetaObject>
 #include <QPointer>
 #include <QProgressBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStringList>
 #include <QTimer>
@@ -23,28 +28,42 @@
 
 #include <cstdlib>
 
+#include <algorithm>
+#include <functional>
 #include <mutex>
 
 namespace {
 
-class LabelDisplay final : public TextDisplay {
+// Takes texts from any thread and shows the newest on the GUI thread, no more often than the
+// screen shows frames: the first change after a quiet spell is shown at once, later ones at the
+// next frame. While changes keep coming (the time, 100 a second) the worker posts nothing and
+// the GUI thread wakes once a frame; when they stop, it stops too. A display that cannot be seen
+// (hidden, minimised) is brought up to date a few times a second only.
+class FrameDisplay final : public TextDisplay {
 public:
-    explicit LabelDisplay(QLabel* label)
-        : _label(label)
-        , _shown(label->text().toStdString())
+    FrameDisplay(QWidget* widget, std::function<void(const QString&)> show, std::string shown)
+        : _widget(widget)
+        , _show(std::move(show))
+        , _latest(shown)
+        , _shown(std::move(shown))
     {
+        _frame.setSingleShot(true);
+        _frame.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&_frame, &QTimer::timeout, &_context, [this] { apply(); });
     }
 
     void setText(const std::string& utf8) override
     {
+        // A display lays out no more than can be read, so a huge entry costs a bounded copy.
+        std::string text = boundedForDisplay(utf8);
         {
             std::lock_guard lock(_mutex);
-            if (!_pending && utf8 == _shown)
+            if (text == _latest)
                 return;
-            _latest = utf8;
-            if (_pending)
-                return; // the queued update will pick up the newest text
-            _pending = true;
+            _latest = std::move(text);
+            if (_armed)
+                return; // the next frame picks up the newest text
+            _armed = true;
         }
         // _context lives on the GUI thread and dies with this object, dropping a late call.
         QMetaObject::invokeMethod(
@@ -57,22 +76,37 @@ private:
         QString text;
         {
             std::lock_guard lock(_mutex);
-            _pending = false;
-            if (_latest == _shown)
+            if (_latest == _shown) {
+                _armed = false; // quiet: the next change is shown at once
                 return;
+            }
             _shown = _latest;
             text = QString::fromStdString(_shown);
         }
-        if (_label)
-            _label->setText(text);
+        if (!_widget)
+            return;
+        _show(text);
+        _frame.start(frameInterval());
+    }
+
+    int frameInterval() const
+    {
+        const QWidget* window = _widget->window();
+        if (!_widget->isVisible() || window->isMinimized())
+            return 250;
+        const QScreen* screen = _widget->screen();
+        const double hz = screen ? screen->refreshRate() : 60.0;
+        return static_cast<int>(1000.0 / std::clamp(hz > 0 ? hz : 60.0, 30.0, 240.0));
     }
 
     QObject _context;
-    QPointer<QLabel> _label;
+    QTimer _frame;
+    QPointer<QWidget> _widget;
+    std::function<void(const QString&)> _show;
     std::mutex _mutex;
     std::string _latest;
-    std::string _shown;
-    bool _pending = false;
+    std::string _shown; // GUI thread
+    bool _armed = false;
 };
 
 class FileLabelDisplay final : public TextDisplay {
@@ -183,18 +217,14 @@ private:
 
 class QtPanel final : public Panel {
 public:
-    explicit QtPanel(QWidget* panel)
+    explicit QtPanel(SubtitlePanel* panel)
         : _panel(panel)
     {
     }
-    void orderFront() override
-    {
-        _panel->show();
-        _panel->raise();
-    }
+    void orderFront() override { _panel->orderFront(); }
 
 private:
-    QWidget* _panel;
+    SubtitlePanel* _panel;
 };
 
 class QtAlert final : public Alert {
@@ -245,7 +275,20 @@ int tagOf(const QWidget* control)
 
 std::unique_ptr<TextDisplay> makeLabelDisplay(QLabel* label)
 {
-    return std::make_unique<LabelDisplay>(label);
+    return std::make_unique<FrameDisplay>(
+        label, [label](const QString& text) { label->setText(text); }, label->text().toStdString());
+}
+
+std::unique_ptr<TextDisplay> makeTimeDisplay(TimeFace* face)
+{
+    return std::make_unique<FrameDisplay>(
+        face, [face](const QString& text) { face->setText(text); }, face->text().toStdString());
+}
+
+std::unique_ptr<TextDisplay> makePanelDisplay(SubtitlePanel* panel)
+{
+    return std::make_unique<FrameDisplay>(
+        panel, [panel](const QString& text) { panel->setText(text); }, panel->text().toStdString());
 }
 
 std::unique_ptr<TextDisplay> makeFileLabelDisplay(QLabel* label, QWidget* window)
@@ -273,7 +316,7 @@ std::unique_ptr<PopUpMenu> makePopUpMenu(QComboBox* menu)
     return std::make_unique<QtPopUpMenu>(menu);
 }
 
-std::unique_ptr<Panel> makePanel(QWidget* panel)
+std::unique_ptr<Panel> makePanel(SubtitlePanel* panel)
 {
     return std::make_unique<QtPanel>(panel);
 }

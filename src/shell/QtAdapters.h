@@ -26,13 +26,18 @@ class QMainWindow;
 class QObject;
 class QUrl;
 class QWidget;
+class SubtitlePanel;
+class TimeFace;
 
 // The command tag a control carries as its dynamic "tag" property; -1 when it has none.
 int tagOf(const QWidget* control);
 
 // Safe to call from any thread: the text is handed to the GUI thread, at most one update is
-// queued at a time, and an unchanged text costs no GUI work at all.
+// queued at a time and updates are shown at most once a screen frame, an unchanged text costs no
+// GUI work at all, and no more of a text than boundedForDisplay() keeps reaches the widget.
 std::unique_ptr<TextDisplay> makeLabelDisplay(QLabel* label);
+std::unique_ptr<TextDisplay> makeTimeDisplay(TimeFace* face);
+std::unique_ptr<TextDisplay> makePanelDisplay(SubtitlePanel* panel);
 // The file-name label, which also names the file in the window's title.
 std::unique_ptr<TextDisplay> makeFileLabelDisplay(QLabel* label, QWidget* window);
 
@@ -41,7 +46,7 @@ std::unique_ptr<Control> makeCommandControl(QWidget* control);
 std::unique_ptr<Slider> makeSlider(QAbstractSlider* slider);
 // Item tags live in the items' data; a menu with an "itemTags" property ("0,1,2") gets those.
 std::unique_ptr<PopUpMenu> makePopUpMenu(QComboBox* menu);
-std::unique_ptr<Panel> makePanel(QWidget* panel);
+std::unique_ptr<Panel> makePanel(SubtitlePanel* panel);
 std::unique_ptr<Alert> makeAlert(QWidget* parent);
 // Posts to the thread of `context`; work posted after `context` has gone is dropped.
 std::unique_ptr<UiQueue> makeUiQueue(QObject* context);

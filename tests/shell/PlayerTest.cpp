@@ -7,7 +7,6 @@
 #include "TempDir.h"
 #include "fakes/FakeLog.h"
 #include "shell/WaitUntil.h"
-#include "ui_MainPanel.h"
 #include "ui_MainWindow.h"
 
 #include <QDropEvent>
@@ -37,7 +36,7 @@ protected:
     ~PlayerTest() override { std::fclose(marks); }
 
     QString shownMessage() { return windows.ui().messageDisplay->text(); }
-    QString shownInPanel() { return windows.panelUi().messageDisplay2->text(); }
+    QString shownInPanel() { return windows.mainPanel().text(); }
 
     FakeLog log;
     TempDir dir;

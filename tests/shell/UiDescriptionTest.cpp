@@ -1,7 +1,7 @@
 // The interface descriptions hold every control the wiring relies on, with its command tag.
 #include "shell/QtAdapters.h"
 
-#include "ui_MainPanel.h"
+#include "shell/SubtitlePanel.h"
 #include "ui_MainWindow.h"
 
 #include <QMainWindow>
@@ -45,13 +45,16 @@ TEST(UiDescription, MainWindowHasEveryControlAndTag)
     }
 }
 
-TEST(UiDescription, PanelHasTheSecondMessageDisplay)
+TEST(UiDescription, PanelIsAnOverlayThatNeverTakesFocus)
 {
-    QWidget panel;
-    Ui::MainPanel ui;
-    ui.setupUi(&panel);
-    ASSERT_NE(ui.messageDisplay2, nullptr);
-    EXPECT_EQ(ui.messageDisplay2->textFormat(), Qt::PlainText);
+    SubtitlePanel panel;
+    const Qt::WindowFlags flags = panel.windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(flags.testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowDoesNotAcceptFocus));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowTransparentForInput));
+    EXPECT_FALSE(panel.testAttribute(Qt::WA_QuitOnClose));
 }
 
 } // namespace

@@ -1,0 +1,140 @@
+#include "control/PanelStyle.h"
+
+#include "control/PreferencesStore.h"
+#include "control/SubtitleMarkup.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// Reads are guarded one key at a time: a damaged value costs that value, not the others.
+template <typename Read> auto guarded(Read read) -> decltype(read())
+{
+    try {
+        return read();
+    } catch (const PreferencesError&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<std::int32_t> intIn(
+    PreferencesStore& store, const std::string& key, std::int32_t low, std::int32_t high)
+{
+    const std::optional<std::int32_t> value = guarded([&] { return store.intValue(key); });
+    if (!value || *value < low || *value > high)
+        return std::nullopt;
+    return value;
+}
+
+void readInt(PreferencesStore& store, const std::string& key, std::int32_t& into, std::int32_t low,
+    std::int32_t high)
+{
+    if (const auto value = intIn(store, key, low, high))
+        into = *value;
+}
+
+void readColor(PreferencesStore& store, const std::string& key, std::uint32_t& into)
+{
+    const std::optional<std::string> text = guarded([&] { return store.stringValue(key); });
+    if (text && text->size() == 7 && text->front() == '#')
+        if (const auto rgb = parseColor(*text))
+            into = *rgb;
+}
+
+} // namespace
+
+std::string colorName(std::uint32_t rgb)
+{
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "#%06x", static_cast<unsigned>(rgb & 0xFFFFFF));
+    return buf;
+}
+
+PanelStyle PanelStyle::load(PreferencesStore& store)
+{
+    PanelStyle s;
+    if (const auto family = guarded([&] { return store.stringValue("panel_font_family"); });
+        family && !family->empty())
+        s.fontFamily = *family;
+    readInt(store, "panel_font_size", s.fontPoints, 6, 200);
+    readColor(store, "panel_text_color", s.textRgb);
+    readInt(store, "panel_outline_width", s.outlinePixels, 0, 20);
+    readColor(store, "panel_outline_color", s.outlineRgb);
+    readInt(store, "panel_shadow_offset", s.shadowPixels, 0, 20);
+    readColor(store, "panel_shadow_color", s.shadowRgb);
+    readColor(store, "panel_background_color", s.backgroundRgb);
+    readInt(store, "panel_background_opacity", s.backgroundPercent, 0, 100);
+    std::int32_t align = static_cast<std::int32_t>(s.align);
+    readInt(store, "panel_alignment", align, 0, 2);
+    s.align = static_cast<Align>(align);
+    readInt(store, "panel_max_width", s.maxWidthPercent, 20, 100);
+    return s;
+}
+
+void PanelStyle::save(PreferencesStore& store) const
+{
+    store.setString("panel_font_family", fontFamily);
+    store.setInt("panel_font_size", fontPoints);
+    store.setString("panel_text_color", colorName(textRgb));
+    store.setInt("panel_outline_width", outlinePixels);
+    store.setString("panel_outline_color", colorName(outlineRgb));
+    store.setInt("panel_shadow_offset", shadowPixels);
+    store.setString("panel_shadow_color", colorName(shadowRgb));
+    store.setString("panel_background_color", colorName(backgroundRgb));
+    store.setInt("panel_background_opacity", backgroundPercent);
+    store.setInt("panel_alignment", static_cast<std::int32_t>(align));
+    store.setInt("panel_max_width", maxWidthPercent);
+}
+
+std::optional<PanelPlace> PanelPlace::load(PreferencesStore& store)
+{
+    constexpr std::int32_t far = 1 << 20;
+    const auto x = intIn(store, "panel_x", -far, far);
+    const auto y = intIn(store, "panel_y", -far, far);
+    const auto width = intIn(store, "panel_width", 1, far);
+    const auto height = intIn(store, "panel_height", 1, far);
+    if (!x || !y || !width || !height)
+        return std::nullopt;
+    PanelPlace place{ { *x, *y, *width, *height }, {} };
+    if (const auto screen = guarded([&] { return store.stringValue("panel_screen"); }))
+        place.screen = *screen;
+    return place;
+}
+
+void PanelPlace::save(PreferencesStore& store) const
+{
+    store.setInt("panel_x", geometry.x);
+    store.setInt("panel_y", geometry.y);
+    store.setInt("panel_width", geometry.width);
+    store.setInt("panel_height", geometry.height);
+    store.setString("panel_screen", screen);
+}
+
+Rect placeOnScreens(const PanelPlace& saved, const std::vector<ScreenArea>& screens)
+{
+    if (screens.empty())
+        return saved.geometry;
+    Rect r = saved.geometry;
+    const int cx = r.x + r.width / 2, cy = r.y + r.height / 2;
+    const auto holds = [](const Rect& a, int x, int y) {
+        return x >= a.x && x < a.x + a.width && y >= a.y && y < a.y + a.height;
+    };
+    auto own = std::find_if(screens.begin(), screens.end(),
+        [&](const ScreenArea& s) { return !saved.screen.empty() && s.name == saved.screen; });
+    if (own == screens.end())
+        own = std::find_if(screens.begin(), screens.end(),
+            [&](const ScreenArea& s) { return holds(s.available, cx, cy); });
+    const bool placed = own != screens.end();
+    const Rect area = placed ? own->available : screens.front().available;
+    r.width = std::min(r.width, area.width);
+    r.height = std::min(r.height, area.height);
+    if (!placed) {
+        // Nowhere near a screen there is now: where a new panel goes, low and centred.
+        r.x = area.x + (area.width - r.width) / 2;
+        r.y = area.y + area.height - r.height - area.height / 12;
+    }
+    r.x = std::clamp(r.x, area.x, area.x + area.width - r.width);
+    r.y = std::clamp(r.y, area.y, area.y + area.height - r.height);
+    return r;
+}

@@ -1,0 +1,190 @@
+#include "shell/PreferencesDialog.h"
+
+#include "control/PreferencesStore.h"
+#include "shell/SubtitlePanel.h"
+
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFontComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const rgbProperty = "rgb";
+
+std::uint32_t rgbOf(const QPushButton* button)
+{
+    return button->property(rgbProperty).toUInt();
+}
+
+void setRgb(QPushButton* button, std::uint32_t rgb)
+{
+    button->setProperty(rgbProperty, rgb);
+    const int side = button->fontMetrics().height();
+    QPixmap swatch(QSize(side * 2, side) * button->devicePixelRatioF());
+    swatch.setDevicePixelRatio(button->devicePixelRatioF());
+    swatch.fill(QColor::fromRgb(rgb));
+    button->setIcon(QIcon(swatch));
+    button->setIconSize(QSize(side * 2, side));
+    button->setText(QString::fromStdString(colorName(rgb)));
+}
+
+QSpinBox* spin(int low, int high, const QString& suffix, const QString& zero = {})
+{
+    auto* box = new QSpinBox;
+    box->setRange(low, high);
+    box->setSuffix(suffix);
+    if (!zero.isEmpty())
+        box->setSpecialValueText(zero);
+    return box;
+}
+
+QWidget* row(std::initializer_list<QWidget*> widgets)
+{
+    auto* holder = new QWidget;
+    auto* layout = new QHBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* w : widgets)
+        layout->addWidget(w);
+    layout->addStretch();
+    return holder;
+}
+
+} // namespace
+
+PreferencesDialog::PreferencesDialog(SubtitlePanel& panel, PreferencesStore& store, QWidget* parent)
+    : QDialog(parent)
+    , _panel(panel)
+    , _store(store)
+    , _original(panel.panelStyle())
+    , _family(new QFontComboBox)
+    , _size(spin(6, 200, tr(" pt")))
+    , _text(colorButton("textColor"))
+    , _outline(spin(0, 20, tr(" px"), tr("None")))
+    , _outlineColor(colorButton("outlineColor"))
+    , _shadow(spin(0, 20, tr(" px"), tr("None")))
+    , _shadowColor(colorButton("shadowColor"))
+    , _background(colorButton("backgroundColor"))
+    , _opacity(spin(0, 100, tr(" %")))
+    , _align(new QComboBox)
+    , _maxWidth(spin(20, 100, tr(" % of the panel")))
+{
+    setWindowTitle(tr("Preferences"));
+    _family->setObjectName("fontFamily");
+    _size->setObjectName("fontSize");
+    _outline->setObjectName("outlineWidth");
+    _shadow->setObjectName("shadowOffset");
+    _opacity->setObjectName("backgroundOpacity");
+    _align->setObjectName("alignment");
+    _maxWidth->setObjectName("maxWidth");
+    _align->addItems({ tr("Left"), tr("Centre"), tr("Right") });
+    _opacity->setToolTip(tr("0 % shows the text only (on a desktop that composites windows)"));
+
+    auto* subtitles = new QWidget;
+    auto* form = new QFormLayout(subtitles);
+    form->addRow(tr("Font:"), row({ _family, _size }));
+    form->addRow(tr("Text colour:"), row({ _text }));
+    form->addRow(tr("Outline:"), row({ _outline, _outlineColor }));
+    form->addRow(tr("Shadow:"), row({ _shadow, _shadowColor }));
+    form->addRow(tr("Background:"), row({ _background, _opacity }));
+    form->addRow(tr("Alignment:"), row({ _align }));
+    form->addRow(tr("Maximum width:"), row({ _maxWidth }));
+
+    auto* pages = new QTabWidget;
+    pages->addTab(subtitles, tr("Subtitles"));
+    auto* buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(
+        buttons->button(QDialogButtonBox::RestoreDefaults), &QPushButton::clicked, this, [this] {
+            showStyle(PanelStyle{});
+            preview();
+        });
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pages);
+    layout->addWidget(buttons);
+
+    showStyle(_original);
+    connect(_family, &QFontComboBox::currentFontChanged, this, &PreferencesDialog::preview);
+    for (QSpinBox* box : { _size, _outline, _shadow, _opacity, _maxWidth })
+        connect(box, &QSpinBox::valueChanged, this, &PreferencesDialog::preview);
+    connect(_align, &QComboBox::currentIndexChanged, this, &PreferencesDialog::preview);
+}
+
+QPushButton* PreferencesDialog::colorButton(const QString& name)
+{
+    auto* button = new QPushButton;
+    button->setObjectName(name);
+    connect(button, &QPushButton::clicked, this, [this, button] {
+        const QColor chosen = QColorDialog::getColor(QColor::fromRgb(rgbOf(button)), this);
+        if (!chosen.isValid())
+            return;
+        setRgb(button, chosen.rgb() & 0xFFFFFF);
+        preview();
+    });
+    return button;
+}
+
+void PreferencesDialog::showStyle(const PanelStyle& s)
+{
+    _showing = true;
+    _family->setCurrentFont(QFont(QString::fromStdString(s.fontFamily)));
+    _size->setValue(s.fontPoints);
+    setRgb(_text, s.textRgb);
+    _outline->setValue(s.outlinePixels);
+    setRgb(_outlineColor, s.outlineRgb);
+    _shadow->setValue(s.shadowPixels);
+    setRgb(_shadowColor, s.shadowRgb);
+    setRgb(_background, s.backgroundRgb);
+    _opacity->setValue(s.backgroundPercent);
+    _align->setCurrentIndex(static_cast<int>(s.align));
+    _maxWidth->setValue(s.maxWidthPercent);
+    _showing = false;
+}
+
+PanelStyle PreferencesDialog::style() const
+{
+    PanelStyle s = _original;
+    // The family as the user chose it; an unchanged choice keeps the stored name (a generic
+    // name like "Sans Serif" resolves to a concrete family in the list).
+    const QString family = _family->currentFont().family();
+    if (QFont(QString::fromStdString(_original.fontFamily)).family() != family)
+        s.fontFamily = family.toStdString();
+    s.fontPoints = _size->value();
+    s.textRgb = rgbOf(_text);
+    s.outlinePixels = _outline->value();
+    s.outlineRgb = rgbOf(_outlineColor);
+    s.shadowPixels = _shadow->value();
+    s.shadowRgb = rgbOf(_shadowColor);
+    s.backgroundRgb = rgbOf(_background);
+    s.backgroundPercent = _opacity->value();
+    s.align = static_cast<PanelStyle::Align>(_align->currentIndex());
+    s.maxWidthPercent = _maxWidth->value();
+    return s;
+}
+
+void PreferencesDialog::preview()
+{
+    if (!_showing)
+        _panel.setPanelStyle(style());
+}
+
+void PreferencesDialog::done(int result)
+{
+    if (result == QDialog::Accepted) {
+        const PanelStyle chosen = style();
+        _panel.setPanelStyle(chosen);
+        chosen.save(_store);
+    } else {
+        _panel.setPanelStyle(_original);
+    }
+    QDialog::done(result);
+}

@@ -1,0 +1,356 @@
+#include "shell/SubtitlePanel.h"
+
+#include "control/SubtitleMarkup.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTextLayout>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+constexpr int edgeGrip = 8; // pixels from an edge that resize instead of move
+constexpr int padding = 8;
+const QSize smallest(160, 48);
+
+QColor colorOf(std::uint32_t rgb, int alpha = 255)
+{
+    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF, alpha);
+}
+
+// On X11 the panel is kept out of the window manager's hands, so that no window, full-screen
+// ones included, is stacked above it by the manager (the window manager cannot focus, maximise
+// or minimise it either).
+bool bypassWindowManager()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+struct Marked {
+    QString text;
+    QList<QTextLayout::FormatRange> ranges;
+    bool top = false;
+};
+
+Marked marked(const QString& raw, const PanelStyle& style)
+{
+    const std::string utf8 = raw.toStdString();
+    const StyledText styled = parseSubtitleMarkup(withoutTrailingBlankLines(utf8));
+    Marked out;
+    out.top = styled.top;
+    for (const TextRun& run : styled.runs) {
+        QString text = QString::fromStdString(run.text);
+        text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+        QTextCharFormat format;
+        format.setFontItalic(run.italic);
+        if (run.bold)
+            format.setFontWeight(QFont::Bold);
+        format.setFontUnderline(run.underline);
+        format.setFontStrikeOut(run.strike);
+        format.setForeground(colorOf(run.rgb.value_or(style.textRgb)));
+        out.ranges.append(
+            { static_cast<int>(out.text.size()), static_cast<int>(text.size()), format });
+        out.text += text;
+    }
+    // The line separators an entry keeps inside markup at its end are not drawn either.
+    while (!out.text.isEmpty() && out.text.back().isSpace())
+        out.text.chop(1);
+    return out;
+}
+
+// The text laid out in lines no wider than `width`; its height in `height`.
+std::unique_ptr<QTextLayout> laidOut(const Marked& m, const QFont& font,
+    const QList<QTextLayout::FormatRange>& ranges, Qt::Alignment align, qreal width, qreal& height)
+{
+    auto layout = std::make_unique<QTextLayout>(m.text, font);
+    QTextOption option(align);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout->setTextOption(option);
+    layout->setFormats(ranges);
+    layout->setCacheEnabled(true);
+    layout->beginLayout();
+    height = 0;
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+    }
+    layout->endLayout();
+    return layout;
+}
+
+// The same ranges drawn in one colour, with a pen around each glyph.
+QList<QTextLayout::FormatRange> painted(
+    QList<QTextLayout::FormatRange> ranges, const QColor& color, int outline)
+{
+    for (QTextLayout::FormatRange& r : ranges) {
+        r.format.setForeground(color);
+        if (outline > 0)
+            r.format.setTextOutline(
+                QPen(color, 2.0 * outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    }
+    return ranges;
+}
+
+} // namespace
+
+SubtitlePanel::SubtitlePanel(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName("MainPanel");
+    setWindowTitle(tr("Subclock Subtitles"));
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setMouseTracking(true);
+    setMinimumSize(smallest);
+    resize(900, 150);
+    applyWindowFlags();
+    _settle.setSingleShot(true);
+    _settle.setInterval(500);
+    connect(&_settle, &QTimer::timeout, this, [this] {
+        _systemPlacing = false;
+        emit placeChanged();
+    });
+}
+
+void SubtitlePanel::applyWindowFlags()
+{
+    Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
+        | Qt::WindowDoesNotAcceptFocus;
+    if (bypassWindowManager())
+        flags |= Qt::X11BypassWindowManagerHint;
+    if (_clickThrough)
+        flags |= Qt::WindowTransparentForInput;
+    const bool shown = isVisible();
+    setWindowFlags(flags);
+    if (shown)
+        show();
+}
+
+void SubtitlePanel::setText(const QString& raw)
+{
+    if (raw == _raw)
+        return;
+    _raw = raw;
+    render();
+    // Out of the window manager's hands, the panel is raised by no one else: a window raised
+    // since (a full-screen player taking focus) goes below it again at the next subtitle.
+    if (bypassWindowManager() && isVisible() && !_raw.isEmpty())
+        raise();
+}
+
+void SubtitlePanel::setPanelStyle(const PanelStyle& style)
+{
+    if (style == _style)
+        return;
+    _style = style;
+    render();
+}
+
+void SubtitlePanel::setClickThrough(bool on)
+{
+    if (on == _clickThrough)
+        return;
+    _clickThrough = on;
+    applyWindowFlags();
+}
+
+void SubtitlePanel::orderFront()
+{
+    show();
+    raise();
+}
+
+void SubtitlePanel::render()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if (_picture.size() != pixels)
+        _picture = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    _picture.setDevicePixelRatio(ratio);
+    _picture.fill(colorOf(_style.backgroundRgb, _style.backgroundPercent * 255 / 100));
+
+    const Marked m = marked(_raw, _style);
+    _top = m.top;
+    _lines = 0;
+    _scale = 1.0;
+    if (m.text.isEmpty()) {
+        update();
+        return;
+    }
+
+    const int outline = std::max(0, _style.outlinePixels);
+    const int shadow = std::max(0, _style.shadowPixels);
+    const qreal margin = padding + outline;
+    const qreal availableWidth = std::max(
+        1.0, (width() - 2 * margin - shadow) * std::clamp(_style.maxWidthPercent, 20, 100) / 100.0);
+    const qreal availableHeight = std::max(1.0, height() - 2 * margin - shadow);
+    const Qt::Alignment align = _style.align == PanelStyle::Align::Left ? Qt::AlignLeft
+        : _style.align == PanelStyle::Align::Right                      ? Qt::AlignRight
+                                                                        : Qt::AlignHCenter;
+
+    // Too tall for the panel: smaller, until it fits (never cut, never a taller panel).
+    QFont font(QString::fromStdString(_style.fontFamily));
+    font.setPointSizeF(std::max(1, _style.fontPoints));
+    qreal textHeight = 0;
+    std::unique_ptr<QTextLayout> text
+        = laidOut(m, font, m.ranges, align, availableWidth, textHeight);
+    for (int tries = 0; tries < 8 && textHeight > availableHeight && font.pointSizeF() > 3;
+         ++tries) {
+        _scale *= std::clamp(availableHeight / textHeight * 0.98, 0.3, 0.98);
+        font.setPointSizeF(std::max(3.0, _style.fontPoints * _scale));
+        text = laidOut(m, font, m.ranges, align, availableWidth, textHeight);
+    }
+    _lines = text->lineCount();
+
+    const qreal x = (width() - shadow - availableWidth) / 2;
+    const qreal y
+        = m.top || textHeight > availableHeight ? margin : height() - margin - shadow - textHeight;
+    QPainter painter(&_picture);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    qreal unused = 0;
+    if (shadow > 0)
+        laidOut(m, font, painted(m.ranges, colorOf(_style.shadowRgb), outline), align,
+            availableWidth, unused)
+            ->draw(&painter, QPointF(x + shadow, y + shadow));
+    if (outline > 0)
+        laidOut(m, font, painted(m.ranges, colorOf(_style.outlineRgb), outline), align,
+            availableWidth, unused)
+            ->draw(&painter, QPointF(x, y));
+    text->draw(&painter, QPointF(x, y));
+    update();
+}
+
+void SubtitlePanel::paintEvent(QPaintEvent* event)
+{
+    // Moved to a screen of another scale: drawn again at its pixels, to stay crisp.
+    if (!qFuzzyCompare(_picture.devicePixelRatio(), devicePixelRatioF()))
+        render();
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(event->rect(), _picture,
+        QRectF(QPointF(event->rect().topLeft()) * _picture.devicePixelRatio(),
+            QSizeF(event->rect().size()) * _picture.devicePixelRatio()));
+}
+
+void SubtitlePanel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    render();
+    if (_systemPlacing)
+        _settle.start();
+}
+
+void SubtitlePanel::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (_systemPlacing)
+        _settle.start();
+}
+
+void SubtitlePanel::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        render();
+}
+
+void SubtitlePanel::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    emit visibilityChanged(true);
+}
+
+void SubtitlePanel::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    emit visibilityChanged(false);
+}
+
+Qt::Edges SubtitlePanel::edgesAt(const QPoint& pos) const
+{
+    Qt::Edges edges;
+    if (pos.x() < edgeGrip)
+        edges |= Qt::LeftEdge;
+    if (pos.x() >= width() - edgeGrip)
+        edges |= Qt::RightEdge;
+    if (pos.y() < edgeGrip)
+        edges |= Qt::TopEdge;
+    if (pos.y() >= height() - edgeGrip)
+        edges |= Qt::BottomEdge;
+    return edges;
+}
+
+void SubtitlePanel::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    const Qt::Edges edges = edgesAt(event->position().toPoint());
+    // A window manager moves and resizes best (snapping, screens' edges); without one, or when
+    // it is bypassed, the panel does it itself.
+    if (!bypassWindowManager() && windowHandle()) {
+        const bool done
+            = edges ? windowHandle()->startSystemResize(edges) : windowHandle()->startSystemMove();
+        if (done) {
+            _systemPlacing = true;
+            _settle.start();
+            return;
+        }
+    }
+    _pressed = true;
+    _edges = edges;
+    _pressAt = event->globalPosition().toPoint();
+    _startGeometry = geometry();
+}
+
+void SubtitlePanel::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!_pressed) {
+        const Qt::Edges e = edgesAt(event->position().toPoint());
+        const bool horizontal = e & (Qt::LeftEdge | Qt::RightEdge);
+        const bool vertical = e & (Qt::TopEdge | Qt::BottomEdge);
+        const bool falling
+            = (e & Qt::LeftEdge && e & Qt::TopEdge) || (e & Qt::RightEdge && e & Qt::BottomEdge);
+        setCursor(horizontal && vertical ? (falling ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor)
+                : horizontal             ? Qt::SizeHorCursor
+                : vertical               ? Qt::SizeVerCursor
+                                         : Qt::SizeAllCursor);
+        return;
+    }
+    const QPoint d = event->globalPosition().toPoint() - _pressAt;
+    QRect g = _startGeometry;
+    if (!_edges) {
+        move(g.topLeft() + d);
+        return;
+    }
+    if (_edges & Qt::LeftEdge)
+        g.setLeft(std::min(g.left() + d.x(), g.right() - smallest.width()));
+    if (_edges & Qt::RightEdge)
+        g.setRight(std::max(g.right() + d.x(), g.left() + smallest.width()));
+    if (_edges & Qt::TopEdge)
+        g.setTop(std::min(g.top() + d.y(), g.bottom() - smallest.height()));
+    if (_edges & Qt::BottomEdge)
+        g.setBottom(std::max(g.bottom() + d.y(), g.top() + smallest.height()));
+    setGeometry(g);
+}
+
+void SubtitlePanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!_pressed || event->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    _pressed = false;
+    if (geometry() != _startGeometry)
+        emit placeChanged();
+}
