@@ -29,16 +29,17 @@
 #include <cstdlib>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <mutex>
 
 namespace {
 
 // Takes texts from any thread and shows the newest on the GUI thread, no more often than the
-// screen shows frames: the first change after a quiet spell is shown at once, later ones at the
-// next frame. While changes keep coming (the time, 100 a second) the worker posts nothing and
-// the GUI thread wakes once a frame; when they stop, it stops too. A display that cannot be seen
-// (hidden, minimised) is brought up to date a few times a second only.
+// screen shows frames (30 at most): the first change after a quiet spell is shown at once, later
+// ones at the next frame. While changes keep coming (the time, 100 a second) the worker posts
+// nothing and the GUI thread wakes once a frame; when they stop, it stops too. A display that
+// cannot be seen (hidden, minimised) is brought up to date a few times a second only.
 class FrameDisplay final : public TextDisplay {
 public:
     FrameDisplay(QWidget* widget, std::function<void(const QString&)> show, std::string shown)
@@ -89,14 +90,16 @@ private:
         _frame.start(frameInterval());
     }
 
+    // The screen's frame, but no more than 30 a second: past that a changing digit is a blur,
+    // and every frame costs the X round trips of a repaint.
     int frameInterval() const
     {
         const QWidget* window = _widget->window();
         if (!_widget->isVisible() || window->isMinimized())
             return 250;
         const QScreen* screen = _widget->screen();
-        const double hz = screen ? screen->refreshRate() : 60.0;
-        return static_cast<int>(1000.0 / std::clamp(hz > 0 ? hz : 60.0, 30.0, 240.0));
+        const double hz = screen && screen->refreshRate() > 0 ? screen->refreshRate() : 60.0;
+        return static_cast<int>(std::ceil(1000.0 / std::clamp(hz, 1.0, 30.0)));
     }
 
     QObject _context;

@@ -232,7 +232,8 @@ void SubtitlePanel::render()
 void SubtitlePanel::paintEvent(QPaintEvent* event)
 {
     // Moved to a screen of another scale: drawn again at its pixels, to stay crisp.
-    if (!qFuzzyCompare(_picture.devicePixelRatio(), devicePixelRatioF()))
+    if (!qFuzzyCompare(_picture.devicePixelRatio(), devicePixelRatioF())
+        || _picture.size() != size() * devicePixelRatioF())
         render();
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
