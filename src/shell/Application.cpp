@@ -71,12 +71,11 @@ int runApplication(int argc, char** argv)
     }
 
     // Decided before Qt picks a platform, which it does once, when the application is made.
-    const PlatformChoice platform
-        = choosePlatform(std::vector<std::string>(argv, argv + argc),
-            [](const char* name) -> std::optional<std::string> {
-                const char* value = std::getenv(name);
-                return value ? std::optional<std::string>(value) : std::nullopt;
-            });
+    const PlatformChoice platform = choosePlatform(std::vector<std::string>(argv, argv + argc),
+        [](const char* name) -> std::optional<std::string> {
+            const char* value = std::getenv(name);
+            return value ? std::optional<std::string>(value) : std::nullopt;
+        });
     if (platform.platform)
         ::setenv("QT_QPA_PLATFORM", platform.platform->c_str(), 1);
 

@@ -262,6 +262,10 @@ void SubtitlePanel::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         render();
+    // Where a window manager still offers it (a keyboard shortcut, a double click), maximising
+    // is undone: the panel is sized by its edges only.
+    if (event->type() == QEvent::WindowStateChange && isMaximized())
+        setWindowState(windowState() & ~Qt::WindowMaximized);
 }
 
 void SubtitlePanel::showEvent(QShowEvent* event)

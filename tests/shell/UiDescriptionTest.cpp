@@ -55,6 +55,8 @@ TEST(UiDescription, PanelIsAnOverlayThatNeverTakesFocus)
     EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_FALSE(flags.testFlag(Qt::WindowTransparentForInput));
     EXPECT_FALSE(panel.testAttribute(Qt::WA_QuitOnClose));
+    panel.showMaximized();
+    EXPECT_FALSE(panel.isMaximized());
 }
 
 } // namespace
