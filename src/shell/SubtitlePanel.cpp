@@ -18,6 +18,8 @@ namespace {
 
 constexpr int edgeGrip = 8; // pixels from an edge that resize instead of move
 constexpr int padding = 8;
+constexpr std::size_t panelMaxBytes = 1000;
+constexpr std::size_t panelMaxLines = 12;
 const QSize smallest(160, 48);
 
 QColor colorOf(std::uint32_t rgb, int alpha = 255)
@@ -41,7 +43,9 @@ struct Marked {
 
 Marked marked(const QString& raw, const PanelStyle& style)
 {
-    const std::string utf8 = raw.toStdString();
+    // Tighter than the main window's bound: a panel a few lines high shows a dozen lines at most
+    // legibly, and each glyph costs an outline.
+    const std::string utf8 = boundedForDisplay(raw.toStdString(), panelMaxBytes, panelMaxLines);
     const StyledText styled = parseSubtitleMarkup(withoutTrailingBlankLines(utf8));
     Marked out;
     out.top = styled.top;
@@ -86,16 +90,11 @@ std::unique_ptr<QTextLayout> laidOut(const Marked& m, const QFont& font,
     return layout;
 }
 
-// The same ranges drawn in one colour, with a pen around each glyph.
-QList<QTextLayout::FormatRange> painted(
-    QList<QTextLayout::FormatRange> ranges, const QColor& color, int outline)
+// The same ranges drawn in one colour.
+QList<QTextLayout::FormatRange> painted(QList<QTextLayout::FormatRange> ranges, const QColor& color)
 {
-    for (QTextLayout::FormatRange& r : ranges) {
+    for (QTextLayout::FormatRange& r : ranges)
         r.format.setForeground(color);
-        if (outline > 0)
-            r.format.setTextOutline(
-                QPen(color, 2.0 * outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    }
     return ranges;
 }
 
@@ -218,13 +217,25 @@ void SubtitlePanel::render()
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     qreal unused = 0;
     if (shadow > 0)
-        laidOut(m, font, painted(m.ranges, colorOf(_style.shadowRgb), outline), align,
-            availableWidth, unused)
-            ->draw(&painter, QPointF(x + shadow, y + shadow));
-    if (outline > 0)
-        laidOut(m, font, painted(m.ranges, colorOf(_style.outlineRgb), outline), align,
-            availableWidth, unused)
-            ->draw(&painter, QPointF(x, y));
+        laidOut(
+            m, font, painted(m.ranges, colorOf(_style.shadowRgb)), align, availableWidth, unused)
+            ->draw(&painter, QPointF(x + shadow + outline / 2.0, y + shadow + outline / 2.0));
+    if (outline > 0) {
+        // The text drawn around itself in the outline's colour: cached glyphs, many times
+        // cheaper than stroking every glyph's path, and as good at these widths.
+        const std::unique_ptr<QTextLayout> ring = laidOut(
+            m, font, painted(m.ranges, colorOf(_style.outlineRgb)), align, availableWidth, unused);
+        const int steps = outline <= 2 ? 8 : 16;
+        for (qreal radius : { qreal(outline), outline / 2.0 }) {
+            for (int i = 0; i < steps; ++i) {
+                const qreal angle = 2 * M_PI * i / steps;
+                ring->draw(
+                    &painter, QPointF(x + radius * std::cos(angle), y + radius * std::sin(angle)));
+            }
+            if (outline < 3)
+                break;
+        }
+    }
     text->draw(&painter, QPointF(x, y));
     update();
 }
