@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <numbers>
 
 namespace {
 
@@ -228,7 +229,7 @@ void SubtitlePanel::render()
         const int steps = outline <= 2 ? 8 : 16;
         for (qreal radius : { qreal(outline), outline / 2.0 }) {
             for (int i = 0; i < steps; ++i) {
-                const qreal angle = 2 * M_PI * i / steps;
+                const qreal angle = 2 * std::numbers::pi * i / steps;
                 ring->draw(
                     &painter, QPointF(x + radius * std::cos(angle), y + radius * std::sin(angle)));
             }
