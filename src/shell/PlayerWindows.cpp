@@ -278,7 +278,7 @@ void PlayerWindows::addMenus()
 
     // Never on at start; while on, a button in the main window turns it off.
     _clickThrough = withKey(view->addAction(QObject::tr("Panel Lets Clicks &Through")),
-        QKeySequence(Qt::CTRL | Qt::Key_T));
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     _clickThrough->setCheckable(true);
     _clickThroughOff = new QPushButton(QObject::tr("Clicks go through the panel: turn off"));
     _clickThroughOff->setObjectName("clickThroughOff");
