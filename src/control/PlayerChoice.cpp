@@ -1,0 +1,68 @@
+// Player titles and matching by name.
+#include "control/PlayerChoice.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+
+namespace {
+
+const std::string kMprisPrefix = "org.mpris.MediaPlayer2.";
+
+std::string lower(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(),
+        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+bool contains(const std::string& haystack, const std::string& needle)
+{
+    return lower(haystack).find(lower(needle)) != std::string::npos;
+}
+
+} // namespace
+
+std::vector<std::string> playerTitles(const std::vector<PlayerInfo>& players)
+{
+    std::map<std::string, int> uses;
+    for (const PlayerInfo& p : players)
+        ++uses[p.identity];
+    std::vector<std::string> titles;
+    titles.reserve(players.size());
+    for (const PlayerInfo& p : players) {
+        if (p.identity.empty())
+            titles.push_back(p.busName);
+        else if (uses[p.identity] > 1)
+            titles.push_back(p.identity + " (" + p.busName + ")");
+        else
+            titles.push_back(p.identity);
+    }
+    return titles;
+}
+
+std::optional<std::size_t> choosePlayer(
+    const std::vector<PlayerInfo>& players, const std::string& name)
+{
+    if (players.empty())
+        return std::nullopt;
+    if (name.empty()) {
+        const auto playing
+            = std::find_if(players.begin(), players.end(), [](const auto& p) { return p.playing; });
+        return playing == players.end() ? 0 : static_cast<std::size_t>(playing - players.begin());
+    }
+    for (std::size_t i = 0; i < players.size(); ++i) {
+        if (contains(players[i].busName, name) || contains(players[i].identity, name))
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::string storedPlayerName(const std::string& busName)
+{
+    std::string name
+        = busName.rfind(kMprisPrefix, 0) == 0 ? busName.substr(kMprisPrefix.size()) : busName;
+    if (const std::size_t instance = name.find(".instance"); instance != std::string::npos)
+        name.resize(instance);
+    return name;
+}

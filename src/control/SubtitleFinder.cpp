@@ -1,0 +1,63 @@
+// Looking beside a video for its subtitles.
+#include "control/SubtitleFinder.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool equalsIgnoringCase(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size()
+        && std::equal(a.begin(), a.end(), b.begin(),
+            [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+} // namespace
+
+std::optional<std::string> findSubtitlesFor(
+    const std::string& videoPath, const std::string& language)
+{
+    const fs::path video(videoPath);
+    const std::string stem = video.stem().string();
+    std::error_code ec;
+    std::vector<fs::path> candidates;
+    for (fs::directory_iterator it(video.parent_path(), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const fs::path& file = it->path();
+        const std::string name = file.filename().string();
+        if (name.size() > stem.size() && name.compare(0, stem.size(), stem) == 0
+            && equalsIgnoringCase(file.extension().string(), ".srt") && it->is_regular_file(ec))
+            candidates.push_back(file);
+    }
+    const auto named = [&](const std::string& middle) -> std::optional<std::string> {
+        for (const fs::path& file : candidates) {
+            const std::string rest = file.filename().string().substr(stem.size());
+            if (equalsIgnoringCase(rest, middle + ".srt"))
+                return file.string();
+        }
+        return std::nullopt;
+    };
+    if (auto plain = named(""))
+        return plain;
+    if (!language.empty()) {
+        if (auto local = named("." + language))
+            return local;
+    }
+    if (candidates.size() == 1)
+        return candidates.front().string();
+    return std::nullopt;
+}
+
+std::string localeLanguage(const std::string& localeName)
+{
+    const std::string language = localeName.substr(0, localeName.find_first_of("_.@"));
+    if (language == "C" || language == "POSIX")
+        return {};
+    return language;
+}

@@ -1,0 +1,140 @@
+// Extrapolation, slewing and the stuck rule of a followed player's position.
+#include "playback/FollowedPosition.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// How long a small correction takes; a lagging clock slows to at least half speed instead of
+// stepping back, which can take longer.
+constexpr double kSlewTime = 0.5;
+// Readings closer than this count as the same position (players round to microseconds or more).
+constexpr double kStill = 0.0005;
+
+} // namespace
+
+FollowedPosition::FollowedPosition(Clock now)
+    : _now(std::move(now))
+{
+}
+
+void FollowedPosition::reset(double position, Status status, double rate)
+{
+    const std::lock_guard lock(_mutex);
+    _status = status;
+    _rate = std::max(rate, 0.0);
+    _base = position;
+    _origin = _now();
+    _slewEnd = _origin;
+    _stillKnown = false;
+    _stuck = false;
+}
+
+void FollowedPosition::setStatus(Status status)
+{
+    const std::lock_guard lock(_mutex);
+    if (status == _status)
+        return;
+    const double t = _now();
+    // A pause holds the best estimate of where the player stopped; its reading follows.
+    _base = targetAt(t);
+    _origin = t;
+    _slewEnd = t;
+    _status = status;
+    _stillKnown = false;
+    _stuck = false;
+}
+
+void FollowedPosition::setRate(double rate)
+{
+    const std::lock_guard lock(_mutex);
+    const double t = _now();
+    const double shown = shownAt(t);
+    _base = targetAt(t);
+    _origin = t;
+    _rate = std::max(rate, 0.0);
+    slewFrom(shown, t);
+}
+
+void FollowedPosition::read(double position, double at)
+{
+    const std::lock_guard lock(_mutex);
+    if (_status == Status::Playing && _rate > 0) {
+        if (_stillKnown && std::abs(position - _stillValue) < kStill) {
+            _stuck = _stuck || at - _stillSince >= kStuckAfter;
+        } else {
+            _stillValue = position;
+            _stillSince = at;
+            _stillKnown = true;
+            _stuck = false;
+        }
+        // A stuck player's readings would pull the clock back to the same place every time.
+        if (_stuck)
+            return;
+    }
+    const double t = _now();
+    const double shown = shownAt(t);
+    _base = position;
+    _origin = at;
+    slewFrom(shown, t);
+}
+
+void FollowedPosition::seeked(double position, double at)
+{
+    const std::lock_guard lock(_mutex);
+    _base = position;
+    _origin = at;
+    _slewEnd = _now();
+    _stillKnown = false;
+    _stuck = false;
+}
+
+double FollowedPosition::position() const
+{
+    const std::lock_guard lock(_mutex);
+    return shownAt(_now());
+}
+
+bool FollowedPosition::stuck() const
+{
+    const std::lock_guard lock(_mutex);
+    return _stuck;
+}
+
+FollowedPosition::Status FollowedPosition::status() const
+{
+    const std::lock_guard lock(_mutex);
+    return _status;
+}
+
+double FollowedPosition::rate() const
+{
+    const std::lock_guard lock(_mutex);
+    return _rate;
+}
+
+double FollowedPosition::targetAt(double t) const
+{
+    return _status == Status::Playing ? _base + _rate * (t - _origin) : _base;
+}
+
+double FollowedPosition::shownAt(double t) const
+{
+    return t < _slewEnd ? _slewBase + _slewRate * (t - _slewStart) : targetAt(t);
+}
+
+void FollowedPosition::slewFrom(double shown, double t)
+{
+    const double error = targetAt(t) - shown;
+    // Held, or a real jump: show the player's own position.
+    if (_status != Status::Playing || _rate <= 0 || std::abs(error) >= kJumpThreshold) {
+        _slewEnd = t;
+        return;
+    }
+    const double duration = error >= 0 ? kSlewTime : std::max(kSlewTime, -2 * error / _rate);
+    _slewBase = shown;
+    _slewStart = t;
+    _slewRate = _rate + error / duration;
+    _slewEnd = t + duration;
+}

@@ -1,0 +1,72 @@
+// A followed media player's position: its readings in, a smooth position out for the clock.
+#pragma once
+
+#include <functional>
+#include <mutex>
+
+// Players report their position only when asked, so between readings it is extrapolated with
+// the player's rate while it plays. A small difference found by a new reading is corrected
+// gradually (slewed) so the shown time never steps back; a big one is a seek and shown at once.
+// Updates come from the UI thread, position() from the playback worker too: all calls are
+// thread-safe.
+class FollowedPosition {
+public:
+    enum class Status { Stopped, Paused, Playing };
+    // Seconds from an arbitrary fixed origin; only differences are used.
+    using Clock = std::function<double()>;
+
+    // Differences below this are slewed, larger ones shown at once.
+    static constexpr double kJumpThreshold = 0.25;
+    // A position that stays put this long while the player says it plays is never going to move.
+    static constexpr double kStuckAfter = 2.0;
+
+    explicit FollowedPosition(Clock now);
+    FollowedPosition(const FollowedPosition&) = delete;
+    FollowedPosition& operator=(const FollowedPosition&) = delete;
+
+    // Forgets every reading: a new player, or the same one after a quit.
+    void reset(double position, Status status, double rate);
+    void setStatus(Status status);
+    // Negative rates are treated as 0: the clock does not run backwards.
+    void setRate(double rate);
+    // A Position reading the player took at `at` (the injected clock's time, e.g. the middle of
+    // the call's round trip).
+    void read(double position, double at);
+    // The player jumped (its Seeked signal): shown at once, whatever the difference.
+    void seeked(double position, double at);
+
+    // The position to show now: never less than the last one returned, except after a seek, a
+    // large correction or a pause that lands a little behind.
+    double position() const;
+    // The player says it plays but its readings have not moved for kStuckAfter.
+    bool stuck() const;
+    Status status() const;
+    double rate() const;
+
+private:
+    // The player's position at t by the last reading.
+    double targetAt(double t) const;
+    // The position shown at t: the slewing line until it meets the target, then the target.
+    double shownAt(double t) const;
+    // Starts a correction from the shown position to the target, or jumps when it is large.
+    void slewFrom(double shown, double t);
+
+    Clock _now;
+    mutable std::mutex _mutex;
+    Status _status = Status::Stopped;
+    double _rate = 1.0;
+    // The target line: position _base at time _origin, moving with _rate while playing.
+    double _base = 0;
+    double _origin = 0;
+    // The shown line while a correction is under way: _slewBase at _slewStart, moving at
+    // _slewRate until _slewEnd, where it meets the target line.
+    double _slewBase = 0;
+    double _slewStart = 0;
+    double _slewRate = 0;
+    double _slewEnd = 0;
+    // The last reading that moved, and when it was first seen, for the stuck rule.
+    double _stillValue = 0;
+    double _stillSince = 0;
+    bool _stillKnown = false;
+    bool _stuck = false;
+};
