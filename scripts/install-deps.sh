@@ -9,6 +9,8 @@ packages=(
     libicu-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
+    # The tests that follow a media player run on a private session bus.
+    dbus
     # The install tests validate the desktop entry, the metainfo and the man pages.
     desktop-file-utils appstream groff-base
     # Another SubRip parser reads back what the cue writer writes.
@@ -18,7 +20,8 @@ packages=(
 )
 # Extra tools for the sanitizer, fuzzing, packaging and benchmark commands.
 if [[ "${1:-}" == "--all" ]]; then
-    packages+=(clang-14 clang-format-14 libclang-rt-14-dev dpkg-dev file time xdotool python3)
+    packages+=(clang-14 clang-format-14 libclang-rt-14-dev dpkg-dev file time xdotool python3
+        mpv mpv-mpris playerctl ffmpeg)
 fi
 
 missing=()

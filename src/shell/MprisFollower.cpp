@@ -1,0 +1,363 @@
+// The MPRIS side of following: bus names, properties, signals and polling.
+#include "shell/MprisFollower.h"
+
+#include <QDBusArgument>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusVariant>
+
+#include <chrono>
+
+namespace {
+
+const QString kPrefix = QStringLiteral("org.mpris.MediaPlayer2.");
+const QString kPath = QStringLiteral("/org/mpris/MediaPlayer2");
+const QString kRoot = QStringLiteral("org.mpris.MediaPlayer2");
+const QString kPlayer = QStringLiteral("org.mpris.MediaPlayer2.Player");
+const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
+const QString kDBus = QStringLiteral("org.freedesktop.DBus");
+
+double monotonicSeconds()
+{
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+// a{sv} arrives demarshalled or as a raw argument, depending on how deep it sits.
+QVariantMap toMap(const QVariant& value)
+{
+    if (value.canConvert<QDBusArgument>())
+        return qdbus_cast<QVariantMap>(value.value<QDBusArgument>());
+    return value.toMap();
+}
+
+QVariant unwrap(const QVariant& value)
+{
+    return value.canConvert<QDBusVariant>() ? value.value<QDBusVariant>().variant() : value;
+}
+
+// The value a property Get answered; nothing for an error (whose argument is its message).
+QVariant answer(const QDBusMessage& reply)
+{
+    if (reply.type() != QDBusMessage::ReplyMessage)
+        return {};
+    return unwrap(reply.arguments().value(0));
+}
+
+FollowedPosition::Status toStatus(const QString& status)
+{
+    if (status == QLatin1String("Playing"))
+        return FollowedPosition::Status::Playing;
+    if (status == QLatin1String("Paused"))
+        return FollowedPosition::Status::Paused;
+    return FollowedPosition::Status::Stopped;
+}
+
+QString trackIdOf(const QVariantMap& metadata)
+{
+    const QVariant id = metadata.value(QStringLiteral("mpris:trackid"));
+    if (id.canConvert<QDBusObjectPath>())
+        return id.value<QDBusObjectPath>().path();
+    return id.toString();
+}
+
+} // namespace
+
+MprisFollower::MprisFollower(const QDBusConnection& bus, QObject* parent)
+    : QObject(parent)
+    , _bus(bus)
+    , _position(&monotonicSeconds)
+{
+    _poll.setInterval(kPollIntervalMs);
+    connect(&_poll, &QTimer::timeout, this, &MprisFollower::readPosition);
+    if (!_bus.isConnected()) {
+        _listed = true;
+        return;
+    }
+    _bus.connect(kDBus, QStringLiteral("/org/freedesktop/DBus"), kDBus,
+        QStringLiteral("NameOwnerChanged"), this,
+        SLOT(onNameOwnerChanged(QString, QString, QString)));
+    call(QDBusMessage::createMethodCall(
+             kDBus, QStringLiteral("/org/freedesktop/DBus"), kDBus, QStringLiteral("ListNames")),
+        [this](const QDBusMessage& reply) {
+            _listed = true;
+            if (reply.type() == QDBusMessage::ReplyMessage) {
+                for (const QString& name : reply.arguments().value(0).toStringList()) {
+                    if (name.startsWith(kPrefix))
+                        addPlayer(name);
+                }
+            }
+            emit playersChanged();
+        });
+}
+
+MprisFollower::~MprisFollower()
+{
+    if (!_followed.isEmpty())
+        connectPlayerSignals(false);
+}
+
+QString MprisFollower::busError() const
+{
+    const QString why = _bus.lastError().message();
+    return tr("No session D-Bus to find media players on%1.")
+        .arg(why.isEmpty() ? QString() : QStringLiteral(" (") + why + QStringLiteral(")"));
+}
+
+void MprisFollower::call(const QDBusMessage& message, std::function<void(const QDBusMessage&)> done)
+{
+    auto* watcher = new QDBusPendingCallWatcher(_bus.asyncCall(message, kCallTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher, done = std::move(done)] {
+        watcher->deleteLater();
+        done(watcher->reply());
+    });
+}
+
+void MprisFollower::addPlayer(const QString& busName)
+{
+    const std::string name = busName.toStdString();
+    for (const PlayerInfo& p : _players) {
+        if (p.busName == name)
+            return;
+    }
+    ++_pendingDescriptions;
+    // Listed only once described, so the menu never shows a bare name it is about to replace;
+    // a player that does not answer is listed by its bus name after the timeout.
+    auto info = std::make_shared<PlayerInfo>(PlayerInfo{ name, {}, false });
+    auto remaining = std::make_shared<int>(2);
+    const auto described = [this, info, remaining] {
+        if (--*remaining > 0)
+            return;
+        --_pendingDescriptions;
+        _players.push_back(*info);
+        emit playersChanged();
+    };
+    QDBusMessage identity = QDBusMessage::createMethodCall(busName, kPath, kProperties, "Get");
+    identity << kRoot << QStringLiteral("Identity");
+    call(identity, [info, described](const QDBusMessage& reply) {
+        info->identity = answer(reply).toString().toStdString();
+        described();
+    });
+    QDBusMessage status = QDBusMessage::createMethodCall(busName, kPath, kProperties, "Get");
+    status << kPlayer << QStringLiteral("PlaybackStatus");
+    call(status, [info, described](const QDBusMessage& reply) {
+        info->playing = answer(reply).toString() == QLatin1String("Playing");
+        described();
+    });
+}
+
+void MprisFollower::removePlayer(const QString& busName)
+{
+    const std::string name = busName.toStdString();
+    const auto gone = std::find_if(
+        _players.begin(), _players.end(), [&](const PlayerInfo& p) { return p.busName == name; });
+    if (gone == _players.end())
+        return;
+    const QString title = titleOf(busName);
+    _players.erase(gone);
+    if (busName == _followed) {
+        // Held where it was, for the own clock to carry on from.
+        _position.setStatus(FollowedPosition::Status::Paused);
+        follow({});
+        emit playerQuit(title);
+    }
+    emit playersChanged();
+}
+
+QString MprisFollower::titleOf(const QString& busName) const
+{
+    const std::vector<std::string> titles = playerTitles(_players);
+    for (std::size_t i = 0; i < _players.size(); ++i) {
+        if (_players[i].busName == busName.toStdString())
+            return QString::fromStdString(titles[i]);
+    }
+    return busName;
+}
+
+void MprisFollower::onNameOwnerChanged(
+    const QString& name, const QString& oldOwner, const QString& newOwner)
+{
+    if (!name.startsWith(kPrefix))
+        return;
+    if (!oldOwner.isEmpty())
+        removePlayer(name);
+    if (!newOwner.isEmpty())
+        addPlayer(name);
+}
+
+void MprisFollower::connectPlayerSignals(bool connect)
+{
+    const QString seeked = QStringLiteral("Seeked");
+    const QString changed = QStringLiteral("PropertiesChanged");
+    const char* seekedSlot = SLOT(onSeeked(qlonglong));
+    const char* changedSlot = SLOT(onPropertiesChanged(QString, QVariantMap, QStringList));
+    if (connect) {
+        _bus.connect(_followed, kPath, kPlayer, seeked, this, seekedSlot);
+        _bus.connect(_followed, kPath, kProperties, changed, this, changedSlot);
+    } else {
+        _bus.disconnect(_followed, kPath, kPlayer, seeked, this, seekedSlot);
+        _bus.disconnect(_followed, kPath, kProperties, changed, this, changedSlot);
+    }
+}
+
+void MprisFollower::follow(const QString& busName)
+{
+    if (busName == _followed)
+        return;
+    if (!_followed.isEmpty())
+        connectPlayerSignals(false);
+    _followed = busName;
+    ++_epoch;
+    _readInFlight = false;
+    _stuckReported = false;
+    _canControl = _canSeek = _canPause = true;
+    _trackId.clear();
+    _url.clear();
+    if (_followed.isEmpty()) {
+        _poll.stop();
+        emit capabilitiesChanged();
+        return;
+    }
+    connectPlayerSignals(true);
+    _position.reset(_position.position(), FollowedPosition::Status::Paused, 1.0);
+    // Everything at once; its Position is the first reading.
+    QDBusMessage all = QDBusMessage::createMethodCall(_followed, kPath, kProperties, "GetAll");
+    all << kPlayer;
+    const double sent = monotonicSeconds();
+    const std::uint64_t epoch = _epoch;
+    _readInFlight = true;
+    call(all, [this, sent, epoch](const QDBusMessage& reply) {
+        if (epoch != _epoch)
+            return;
+        _readInFlight = false;
+        if (reply.type() != QDBusMessage::ReplyMessage)
+            return;
+        applyPlayerProperties(
+            qdbus_cast<QVariantMap>(reply.arguments().value(0).value<QDBusArgument>()),
+            (sent + monotonicSeconds()) / 2);
+    });
+    _poll.start();
+    emit capabilitiesChanged();
+}
+
+void MprisFollower::applyPlayerProperties(const QVariantMap& properties, double at)
+{
+    bool capabilities = false;
+    const auto flag = [&](const char* name, bool& field) {
+        if (const auto it = properties.find(QLatin1String(name)); it != properties.end()) {
+            capabilities = capabilities || field != unwrap(*it).toBool();
+            field = unwrap(*it).toBool();
+        }
+    };
+    flag("CanControl", _canControl);
+    flag("CanSeek", _canSeek);
+    flag("CanPause", _canPause);
+
+    bool playback = false;
+    if (const auto it = properties.find(QStringLiteral("PlaybackStatus")); it != properties.end()) {
+        _position.setStatus(toStatus(unwrap(*it).toString()));
+        playback = true;
+    }
+    if (const auto it = properties.find(QStringLiteral("Rate")); it != properties.end()) {
+        _position.setRate(unwrap(*it).toDouble());
+        playback = true;
+    }
+    if (const auto it = properties.find(QStringLiteral("Position")); it != properties.end()) {
+        _position.read(static_cast<double>(unwrap(*it).toLongLong()) / 1e6, at);
+    }
+    bool media = false;
+    if (const auto it = properties.find(QStringLiteral("Metadata")); it != properties.end()) {
+        const QVariantMap metadata = toMap(unwrap(*it));
+        _trackId = trackIdOf(metadata);
+        const QUrl url(metadata.value(QStringLiteral("xesam:url")).toString());
+        media = url != _url || properties.contains(QStringLiteral("Position"));
+        _url = url;
+    }
+    if (capabilities)
+        emit capabilitiesChanged();
+    if (playback)
+        emit playbackChanged();
+    if (media)
+        emit mediaChanged(_url);
+}
+
+void MprisFollower::onSeeked(qlonglong positionUs)
+{
+    ++_epoch;
+    _readInFlight = false;
+    _position.seeked(static_cast<double>(positionUs) / 1e6, monotonicSeconds());
+    _stuckReported = false;
+    emit playbackChanged();
+}
+
+void MprisFollower::onPropertiesChanged(
+    const QString& interface, const QVariantMap& changed, const QStringList& invalidated)
+{
+    if (interface != kPlayer)
+        return;
+    applyPlayerProperties(changed, monotonicSeconds());
+    static const QStringList moving
+        = { QStringLiteral("PlaybackStatus"), QStringLiteral("Rate"), QStringLiteral("Metadata") };
+    for (const QString& name : moving) {
+        if (changed.contains(name) || invalidated.contains(name)) {
+            // A reading already on its way may predate the change.
+            ++_epoch;
+            _readInFlight = false;
+            readPosition();
+            return;
+        }
+    }
+}
+
+void MprisFollower::readPosition()
+{
+    // One reading at a time: a hung player gets one call per timeout, not a growing queue.
+    if (_followed.isEmpty() || _readInFlight)
+        return;
+    QDBusMessage get = QDBusMessage::createMethodCall(_followed, kPath, kProperties, "Get");
+    get << kPlayer << QStringLiteral("Position");
+    const double sent = monotonicSeconds();
+    const std::uint64_t epoch = _epoch;
+    _readInFlight = true;
+    call(get, [this, sent, epoch](const QDBusMessage& reply) {
+        if (epoch != _epoch)
+            return;
+        _readInFlight = false;
+        if (reply.type() != QDBusMessage::ReplyMessage)
+            return;
+        _position.read(static_cast<double>(unwrap(reply.arguments().value(0)).toLongLong()) / 1e6,
+            (sent + monotonicSeconds()) / 2);
+        if (_position.stuck() && !_stuckReported) {
+            _stuckReported = true;
+            emit positionStuck();
+        }
+    });
+}
+
+void MprisFollower::playPause()
+{
+    if (_followed.isEmpty())
+        return;
+    call(QDBusMessage::createMethodCall(_followed, kPath, kPlayer, QStringLiteral("PlayPause")),
+        [](const QDBusMessage&) {});
+}
+
+void MprisFollower::seekBy(double seconds)
+{
+    if (_followed.isEmpty())
+        return;
+    QDBusMessage seek = QDBusMessage::createMethodCall(_followed, kPath, kPlayer, "Seek");
+    seek << static_cast<qlonglong>(seconds * 1e6);
+    call(seek, [](const QDBusMessage&) {});
+}
+
+void MprisFollower::setPosition(double seconds)
+{
+    if (_followed.isEmpty() || _trackId.isEmpty())
+        return;
+    QDBusMessage set = QDBusMessage::createMethodCall(_followed, kPath, kPlayer, "SetPosition");
+    set << QVariant::fromValue(QDBusObjectPath(_trackId))
+        << static_cast<qlonglong>(std::max(seconds, 0.0) * 1e6);
+    call(set, [](const QDBusMessage&) {});
+}

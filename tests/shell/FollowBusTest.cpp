@@ -1,0 +1,162 @@
+// Following over a real (private) session bus: a fake player driven through play, pause, seek,
+// rate and media changes, refusing to seek and quitting; one that reports no position; and one
+// that never answers.
+#include "shell/MprisFollower.h"
+
+#include "TempDir.h"
+#include "control/SubtitleFinder.h"
+#include "shell/FakeMprisPlayer.h"
+#include "shell/WaitUntil.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+const QString kFake = QStringLiteral("org.mpris.MediaPlayer2.fake");
+
+bool listed(const MprisFollower& follower, const QString& busName)
+{
+    for (const PlayerInfo& p : follower.players()) {
+        if (p.busName == busName.toStdString())
+            return true;
+    }
+    return false;
+}
+
+class FollowBusTest : public ::testing::Test {
+protected:
+    FollowBusTest() { EXPECT_TRUE(follower.busAvailable()) << "run under dbus-run-session"; }
+
+    // Within 50 ms of the player, as the end-to-end test wants of the real one.
+    bool inStep() const
+    {
+        return std::abs(follower.position().position() - player.position()) < 0.05;
+    }
+
+    FakeMprisPlayer player{ QStringLiteral("fake"), QStringLiteral("Fake Player") };
+    MprisFollower follower{ QDBusConnection::sessionBus() };
+};
+
+TEST_F(FollowBusTest, FollowsPlayPauseSeekRateAndMediaUntilThePlayerQuits)
+{
+    ASSERT_TRUE(waitUntil([&] { return listed(follower, kFake); }));
+    EXPECT_EQ(playerTitles(follower.players()).front(), "Fake Player");
+
+    follower.follow(kFake);
+    // Picks up the position it is already at, and moves with it.
+    ASSERT_TRUE(waitUntil([&] { return follower.position().position() > 10; }));
+    QTest::qWait(300);
+    EXPECT_TRUE(inStep()) << follower.position().position() << " vs " << player.position();
+
+    // Pausing in the player stops the clock there.
+    follower.playPause();
+    ASSERT_TRUE(waitUntil([&] { return player.status == "Paused"; }));
+    QTest::qWait(300);
+    const double paused = follower.position().position();
+    QTest::qWait(300);
+    EXPECT_DOUBLE_EQ(follower.position().position(), paused);
+    EXPECT_NEAR(paused, player.position(), 0.005);
+
+    // A seek shows at once, through the Seeked signal rather than the next poll.
+    follower.seekBy(20);
+    ASSERT_TRUE(waitUntil([&] { return follower.position().position() > 25; }, 150));
+    EXPECT_NEAR(follower.position().position(), player.position(), 0.005);
+    EXPECT_TRUE(player.calls.contains(QStringLiteral("Seek 20000000")));
+
+    // Double speed, playing again.
+    player.setRate(2);
+    player.setStatus(QStringLiteral("Playing"));
+    QTest::qWait(500);
+    EXPECT_TRUE(inStep()) << follower.position().position() << " vs " << player.position();
+    EXPECT_DOUBLE_EQ(follower.position().rate(), 2);
+
+    // Home in the window: back to 0 of the current track.
+    follower.setPosition(0);
+    ASSERT_TRUE(waitUntil([&] { return follower.position().position() < 1; }, 150));
+
+    // A new local video; its subtitles are found beside it.
+    TempDir dir;
+    dir.write("clip.mkv", "");
+    const std::string srt = dir.write("clip.srt", "1\n00:00:01,000 --> 00:00:02,000\nHi\n");
+    QSignalSpy media(&follower, &MprisFollower::mediaChanged);
+    player.setMedia(
+        QUrl::fromLocalFile(QString::fromStdString((dir.path() / "clip.mkv").string())).toString());
+    ASSERT_TRUE(media.wait(2000));
+    const QUrl url = media.takeFirst().at(0).toUrl();
+    ASSERT_TRUE(url.isLocalFile());
+    EXPECT_EQ(findSubtitlesFor(url.toLocalFile().toStdString(), ""), srt);
+    QTest::qWait(300);
+    EXPECT_TRUE(inStep()) << follower.position().position() << " vs " << player.position();
+
+    // A player that stops allowing seeks says so.
+    EXPECT_TRUE(follower.canSeek());
+    player.setCanSeek(false);
+    EXPECT_TRUE(waitUntil([&] { return !follower.canSeek(); }));
+
+    // Quitting: following stops, the clock holds where the player was.
+    QSignalSpy quit(&follower, &MprisFollower::playerQuit);
+    player.setStatus(QStringLiteral("Playing"));
+    QTest::qWait(200);
+    const double last = player.position();
+    player.quit();
+    ASSERT_TRUE(quit.wait(2000));
+    EXPECT_EQ(quit.takeFirst().at(0).toString(), "Fake Player");
+    EXPECT_TRUE(follower.followed().isEmpty());
+    EXPECT_FALSE(listed(follower, kFake));
+    const double held = follower.position().position();
+    EXPECT_NEAR(held, last, 0.1);
+    QTest::qWait(200);
+    EXPECT_DOUBLE_EQ(follower.position().position(), held);
+}
+
+TEST_F(FollowBusTest, APositionThatNeverMovesIsReportedWithinThreeSeconds)
+{
+    player.reportNoPosition();
+    ASSERT_TRUE(waitUntil([&] { return listed(follower, kFake); }));
+    QSignalSpy stuck(&follower, &MprisFollower::positionStuck);
+    QElapsedTimer clock;
+    clock.start();
+    follower.follow(kFake);
+    ASSERT_TRUE(stuck.wait(4000));
+    EXPECT_LE(clock.elapsed(), 3200);
+}
+
+TEST_F(FollowBusTest, APlayerThatNeverAnswersLeavesTheGuiResponsive)
+{
+    QProcess hung;
+    hung.start(QCoreApplication::applicationFilePath(), { "--hung-player", "hung" });
+    const QString name = QStringLiteral("org.mpris.MediaPlayer2.hung");
+    // Listed by its bus name once its description times out.
+    ASSERT_TRUE(waitUntil([&] { return listed(follower, name); }));
+    EXPECT_EQ(playerTitles(follower.players()).back(), name.toStdString());
+
+    QElapsedTimer clock;
+    clock.start();
+    follower.follow(name);
+    follower.playPause();
+    follower.seekBy(5);
+    // Nothing above waited for the player.
+    EXPECT_LT(clock.elapsed(), 50);
+    // The event loop keeps turning: no gap between ticks of a 10 ms timer near a call's timeout.
+    qint64 last = clock.elapsed();
+    qint64 worstGap = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        worstGap = std::max(worstGap, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    tick.start(10);
+    QTest::qWait(2500);
+    EXPECT_LT(worstGap, 200);
+    hung.kill();
+    hung.waitForFinished();
+    EXPECT_TRUE(waitUntil([&] { return follower.followed().isEmpty(); }));
+}
+
+} // namespace

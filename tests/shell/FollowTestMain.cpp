@@ -1,0 +1,27 @@
+// The tests that need a session bus; ctest runs them on a private one (dbus-run-session).
+// With "--hung-player NAME" the binary is instead a player that owns its name and never answers.
+#include "shell/FakeMprisPlayer.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && std::strcmp(argv[1], "--hung-player") == 0) {
+        QCoreApplication app(argc, argv);
+        FakeMprisPlayer player(QString::fromLocal8Bit(argv[2]), QStringLiteral("Hung Player"));
+        // Calls are queued for this thread, which never gets back to its event loop.
+        for (;;)
+            ::pause();
+    }
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
