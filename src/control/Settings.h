@@ -31,6 +31,10 @@ inline constexpr Key kReturnCode{ "return_code", Type::integer, 0, &isLineEnding
 // The full path of the last file chosen, as its bytes.
 inline constexpr Key kLastFilename{ "last_filename", Type::text, 0, nullptr };
 
-inline constexpr std::array kAll{ kEncType, kReturnCode, kLastFilename };
+// The media player followed: its short bus name ("mpv", "chromium"); empty or absent for the
+// own clock.
+inline constexpr Key kFollowPlayer{ "follow_player", Type::text, 0, nullptr };
+
+inline constexpr std::array kAll{ kEncType, kReturnCode, kLastFilename, kFollowPlayer };
 
 } // namespace settings

@@ -1,6 +1,8 @@
 // A followed media player's position: its readings in, a smooth position out for the clock.
 #pragma once
 
+#include "playback/PositionSource.h"
+
 #include <functional>
 #include <mutex>
 
@@ -9,7 +11,7 @@
 // gradually (slewed) so the shown time never steps back; a big one is a seek and shown at once.
 // Updates come from the UI thread, position() from the playback worker too: all calls are
 // thread-safe.
-class FollowedPosition {
+class FollowedPosition final : public PositionSource {
 public:
     enum class Status { Stopped, Paused, Playing };
     // Seconds from an arbitrary fixed origin; only differences are used.
@@ -21,8 +23,6 @@ public:
     static constexpr double kStuckAfter = 2.0;
 
     explicit FollowedPosition(Clock now);
-    FollowedPosition(const FollowedPosition&) = delete;
-    FollowedPosition& operator=(const FollowedPosition&) = delete;
 
     // Forgets every reading: a new player, or the same one after a quit.
     void reset(double position, Status status, double rate);
@@ -37,7 +37,7 @@ public:
 
     // The position to show now: never less than the last one returned, except after a seek, a
     // large correction or a pause that lands a little behind.
-    double position() const;
+    double position() const override;
     // The player says it plays but its readings have not moved for kStuckAfter.
     bool stuck() const;
     Status status() const;

@@ -52,7 +52,8 @@ void TimerThread::run()
     while (!_teardown.load()) {
         // The base is read afresh at every pass, so a seek that raced the start still lands.
         clock.rebase(_backupTime.load());
-        const double value = clock.position();
+        const PositionSource* source = _source.load();
+        const double value = source ? source->position() : clock.position();
         _value.store(value);
         drawTime(value);
         const std::string* text = nullptr;

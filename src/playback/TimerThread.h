@@ -2,6 +2,7 @@
 #pragma once
 
 #include "playback/MarkList.h"
+#include "playback/PositionSource.h"
 #include "playback/TextDisplay.h"
 #include "playback/Thread.h"
 #include "subtitles/Cues.h"
@@ -36,6 +37,11 @@ public:
     void setSleeper(Sleeper sleeper) { _sleeper = std::move(sleeper); }
     // Where marks are printed; standard output unless a test redirects it.
     void setMarkOutput(std::FILE* out) { _markOutput = out; }
+
+    // While set, the worker shows the source's position instead of counting its own; cleared,
+    // the next start counts on from the last position shown. Any time, from the UI thread.
+    void setPositionSource(const PositionSource* source) { _source.store(source); }
+    bool following() const { return _source.load() != nullptr; }
 
     double getPosition() const { return _value.load(); }
     // Moves the position; a running worker is replaced by one that counts from x.
@@ -85,6 +91,7 @@ private:
     mutable std::mutex _dataArrayMutex;
     std::shared_ptr<const Shown> _dataArray;
     MarkList _marks;
+    std::atomic<const PositionSource*> _source{ nullptr };
 
     Clock _clock;
     Sleeper _sleeper;

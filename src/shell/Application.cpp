@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -18,6 +19,8 @@
 #include <vector>
 
 namespace {
+
+const QString kFollow = QStringLiteral("follow");
 
 void nameTheApplication()
 {
@@ -41,7 +44,16 @@ void parseCommandLine(QCommandLineParser& parser, const QCoreApplication& app)
         QObject::tr("Append each cue made (by Mark or by holding N) to <file> as SubRip, "
                     "flushed as it is made."),
         "file" });
-    parser.process(app);
+    parser.addOption(QCommandLineOption(kFollow,
+        QObject::tr("Follow a media player: the first playing, or the one whose bus name or "
+                    "identity contains NAME (--follow=NAME)."),
+        "NAME"));
+    // The option's value is optional, which the parser does not know: a bare --follow means an
+    // empty name, not the file after it.
+    QStringList arguments = app.arguments();
+    std::replace(arguments.begin(), arguments.end(), QStringLiteral("--follow"),
+        QStringLiteral("--follow="));
+    parser.process(arguments);
 }
 
 // Help and version are text only: they must work on a console with no display to open.
@@ -106,6 +118,10 @@ int runApplication(int argc, char** argv)
             if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
                 windows.chooseFile(
                     localPathOfArgument(files.first(), QCoreApplication::arguments(), argc, argv));
+            if (parser.isSet(kFollow))
+                windows.following().followWhenThere(parser.value(kFollow).toStdString());
+            else
+                windows.following().restore();
             status = QApplication::exec();
         }
     }

@@ -99,7 +99,7 @@ double monotonicSeconds()
 
 } // namespace
 
-PlayerWindows::PlayerWindows(PreferencesStore& preferences)
+PlayerWindows::PlayerWindows(PreferencesStore& preferences, const QDBusConnection& bus)
     : _preferences(preferences)
     , _ui(std::make_unique<Ui::MainWindow>())
     , _openDialog(&_window)
@@ -122,6 +122,13 @@ PlayerWindows::PlayerWindows(PreferencesStore& preferences)
     connectActions();
     addShortcuts(_window);
     addMenus();
+    // After the window's own menus, so Follow comes last in the menu bar.
+    _following = std::make_unique<Following>(Following::Parts{ .window = &_window,
+                                                 .ui = _ui.get(),
+                                                 .timer = &_th,
+                                                 .ctrl = &_ctrl,
+                                                 .store = &preferences },
+        bus);
     acceptFileDrops();
     addTimingPane();
     _ctrl.awakeFromNib();
@@ -179,16 +186,24 @@ void PlayerWindows::connectActions()
     _reset = makeCommandControl(ui.resetButton);
     _chooseFile = makeCommandControl(ui.chooseFileButton);
 
-    // click: with the sender's tag.
-    const auto clickOn = [this](QAbstractButton* button, const Control& sender) {
-        QObject::connect(
-            button, &QAbstractButton::clicked, &_window, [this, &sender] { _ctrl.click(sender); });
-    };
-    clickOn(ui.rewindButton, *_rewind);
-    clickOn(ui.fastForwardButton, *_fastForward);
-    clickOn(ui.startButton, *_startButton);
-    clickOn(ui.resetButton, *_reset);
-    clickOn(ui.chooseFileButton, *_chooseFile);
+    // click: with the sender's tag; while a player is followed, the transport drives it instead.
+    const auto transport
+        = [this](QAbstractButton* button, const Control& sender, std::function<void()> followed) {
+              QObject::connect(button, &QAbstractButton::clicked, &_window,
+                  [this, &sender, followed = std::move(followed)] {
+                      if (_following->active())
+                          followed();
+                      else
+                          _ctrl.click(sender);
+                  });
+          };
+    transport(ui.rewindButton, *_rewind, [this] { _following->skip(-_slider->doubleValue()); });
+    transport(
+        ui.fastForwardButton, *_fastForward, [this] { _following->skip(_slider->doubleValue()); });
+    transport(ui.startButton, *_startButton, [this] { _following->playPause(); });
+    transport(ui.resetButton, *_reset, [this] { _following->toStart(); });
+    QObject::connect(ui.chooseFileButton, &QAbstractButton::clicked, &_window,
+        [this] { _following->chooseByHand([this] { _ctrl.click(*_chooseFile); }); });
 
     // changeEncoding: and changeReturnCode: on the user's choice only, not on programmatic
     // selection.
@@ -362,5 +377,5 @@ void PlayerWindows::show()
 
 void PlayerWindows::chooseFile(const std::string& path)
 {
-    _ctrl.openFile(path);
+    _following->chooseByHand([this, &path] { _ctrl.openFile(path); });
 }

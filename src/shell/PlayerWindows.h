@@ -5,9 +5,11 @@
 #include "control/MainCtrl.h"
 #include "control/TimingSession.h"
 #include "playback/TimerThread.h"
+#include "shell/Following.h"
 #include "shell/QtAdapters.h"
 #include "shell/SubtitlePanel.h"
 
+#include <QDBusConnection>
 #include <QMainWindow>
 #include <QWidget>
 
@@ -28,7 +30,9 @@ class TimingPane;
 
 class PlayerWindows {
 public:
-    explicit PlayerWindows(PreferencesStore& preferences);
+    // Media players to follow are looked for on `bus`.
+    explicit PlayerWindows(
+        PreferencesStore& preferences, const QDBusConnection& bus = QDBusConnection::sessionBus());
     ~PlayerWindows();
     PlayerWindows(const PlayerWindows&) = delete;
     PlayerWindows& operator=(const PlayerWindows&) = delete;
@@ -52,6 +56,7 @@ public:
     TimerThread& timer() { return _th; }
     TimingSession& timing() { return _timing; }
     TimingPane& timingPane() { return *_timingPane; }
+    Following& following() { return *_following; }
 
 private:
     void connectOutlets(PreferencesStore& preferences);
@@ -91,4 +96,6 @@ private:
     // Cues from marks and holds; after the timer, whose marks it follows.
     TimingSession _timing;
     TimingPane* _timingPane = nullptr;
+    // Goes first: it hands the timer back its own clock.
+    std::unique_ptr<Following> _following;
 };
