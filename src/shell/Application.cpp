@@ -6,6 +6,7 @@
 #include "platform/StderrLog.h"
 #include "shell/PlayerWindows.h"
 #include "shell/QtPreferences.h"
+#include "shell/StatusService.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -21,6 +22,7 @@
 namespace {
 
 const QString kFollow = QStringLiteral("follow");
+const QString kStatusBus = QStringLiteral("status-bus");
 
 void nameTheApplication()
 {
@@ -48,6 +50,11 @@ void parseCommandLine(QCommandLineParser& parser, const QCoreApplication& app)
         QObject::tr("Follow a media player: the first playing, or the one whose bus name or "
                     "identity contains NAME (--follow=NAME)."),
         "NAME"));
+    // For end-to-end tests and benchmarks only.
+    QCommandLineOption statusBus(
+        kStatusBus, QObject::tr("Publish what is shown on the session bus."));
+    statusBus.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(statusBus);
     // The option's value is optional, which the parser does not know: a bare --follow means an
     // empty name, not the file after it.
     QStringList arguments = app.arguments();
@@ -118,6 +125,9 @@ int runApplication(int argc, char** argv)
             if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
                 windows.chooseFile(
                     localPathOfArgument(files.first(), QCoreApplication::arguments(), argc, argv));
+            StatusService statusService(windows);
+            if (parser.isSet(kStatusBus))
+                statusService.publish(QDBusConnection::sessionBus());
             if (parser.isSet(kFollow))
                 windows.following().followWhenThere(parser.value(kFollow).toStdString());
             else
