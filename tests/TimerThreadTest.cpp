@@ -231,3 +231,40 @@ TEST(TimerThreadStress, ListsReplacedWhilePlayingAndAQuitWhilePlaying)
 }
 
 } // namespace
+
+namespace {
+
+// A followed player's position, set by the test.
+class FixedSource final : public PositionSource {
+public:
+    double position() const override { return value.load(); }
+    std::atomic<double> value{ 0 };
+};
+
+TEST_F(TimerThreadTest, ShowsASourcesPositionWithTheTimingAndCountsOnFromItWhenCleared)
+{
+    timer.setDataArray({ entry(1, 10.0, 20.0, "Shifted") });
+    // The subtitles 5 s late: the followed position is the video's, the timing applies on top.
+    timer.setTiming(Timing{ .delay = 5.0 });
+    FixedSource source;
+    source.value = 12.0;
+    timer.setPositionSource(&source);
+    startTimer();
+    ASSERT_TRUE(time.waitFor("00:00:12:000"));
+    ASSERT_TRUE(message.waitFor(""));
+    // The worker's own clock moving changes nothing while following.
+    now = now + 30.0;
+    source.value = 16.0;
+    ASSERT_TRUE(time.waitFor("00:00:16:000"));
+    ASSERT_TRUE(message.waitFor("Shifted"));
+    stopTimer();
+    timer.setPositionSource(nullptr);
+
+    // The own clock goes on from the last followed position.
+    startTimer();
+    now = now + 1.0;
+    ASSERT_TRUE(time.waitFor("00:00:17:000"));
+    stopTimer();
+}
+
+} // namespace
