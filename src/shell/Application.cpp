@@ -36,7 +36,7 @@ void parseCommandLine(QCommandLineParser& parser, const QCoreApplication& app)
 {
     parser.setApplicationDescription(
         QObject::tr("Plays a SubRip (.srt) subtitle file against a running clock.\n"
-                    "Settings (encoding, line ending, last file) are kept in %1.")
+                    "Settings (encoding, line ending, last file, player followed) are kept in %1.")
             .arg(QtPreferences().fileName()));
     parser.addHelpOption();
     parser.addVersionOption();
