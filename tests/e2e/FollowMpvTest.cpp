@@ -46,7 +46,8 @@ protected:
 
 TEST_F(FollowMpvTest, SeeksPausesAndTheNextFileReachSubclock)
 {
-    ASSERT_TRUE(FollowedMpv::makeClip(path + "/first.mkv", 60));
+    // 50 frames a second: mpv's Position moves in 20 ms steps, well inside the 50 ms asked.
+    ASSERT_TRUE(FollowedMpv::makeClip(path + "/first.mkv", 60, 50));
     ASSERT_TRUE(QFile::copy(path + "/first.mkv", path + "/second.mkv"));
     dir.write("second.srt", "1\n00:00:01,000 --> 00:00:50,000\nThe second file\n");
     // Absolute: mpv-mpris makes a relative name absolute with $PWD, which QProcess leaves as is.

@@ -35,14 +35,16 @@ public:
         return missing.join(' ');
     }
 
-    // A test clip of `seconds`, silent picture and a tone, made by ffmpeg's own sources.
-    static bool makeClip(const QString& path, int seconds)
+    // A test clip of `seconds`, a picture and a tone, made by ffmpeg's own sources. mpv reports
+    // the position of the frame shown, so the frame rate is the grain of its Position.
+    static bool makeClip(const QString& path, int seconds, int framesPerSecond)
     {
         const QString d = QString::number(seconds);
         return QProcess::execute("ffmpeg",
                    { "-loglevel", "error", "-y", "-f", "lavfi", "-i",
-                       "testsrc=duration=" + d + ":size=160x120:rate=10", "-f", "lavfi", "-i",
-                       "sine=duration=" + d, "-shortest", path })
+                       "testsrc=duration=" + d
+                           + ":size=160x120:rate=" + QString::number(framesPerSecond),
+                       "-f", "lavfi", "-i", "sine=duration=" + d, "-shortest", path })
             == 0;
     }
 
