@@ -191,9 +191,12 @@ int main(int argc, char** argv)
             QThread::msleep(50);
         }
 
-        // The own clock playing the same subtitles beside it, started with Space as a user
-        // would; both are measured over the same minute, with mpv playing, so that the other
-        // work on the machine weighs on both alike.
+        // CPU while following mpv playing, with nobody asking over the bus.
+        followingCpu = cpuShares({ run.subclockPid() }, 60).front();
+        run.quitSubclock();
+
+        // Then the own clock playing the same subtitles, started with Space as a user would,
+        // with mpv still playing so that it weighs on the machine as before.
         QProcess own;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", dir.path() + "/own-config");
@@ -208,9 +211,7 @@ int main(int argc, char** argv)
         if (!pressed)
             std::fprintf(stderr, "xdotool could not start the own clock\n");
         QThread::sleep(1);
-        const std::vector<CpuShare> shares = cpuShares({ run.subclockPid(), own.processId() }, 60);
-        followingCpu = shares[0];
-        ownClockCpu = shares[1];
+        ownClockCpu = cpuShares({ own.processId() }, 60).front();
         own.terminate();
         own.waitForFinished();
     }

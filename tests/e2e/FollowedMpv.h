@@ -94,6 +94,11 @@ public:
                 [this] { return status("Following") == "org.mpris.MediaPlayer2.mpv"; }, 10000);
     }
     qint64 subclockPid() const { return _subclock.processId(); }
+    void quitSubclock()
+    {
+        _subclock.terminate();
+        _subclock.waitForFinished(5000);
+    }
     void quitMpv()
     {
         _mpv.terminate();
