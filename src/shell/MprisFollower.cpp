@@ -125,14 +125,21 @@ void MprisFollower::addPlayer(const QString& busName)
     // Listed only once described, so the menu never shows a bare name it is about to replace;
     // a player that does not answer is listed by its bus name after the timeout.
     auto info = std::make_shared<PlayerInfo>(PlayerInfo{ name, {}, false });
-    auto remaining = std::make_shared<int>(2);
-    const auto described = [this, info, remaining] {
+    auto owner = std::make_shared<QString>();
+    auto remaining = std::make_shared<int>(3);
+    const auto described = [this, info, owner, remaining] {
         if (--*remaining > 0)
             return;
         --_pendingDescriptions;
-        _players.push_back(*info);
-        emit playersChanged();
+        listPlayer(*info, *owner);
     };
+    QDBusMessage ownerCall = QDBusMessage::createMethodCall(
+        kDBus, QStringLiteral("/org/freedesktop/DBus"), kDBus, QStringLiteral("GetNameOwner"));
+    ownerCall << busName;
+    call(ownerCall, [owner, described](const QDBusMessage& reply) {
+        *owner = answer(reply).toString();
+        described();
+    });
     QDBusMessage identity = QDBusMessage::createMethodCall(busName, kPath, kProperties, "Get");
     identity << kRoot << QStringLiteral("Identity");
     call(identity, [info, described](const QDBusMessage& reply) {
@@ -147,8 +154,44 @@ void MprisFollower::addPlayer(const QString& busName)
     });
 }
 
+void MprisFollower::listPlayer(const PlayerInfo& info, const QString& owner)
+{
+    // One process under two names (VLC takes "vlc" and "vlc.instanceN") is one player: listed
+    // once, under the shorter name unless the longer is followed.
+    for (PlayerInfo& listed : _players) {
+        const QString listedName = QString::fromStdString(listed.busName);
+        if (owner.isEmpty() || _owners.value(listedName) != owner)
+            continue;
+        if (info.busName.size() < listed.busName.size() && listedName != _followed) {
+            _aliases.insert(listedName, QString::fromStdString(info.busName));
+            _owners.remove(listedName);
+            _owners.insert(QString::fromStdString(info.busName), owner);
+            listed = info;
+            emit playersChanged();
+        } else {
+            _aliases.insert(QString::fromStdString(info.busName), listedName);
+        }
+        return;
+    }
+    _owners.insert(QString::fromStdString(info.busName), owner);
+    _players.push_back(info);
+    emit playersChanged();
+}
+
 void MprisFollower::removePlayer(const QString& busName)
 {
+    if (_aliases.remove(busName) > 0)
+        return;
+    _owners.remove(busName);
+    // A name of the same player that was not listed takes its place.
+    for (auto it = _aliases.begin(); it != _aliases.end(); ++it) {
+        if (it.value() == busName) {
+            const QString alias = it.key();
+            _aliases.erase(it);
+            addPlayer(alias);
+            break;
+        }
+    }
     const std::string name = busName.toStdString();
     const auto gone = std::find_if(
         _players.begin(), _players.end(), [&](const PlayerInfo& p) { return p.busName == name; });

@@ -6,6 +6,7 @@
 #include "playback/FollowedPosition.h"
 
 #include <QDBusConnection>
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -80,6 +81,7 @@ private:
     // Sends a call and hands its reply (or error, after the timeout) to `done`.
     void call(const QDBusMessage& message, std::function<void(const QDBusMessage&)> done);
     void addPlayer(const QString& busName);
+    void listPlayer(const PlayerInfo& info, const QString& owner);
     void removePlayer(const QString& busName);
     void connectPlayerSignals(bool connect);
     // Reads Position; answers to an older request than the last change are dropped.
@@ -89,6 +91,9 @@ private:
 
     QDBusConnection _bus;
     std::vector<PlayerInfo> _players;
+    // Each listed player's unique connection name, and the other names of listed players.
+    QHash<QString, QString> _owners;
+    QHash<QString, QString> _aliases;
     int _pendingDescriptions = 0;
     bool _listed = false;
 

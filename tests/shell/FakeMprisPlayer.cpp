@@ -29,10 +29,18 @@ FakeMprisPlayer::~FakeMprisPlayer()
     QDBusConnection::disconnectFromBus(_connectionName);
 }
 
+void FakeMprisPlayer::alsoNamed(const QString& name)
+{
+    _otherServices << QStringLiteral("org.mpris.MediaPlayer2.") + name;
+    _connection.registerService(_otherServices.back());
+}
+
 void FakeMprisPlayer::quit()
 {
     _connection.unregisterObject(kPath);
     _connection.unregisterService(_service);
+    for (const QString& other : _otherServices)
+        _connection.unregisterService(other);
 }
 
 double FakeMprisPlayer::position() const

@@ -32,6 +32,8 @@ public:
     void setCanSeek(bool can);
     // Reports 0 whatever it plays, as some players do.
     void reportNoPosition() { _reportsPosition = false; }
+    // Takes a second name as well, as VLC does ("vlc.instance1234").
+    void alsoNamed(const QString& name);
     // Leaves the bus, as a quitting player does.
     void quit();
 
@@ -55,6 +57,7 @@ private:
 
     QString _connectionName;
     QString _service;
+    QStringList _otherServices;
     QDBusConnection _connection;
     double _base = 10.0;
     QElapsedTimer _since;

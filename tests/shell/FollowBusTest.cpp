@@ -115,6 +115,16 @@ TEST_F(FollowBusTest, FollowsPlayPauseSeekRateAndMediaUntilThePlayerQuits)
     EXPECT_DOUBLE_EQ(follower.position().position(), held);
 }
 
+TEST_F(FollowBusTest, OnePlayerUnderTwoNamesIsListedOnceUnderTheShorter)
+{
+    player.alsoNamed(QStringLiteral("fake.instance42"));
+    ASSERT_TRUE(waitUntil([&] { return listed(follower, kFake); }));
+    // Both names described by now.
+    QTest::qWait(300);
+    ASSERT_EQ(follower.players().size(), 1U);
+    EXPECT_EQ(playerTitles(follower.players()).front(), "Fake Player");
+}
+
 TEST_F(FollowBusTest, APositionThatNeverMovesIsReportedWithinThreeSeconds)
 {
     player.reportNoPosition();
