@@ -6,6 +6,7 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
+#include <QScopeGuard>
 
 #include <chrono>
 
@@ -133,11 +134,14 @@ void MprisFollower::addPlayer(const QString& busName)
         --_pendingDescriptions;
         listPlayer(*info, *owner);
     };
-    QDBusMessage ownerCall = QDBusMessage::createMethodCall(
-        kDBus, QStringLiteral("/org/freedesktop/DBus"), kDBus, QStringLiteral("GetNameOwner"));
+    // By process, not by connection: VLC takes its two names on two connections.
+    QDBusMessage ownerCall
+        = QDBusMessage::createMethodCall(kDBus, QStringLiteral("/org/freedesktop/DBus"), kDBus,
+            QStringLiteral("GetConnectionUnixProcessID"));
     ownerCall << busName;
     call(ownerCall, [owner, described](const QDBusMessage& reply) {
-        *owner = answer(reply).toString();
+        const QVariant pid = answer(reply);
+        *owner = pid.isValid() ? pid.toString() : QString();
         described();
     });
     QDBusMessage identity = QDBusMessage::createMethodCall(busName, kPath, kProperties, "Get");
@@ -156,8 +160,10 @@ void MprisFollower::addPlayer(const QString& busName)
 
 void MprisFollower::listPlayer(const PlayerInfo& info, const QString& owner)
 {
+    // Announced even when nothing is added: the list may now be complete.
+    const auto announce = qScopeGuard([this] { emit playersChanged(); });
     // One process under two names (VLC takes "vlc" and "vlc.instanceN") is one player: listed
-    // once, under the shorter name unless the longer is followed.
+    // once, under the shorter name unless the longer is followed. `owner` is its process id.
     for (PlayerInfo& listed : _players) {
         const QString listedName = QString::fromStdString(listed.busName);
         if (owner.isEmpty() || _owners.value(listedName) != owner)
@@ -167,7 +173,6 @@ void MprisFollower::listPlayer(const PlayerInfo& info, const QString& owner)
             _owners.remove(listedName);
             _owners.insert(QString::fromStdString(info.busName), owner);
             listed = info;
-            emit playersChanged();
         } else {
             _aliases.insert(QString::fromStdString(info.busName), listedName);
         }
@@ -175,7 +180,6 @@ void MprisFollower::listPlayer(const PlayerInfo& info, const QString& owner)
     }
     _owners.insert(QString::fromStdString(info.busName), owner);
     _players.push_back(info);
-    emit playersChanged();
 }
 
 void MprisFollower::removePlayer(const QString& busName)

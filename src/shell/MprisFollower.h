@@ -91,7 +91,7 @@ private:
 
     QDBusConnection _bus;
     std::vector<PlayerInfo> _players;
-    // Each listed player's unique connection name, and the other names of listed players.
+    // Each listed player's process id, and the other names of listed players.
     QHash<QString, QString> _owners;
     QHash<QString, QString> _aliases;
     int _pendingDescriptions = 0;

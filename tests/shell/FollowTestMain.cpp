@@ -1,5 +1,6 @@
 // The tests that need a session bus; ctest runs them on a private one (dbus-run-session).
-// With "--hung-player NAME" the binary is instead a player that owns its name and never answers.
+// With "--hung-player NAME" the binary is instead a player that owns its name and never answers;
+// with "--player NAME OTHER" one that answers under two names, as VLC does.
 #include "shell/FakeMprisPlayer.h"
 
 #include <QApplication>
@@ -19,6 +20,12 @@ int main(int argc, char** argv)
         // Calls are queued for this thread, which never gets back to its event loop.
         for (;;)
             ::pause();
+    }
+    if (argc == 4 && std::strcmp(argv[1], "--player") == 0) {
+        QCoreApplication app(argc, argv);
+        FakeMprisPlayer player(QString::fromLocal8Bit(argv[2]), QStringLiteral("VLC media player"));
+        player.alsoNamed(QString::fromLocal8Bit(argv[3]));
+        return QCoreApplication::exec();
     }
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
