@@ -39,9 +39,9 @@ public:
     void setMarkOutput(std::FILE* out) { _markOutput = out; }
 
     // While set, the worker shows the source's position instead of counting its own; cleared,
-    // the next start counts on from the last position shown. Any time, from the UI thread.
+    // the next start counts on from the last position shown. From the UI thread; a pass may be
+    // reading the old source, so clear it while stopped or keep the source alive until stopped.
     void setPositionSource(const PositionSource* source) { _source.store(source); }
-    bool following() const { return _source.load() != nullptr; }
 
     double getPosition() const { return _value.load(); }
     // Moves the position; a running worker is replaced by one that counts from x.

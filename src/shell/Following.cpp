@@ -23,10 +23,9 @@ const std::string Following::kSettingsKey(settings::kFollowPlayer.name);
 
 namespace {
 
-const char* const kBusNameProperty = "busName";
 const char* const kOwnToolTip = "ownToolTip";
 
-void restrict(QAbstractButton* button, bool allowed, const QString& why)
+void allowOrSayWhy(QAbstractButton* button, bool allowed, const QString& why)
 {
     if (!button->property(kOwnToolTip).isValid())
         button->setProperty(kOwnToolTip, button->toolTip());
@@ -104,7 +103,6 @@ void Following::rebuildMenu()
         QAction* action = _menu->addAction(QString::fromStdString(titles[i]));
         action->setCheckable(true);
         action->setChecked(busName == _follower.followed());
-        action->setProperty(kBusNameProperty, busName);
         action->setToolTip(tr("Take the position from %1").arg(busName));
         group->addAction(action);
         connect(action, &QAction::triggered, this, [this, busName] {
@@ -223,12 +221,12 @@ void Following::showCapabilities()
     Ui::MainWindow& ui = *_p.ui;
     const bool on = active();
     const QString cannot = tr("%1 does not let others control it").arg(_title);
-    restrict(ui.startButton, !on || _follower.canPause(),
+    allowOrSayWhy(ui.startButton, !on || _follower.canPause(),
         _follower.canControl() ? tr("%1 does not allow pausing").arg(_title) : cannot);
     const QString noSeek
         = _follower.canControl() ? tr("%1 does not allow seeking").arg(_title) : cannot;
     for (QAbstractButton* button : { ui.rewindButton, ui.fastForwardButton, ui.resetButton })
-        restrict(button, !on || _follower.canSeek(), noSeek);
+        allowOrSayWhy(button, !on || _follower.canSeek(), noSeek);
 }
 
 void Following::playPause()
