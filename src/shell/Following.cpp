@@ -78,7 +78,10 @@ Following::~Following()
 void Following::rebuildMenu()
 {
     _menu->clear();
-    auto* group = new QActionGroup(_menu);
+    // clear() deletes the actions but not the group that made them exclusive.
+    delete _group;
+    _group = new QActionGroup(_menu);
+    QActionGroup* group = _group;
     QAction* own = _menu->addAction(tr("Own clock"));
     own->setCheckable(true);
     own->setChecked(!active());

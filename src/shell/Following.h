@@ -20,6 +20,7 @@ class MainWindow;
 
 class MainCtrl;
 class PreferencesStore;
+class QActionGroup;
 class QMainWindow;
 class QMenu;
 class QPushButton;
@@ -76,6 +77,7 @@ private:
     Parts _p;
     MprisFollower _follower;
     QMenu* _menu = nullptr;
+    QActionGroup* _group = nullptr;
     QPushButton* _ownClockButton = nullptr;
     std::optional<std::string> _wish;
     // The video a subtitle file was chosen by hand for; empty URL: the next one seen.
