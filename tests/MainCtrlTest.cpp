@@ -8,6 +8,8 @@
 #include "fakes/FakeLog.h"
 #include "fakes/FakeStore.h"
 #include "platform/Encodings.h"
+#include "subtitles/SrtWriter.h"
+#include "subtitles/TimeEntry.h"
 
 #include <gtest/gtest.h>
 
@@ -148,9 +150,9 @@ TEST_F(MainCtrlTest, SkipsMoveThePositionNeverBelowZero)
     slider.value = 42.5;
     ctrl.click(FakeControl(MainCtrl::kFastForward));
     EXPECT_EQ(timer.getPosition(), 42.5);
-    // While stopped only the time changes; the messages keep their text.
+    // While stopped the time and the subtitle there show at once (none here: no file).
     EXPECT_EQ(time.text(), "00:00:42:500");
-    EXPECT_EQ(message.text(), "(untouched)");
+    EXPECT_EQ(message.text(), "");
 
     ctrl.click(FakeControl(MainCtrl::kReset));
     EXPECT_EQ(timer.getPosition(), 0.0);
@@ -393,6 +395,63 @@ TEST_F(MainCtrlTest, ChangingEncodingAndLineEndingStoresThem)
     ctrl.changeReturnCode(retMenu);
     EXPECT_EQ(ctrl.returnCode(), 1);
     EXPECT_EQ(store.writes["return_code"], 4);
+}
+
+TEST_F(MainCtrlTest, CatchingTwoLinesOfAResampledFileSolvesItsSpeed)
+{
+    FakeDisplay timing, status;
+    ctrl.connect({ &timer, &startButton, &slider, &label, &panel, &store, &encMenu, &retMenu,
+        &dialog, &alert, nullptr, nullptr, &timing, &status });
+    // Four lines of a film, as a file made for 23.976 fps and 2 s late would have them.
+    const double original[] = { 1.0, 4.48, 88.98, 92.2 };
+    const auto resampled = [](double s) { return s * 25.0 / (24000.0 / 1001.0) + 2.0; };
+    std::string srt;
+    for (int i = 0; i < 4; ++i) {
+        srt += std::to_string(i + 1) + "\r\n" + srtTime(resampled(original[i])) + " --> "
+            + srtTime(resampled(original[i]) + 2) + "\r\nLine " + std::to_string(i + 1)
+            + "\r\n\r\n";
+    }
+    store.values = { { "enc_type", 4 } };
+    ctrl.awakeFromNib();
+    const std::string path = dir.write("film.srt", srt);
+    ASSERT_TRUE(ctrl.openFile(path));
+
+    // Stepping: to inside the first line, which shows at once; nothing before it.
+    ctrl.nextSubtitle();
+    EXPECT_NEAR(timer.getPosition(), resampled(1.0), 0.001);
+    EXPECT_EQ(message.text(), "Line 1\n");
+    ctrl.previousSubtitle();
+    EXPECT_NEAR(timer.getPosition(), resampled(1.0), 0.001);
+
+    // First catch: a delay only.
+    ctrl.seekTo(1.0);
+    ctrl.catchLine(true);
+    EXPECT_NEAR(timer.timing().delay, 1.0 - resampled(1.0), 0.001);
+    EXPECT_EQ(timer.timing().speed, 1.0);
+    EXPECT_EQ(message.text(), "");
+    // Line 3 comes next at this point; pressed again at once, the catch moves on to line 4.
+    ASSERT_TRUE(ctrl.goToTime("1:32.2"));
+    ctrl.catchLine(true);
+    EXPECT_NE(status.text().find("line 3"), std::string::npos) << status.text();
+    ctrl.catchLine(true);
+    EXPECT_NE(status.text().find("23.976 → 25 fps"), std::string::npos) << status.text();
+    EXPECT_NE(timing.text().find("(23.976 → 25 fps)"), std::string::npos) << timing.text();
+    for (const double s : original)
+        EXPECT_NEAR(timer.timing().toClock(resampled(s)), s, 0.001) << s;
+    EXPECT_NE(std::get<std::string>(store.values["file_timing"]).find(path), std::string::npos);
+
+    // A bad time is refused with the forms; the clock stays.
+    EXPECT_FALSE(ctrl.goToTime("1:75"));
+    ASSERT_EQ(alert.shown.size(), 1U);
+    EXPECT_EQ(alert.shown[0].second, kTimeEntryForms);
+    EXPECT_DOUBLE_EQ(timer.getPosition(), 92.2);
+
+    ctrl.shiftDelay(0.1);
+    ctrl.shiftDelay(0.1);
+    ctrl.resetTiming();
+    EXPECT_TRUE(timer.timing().isIdentity());
+    EXPECT_EQ(timing.text(), "");
+    EXPECT_EQ(store.values["file_timing"], FakeStore::Value(std::string()));
 }
 
 } // namespace

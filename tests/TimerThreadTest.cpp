@@ -82,18 +82,30 @@ TEST_F(TimerThreadTest, EarliestEntryWhoseOpenIntervalHoldsThePositionWins)
     EXPECT_EQ(timer.getMessage(1.2), std::nullopt);
 }
 
-TEST_F(TimerThreadTest, SeekAndResetWhileStoppedTouchOnlyTheTime)
+TEST_F(TimerThreadTest, SeekWhileStoppedShowsTheSubtitleThereAndResetEmptiesTheTime)
 {
+    // Without subtitles a seek empties both message fields.
     timer.seek(75.25);
     EXPECT_EQ(time.text(), "00:01:15:250");
     EXPECT_EQ(timer.getPosition(), 75.25);
-    EXPECT_EQ(message.text(), "(untouched)");
-    EXPECT_EQ(message2.text(), "(untouched)");
+    EXPECT_EQ(message.text(), "");
+    EXPECT_EQ(message2.text(), "");
 
+    // With the timing applied: the entry at 10..20 s shows from 12 s (delay 2).
+    timer.setDataArray({ entry(1, 10.0, 20.0, "Ten") });
+    timer.setTiming({ 2.0, 1.0 });
+    timer.seek(12.5);
+    EXPECT_EQ(message.text(), "Ten");
+    EXPECT_EQ(message2.text(), "Ten");
+    timer.seek(11.5);
+    EXPECT_EQ(message.text(), "");
+
+    timer.seek(15.0);
     timer.reset();
     EXPECT_EQ(timer.getPosition(), 0.0);
+    // Reset keeps its empty time field; nothing shows at zero.
     EXPECT_EQ(time.text(), "");
-    EXPECT_EQ(message.text(), "(untouched)");
+    EXPECT_EQ(message.text(), "");
 }
 
 TEST_F(TimerThreadTest, RunShowsTimeAndTextAndResumesWhereItStopped)

@@ -1,8 +1,10 @@
 // srtdump: reads one subtitle file exactly as the player does at Start and prints its entries.
 #include "platform/StderrLog.h"
+#include "subtitles/Resync.h"
 #include "subtitles/SrtFile.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -12,7 +14,8 @@
 namespace {
 
 constexpr const char* kUsage
-    = "usage: srtdump [--encoding ID] [--line-ending crlf|lf|cr|CODE] [--format dump|json] FILE\n";
+    = "usage: srtdump [--encoding ID] [--line-ending crlf|lf|cr|CODE] [--format dump|json|srt]\n"
+      "               [--delay SECONDS] [--speed K] FILE\n";
 
 constexpr int kExitUsage = 64;
 
@@ -41,6 +44,16 @@ std::optional<std::uint8_t> parseLineEnding(std::string_view text)
     if (const auto code = parseUnsigned(text, 255))
         return static_cast<std::uint8_t>(*code);
     return std::nullopt;
+}
+
+std::optional<double> parseDouble(std::string_view text)
+{
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size()
+        || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
 // Shortest text that reads back as the same double, always with a fraction or exponent.
@@ -116,6 +129,15 @@ void printJson(const SrtMessageList& entries)
     std::fputs("]}\n", stdout);
 }
 
+// The other formats print the adjusted times in place of the read ones.
+void applyTiming(const SrtMessageList& entries, const Timing& timing)
+{
+    for (const auto& e : entries) {
+        e->setStartTimeData(timing.toClock(e->startTimeData()));
+        e->setEndTimeData(timing.toClock(e->endTimeData()));
+    }
+}
+
 int usageError(const char* why)
 {
     std::fprintf(stderr, "srtdump: %s\n%s", why, kUsage);
@@ -129,6 +151,8 @@ int main(int argc, char** argv)
     std::uint32_t encoding = 8;
     std::uint8_t lineEnding = SrtFile::kCrLf;
     bool json = false;
+    bool srt = false;
+    Timing timing;
     std::optional<std::string> path;
 
     for (int i = 1; i < argc; ++i) {
@@ -151,12 +175,25 @@ int main(int argc, char** argv)
             lineEnding = *code;
         } else if (arg == "--format") {
             const char* v = value();
+            srt = v && std::strcmp(v, "srt") == 0;
             if (v && std::strcmp(v, "json") == 0)
                 json = true;
             else if (v && std::strcmp(v, "dump") == 0)
                 json = false;
-            else
-                return usageError("--format needs dump or json");
+            else if (!srt)
+                return usageError("--format needs dump, json or srt");
+        } else if (arg == "--delay") {
+            const char* v = value();
+            const auto delay = v ? parseDouble(v) : std::nullopt;
+            if (!delay)
+                return usageError("--delay needs a number of seconds, such as -1.2");
+            timing.delay = *delay;
+        } else if (arg == "--speed") {
+            const char* v = value();
+            const auto speed = v ? parseDouble(v) : std::nullopt;
+            if (!speed || !(*speed > 0))
+                return usageError("--speed needs a number above 0, such as 0.95904");
+            timing.speed = *speed;
         } else if (arg == "--") {
             if (i + 2 != argc || path)
                 return usageError("expected exactly one FILE");
@@ -182,9 +219,20 @@ int main(int argc, char** argv)
                !reader->readData()) {
         std::fputs("Encoding Error\n", stderr);
         status = 2;
+    } else if (srt) {
+        // Written in the line ending the file was read with.
+        const char* ending = lineEnding == SrtFile::kLf ? "\n"
+            : lineEnding == SrtFile::kCr                ? "\r"
+                                                        : "\r\n";
+        const std::string out = adjustedSrt(Cues(reader->dataArray()), timing, ending);
+        std::fwrite(out.data(), 1, out.size(), stdout);
     } else if (json) {
+        if (!timing.isIdentity())
+            applyTiming(reader->dataArray(), timing);
         printJson(reader->dataArray());
     } else {
+        if (!timing.isIdentity())
+            applyTiming(reader->dataArray(), timing);
         reader->dumpValues(stdout);
     }
     setLogSink(nullptr);

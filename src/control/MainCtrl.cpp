@@ -4,11 +4,14 @@
 #include "platform/Encodings.h"
 #include "platform/Log.h"
 #include "subtitles/SrtFile.h"
+#include "subtitles/TimeCode.h"
+#include "subtitles/TimeEntry.h"
 
 #include <pwd.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <thread>
 #include <utility>
@@ -19,6 +22,14 @@ namespace {
 const std::string kEncTypeKey(settings::kEncType.name);
 const std::string kReturnCodeKey(settings::kReturnCode.name);
 const std::string kLastFilenameKey(settings::kLastFilename.name);
+
+// A jump to a subtitle lands this far inside it: exactly on its start it would not show yet
+// (a subtitle holds the open interval), and the shown and printed time, which is truncated to the
+// millisecond, still reads the start.
+constexpr double kInside = 0.0005;
+
+// Catches closer than this in clock time are one catch, corrected.
+constexpr double kRecatchWindow = 2.0;
 
 std::string homeDirectory()
 {
@@ -102,6 +113,9 @@ void MainCtrl::awakeFromNib()
         _o.encButton->setTagOfItemWithTitle(e.name, static_cast<std::int32_t>(e.id));
     }
     loadDefaultValues();
+    _timingMemory.load(*_o.theUserDefaultsController);
+    if (_filename)
+        restoreTiming(*_filename);
 }
 
 void MainCtrl::loadDefaultValues()
@@ -251,6 +265,7 @@ bool MainCtrl::openFile(const std::string& path)
     _o.filenameLabel->setText(lastPathComponent(path));
     _o.theUserDefaultsController->setString(kLastFilenameKey, path);
     ++_readGeneration;
+    restoreTiming(path);
     if (readsInBackground(*reader)) {
         _o.th->clearDataArray();
         _o.th->reset();
@@ -411,4 +426,161 @@ void MainCtrl::changeReturnCode(const PopUpMenu& sender)
 void MainCtrl::alertMessage(const std::string& message, const std::string& subMessage)
 {
     _o.alert->runModal(message, subMessage);
+}
+
+void MainCtrl::nextSubtitle()
+{
+    const SharedCues cues = _o.th->cues();
+    if (!cues)
+        return;
+    if (const auto at = nextStartAt(*cues, _o.th->timing(), _o.th->getPosition()))
+        seekTo(*at + kInside);
+}
+
+void MainCtrl::previousSubtitle()
+{
+    const SharedCues cues = _o.th->cues();
+    if (!cues)
+        return;
+    // Looked up from just before the position, so that at a start it is the one before.
+    const double from = _o.th->getPosition() - 2 * kInside;
+    if (const auto at = previousStartAt(*cues, _o.th->timing(), from))
+        seekTo(*at + kInside);
+}
+
+void MainCtrl::goToSubtitle(std::size_t index)
+{
+    const SharedCues cues = _o.th->cues();
+    if (!cues || index >= cues->size())
+        return;
+    seekTo(_o.th->timing().toClock(cues->entries()[index]->startTimeData()) + kInside);
+}
+
+bool MainCtrl::goToTime(const std::string& entry)
+{
+    const std::optional<double> at = parseTimeEntry(entry);
+    if (!at) {
+        alertMessage("\u201C" + entry + "\u201D is not a time.", std::string(kTimeEntryForms));
+        return false;
+    }
+    seekTo(*at);
+    return true;
+}
+
+void MainCtrl::shiftDelay(double seconds)
+{
+    Timing timing = _o.th->timing();
+    // Whole milliseconds, so that steps of 0.1 s add up to what the window shows.
+    timing.delay = std::round((timing.delay + seconds) * 1000.0) / 1000.0;
+    applyTiming(timing);
+}
+
+void MainCtrl::catchLine(bool next)
+{
+    const SharedCues cues = _o.th->cues();
+    if (!cues || cues->empty())
+        return;
+    const Timing timing = _o.th->timing();
+    const double position = _o.th->getPosition();
+    const double file = timing.toFile(position);
+    const std::int32_t i = next ? cues->nextStart(file) : cues->previousStart(file);
+    if (i == Cues::kNone) {
+        say(next ? "No subtitle after this point to catch."
+                 : "No subtitle before this point to catch.");
+        return;
+    }
+    const auto& entry = *cues->entries()[static_cast<std::size_t>(i)];
+    const CaughtLine caught{ entry.startTimeData(), position };
+    const std::string line = "line " + std::to_string(entry.numberData());
+
+    // Pressed again at nearly the same moment: the user stepped on to the line they meant, and
+    // this catch replaces the last.
+    if (!_catches.empty() && std::abs(_catches.back().clockTime - position) < kRecatchWindow)
+        _catches.pop_back();
+    // The earlier catch farthest away in the file gives the surest speed.
+    const CaughtLine* partner = nullptr;
+    for (const CaughtLine& c : _catches) {
+        const double span = std::abs(c.fileTime - caught.fileTime);
+        if (span >= kMinCatchSpan
+            && (!partner || span > std::abs(partner->fileTime - caught.fileTime)))
+            partner = &c;
+    }
+    Timing result{ position - timing.speed * caught.fileTime, timing.speed };
+    std::string message = "Caught " + line + ": delay " + signedSeconds(result.delay) + ".";
+    if (partner) {
+        if (const std::optional<SolvedTiming> solved = solveTiming(*partner, caught)) {
+            result = solved->timing;
+            message = "Caught " + line + ", solved from two lines: ";
+            if (solved->snapped) {
+                message += std::string(solved->snapped->label);
+            } else {
+                char speed[64];
+                std::snprintf(
+                    speed, sizeof speed, "speed \u00D7%.5f (no common frame rate)", result.speed);
+                message += speed;
+            }
+            message += ", delay " + signedSeconds(result.delay) + ".";
+        } else {
+            message += " The two lines caught give no plausible speed; kept the speed.";
+        }
+    } else if (_catches.empty()) {
+        message += " Catch another line a minute or more away to solve the speed.";
+    }
+    _catches.push_back(caught);
+    applyTiming(result);
+    say(message);
+}
+
+void MainCtrl::setSpeed(double speed)
+{
+    if (!(speed > 0))
+        return;
+    Timing timing = _o.th->timing();
+    timing.speed = speed;
+    applyTiming(timing);
+}
+
+void MainCtrl::resetTiming()
+{
+    _catches.clear();
+    applyTiming(Timing{});
+}
+
+std::optional<std::string> MainCtrl::adjustedSubtitles() const
+{
+    const SharedCues cues = _o.th->cues();
+    if (!cues)
+        return std::nullopt;
+    const char* ending = _returnCode == SrtFile::kLf ? "\n"
+        : _returnCode == SrtFile::kCr                ? "\r"
+                                                     : "\r\n";
+    return adjustedSrt(*cues, _o.th->timing(), ending);
+}
+
+void MainCtrl::restoreTiming(const std::string& path)
+{
+    _catches.clear();
+    const std::optional<Timing> stored = _timingMemory.find(path);
+    _o.th->setTiming(stored.value_or(Timing{}));
+    if (_o.timingLabel)
+        _o.timingLabel->setText(describeTiming(_o.th->timing()));
+    say(stored ? "timing restored: " + describeTiming(*stored) : std::string{});
+}
+
+void MainCtrl::applyTiming(const Timing& timing)
+{
+    _o.th->setTiming(timing);
+    if (_filename)
+        _timingMemory.remember(*_o.theUserDefaultsController, *_filename, timing);
+    if (_o.timingLabel)
+        _o.timingLabel->setText(describeTiming(timing));
+    // A stopped clock shows at once what the new timing puts at its position.
+    if (!_o.th->isRunning())
+        _o.th->drawMessages(_o.th->getPosition());
+}
+
+void MainCtrl::say(const std::string& message)
+{
+    if (_o.statusLine)
+        _o.statusLine->setText(message);
 }

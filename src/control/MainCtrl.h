@@ -11,9 +11,11 @@
 #include "control/PreferencesStore.h"
 #include "control/Settings.h"
 #include "control/Slider.h"
+#include "control/TimingMemory.h"
 #include "control/UiQueue.h"
 #include "playback/TextDisplay.h"
 #include "playback/TimerThread.h"
+#include "subtitles/Resync.h"
 #include "subtitles/SrtFile.h"
 
 #include <cstdint>
@@ -43,6 +45,9 @@ public:
         // Without a queue every file is read on the UI thread.
         UiQueue* uiQueue = nullptr;
         BusyIndicator* busy = nullptr;
+        // Optional: the subtitle timing in force (empty when none), and passing messages.
+        TextDisplay* timingLabel = nullptr;
+        TextDisplay* statusLine = nullptr;
     };
 
     // A file at least this large is read off the UI thread (when a UI queue is connected): a film
@@ -86,6 +91,29 @@ public:
     void changeReturnCode(const PopUpMenu& sender);
     void alertMessage(const std::string& message, const std::string& subMessage);
 
+    // Lining the subtitles up with the video; nothing happens without subtitles.
+    // To the start of the next subtitle; nothing after the last.
+    void nextSubtitle();
+    // To the start of the subtitle showing, or of the one before when at a start already;
+    // nothing before the first.
+    void previousSubtitle();
+    // To the start of the entry at `index` in the list as read.
+    void goToSubtitle(std::size_t index);
+    // Seeks to a typed time (see parseTimeEntry); a bad entry is refused with an alert that
+    // shows the accepted forms. True when it moved.
+    bool goToTime(const std::string& entry);
+    // Moves the subtitles later (positive) or earlier against the clock.
+    void shiftDelay(double seconds);
+    // Sets the delay so that the next (or the previous) subtitle starts at the position. With
+    // an earlier catch at least kMinCatchSpan away in the file, solves the speed as well.
+    void catchLine(bool next);
+    // A speed from the ratio menu; the delay stays.
+    void setSpeed(double speed);
+    void resetTiming();
+    // The subtitles read, with the timing applied, as a standard SubRip file in the chosen line
+    // ending; none before a file has been read.
+    std::optional<std::string> adjustedSubtitles() const;
+
     bool started() const { return _started; }
     const std::optional<std::string>& filename() const { return _filename; }
     std::int32_t encodingType() const { return _encodingType; }
@@ -102,6 +130,10 @@ private:
     Read* pendingRead() const;
     bool readsInBackground(const SrtFile& reader) const;
     void alertReadFailure(const SrtFile& reader);
+    // The timing stored for `path`, or none; said in the status line when there is one.
+    void restoreTiming(const std::string& path);
+    void applyTiming(const Timing& timing);
+    void say(const std::string& message);
 
     Outlets _o;
     std::FILE* _stdout = stdout;
@@ -118,4 +150,7 @@ private:
     bool _playWhenRead = false;
     // Lets a late outcome, queued for the UI thread, see that the controller has gone.
     std::shared_ptr<char> _alive = std::make_shared<char>();
+    TimingMemory _timingMemory;
+    // The lines caught in this file since its timing was last reset.
+    std::vector<CaughtLine> _catches;
 };

@@ -35,6 +35,11 @@ inline constexpr Key kLastFilename{ "last_filename", Type::text, 0, nullptr };
 // own clock.
 inline constexpr Key kFollowPlayer{ "follow_player", Type::text, 0, nullptr };
 
-inline constexpr std::array kAll{ kEncType, kReturnCode, kLastFilename, kFollowPlayer };
+// The delay and speed of the last 100 files, newest first, one a line: "delay\tspeed\tpath"
+// (TimingMemory reads and writes it).
+inline constexpr Key kFileTiming{ "file_timing", Type::text, 0, nullptr };
+
+inline constexpr std::array kAll{ kEncType, kReturnCode, kLastFilename, kFollowPlayer,
+    kFileTiming };
 
 } // namespace settings

@@ -87,6 +87,7 @@ void TimerThread::seek(double x)
         _backupTime.store(x);
         _value.store(x);
         drawTime(x);
+        drawMessages(x);
     }
 }
 
@@ -99,6 +100,13 @@ void TimerThread::reset()
 void TimerThread::drawTime(double x)
 {
     setIfConnected(_timeTextField, displayText(x));
+}
+
+void TimerThread::drawMessages(double x)
+{
+    const std::string text = getMessage(x).value_or(std::string{});
+    setIfConnected(_messageTextField, text);
+    setIfConnected(_messageTextField2, text);
 }
 
 std::optional<std::string> TimerThread::getMessage(double x) const

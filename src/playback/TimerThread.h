@@ -44,10 +44,13 @@ public:
     void setPositionSource(const PositionSource* source) { _source.store(source); }
 
     double getPosition() const { return _value.load(); }
-    // Moves the position; a running worker is replaced by one that counts from x.
+    // Moves the position; a running worker is replaced by one that counts from x, a stopped
+    // clock shows the time and the subtitle at x at once.
     void seek(double x);
     void reset();
     void drawTime(double x);
+    // Both message fields as the worker would show them at x. Only while stopped.
+    void drawMessages(double x);
     // The text of the first entry in list order whose open interval holds x, with the timing
     // applied: x is the clock's (the video's) time.
     std::optional<std::string> getMessage(double x) const;

@@ -2,6 +2,7 @@
 #include "shell/PlayerWindows.h"
 
 #include "shell/PreferencesDialog.h"
+#include "shell/SyncControls.h"
 #include "shell/TimingPane.h"
 #include "ui_MainWindow.h"
 
@@ -118,6 +119,7 @@ PlayerWindows::PlayerWindows(PreferencesStore& preferences, const QDBusConnectio
             .save(_preferences);
     });
 
+    _sync = new SyncControls(_window, *_ui, _ctrl, _th);
     connectOutlets(preferences);
     connectActions();
     addShortcuts(_window);
@@ -175,7 +177,9 @@ void PlayerWindows::connectOutlets(PreferencesStore& preferences)
         .openDialog = &_openDialog,
         .alert = _alert.get(),
         .uiQueue = _uiQueue.get(),
-        .busy = _busy.get() });
+        .busy = _busy.get(),
+        .timingLabel = _sync->timingDisplay(),
+        .statusLine = _sync->statusDisplay() });
 }
 
 void PlayerWindows::connectActions()
@@ -378,4 +382,5 @@ void PlayerWindows::show()
 void PlayerWindows::chooseFile(const std::string& path)
 {
     _following->chooseByHand([this, &path] { _ctrl.openFile(path); });
+    _sync->refresh();
 }

@@ -26,6 +26,7 @@ class QAction;
 class QLabel;
 class QPushButton;
 class QShortcut;
+class SyncControls;
 class TimingPane;
 
 class PlayerWindows {
@@ -57,6 +58,7 @@ public:
     TimingSession& timing() { return _timing; }
     TimingPane& timingPane() { return *_timingPane; }
     Following& following() { return *_following; }
+    SyncControls& sync() { return *_sync; }
 
 private:
     void connectOutlets(PreferencesStore& preferences);
@@ -98,4 +100,6 @@ private:
     TimingPane* _timingPane = nullptr;
     // Goes first: it hands the timer back its own clock.
     std::unique_ptr<Following> _following;
+    // Owned by the main window, as a child object.
+    SyncControls* _sync = nullptr;
 };

@@ -1,0 +1,30 @@
+// The delay and speed last used with each file, kept for the most recent files only.
+#pragma once
+
+#include "control/PreferencesStore.h"
+#include "subtitles/Timing.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Used on the UI thread only. Stored as one text setting (settings::kFileTiming), one file a
+// line, newest first: "delay<TAB>speed<TAB>path".
+class TimingMemory {
+public:
+    static constexpr std::size_t kCapacity = 100;
+
+    // Reads the stored list; an unreadable or damaged setting keeps the lines that parse.
+    void load(PreferencesStore& store);
+    std::optional<Timing> find(const std::string& path) const;
+    // Puts the file first and writes the list; the identity timing forgets the file.
+    void remember(PreferencesStore& store, const std::string& path, const Timing& timing);
+
+    static std::string serialize(const std::vector<std::pair<std::string, Timing>>& entries);
+    static std::vector<std::pair<std::string, Timing>> parse(const std::string& text);
+
+private:
+    std::vector<std::pair<std::string, Timing>> _entries;
+};

@@ -1,0 +1,167 @@
+// A table model over the cue list; the rows are read from the entries as they are drawn.
+#include "shell/SubtitleList.h"
+
+#include "subtitles/SrtWriter.h"
+
+#include <QAbstractTableModel>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+QString clockText(double seconds)
+{
+    // Before zero after a negative delay: shown as such rather than as zero.
+    if (seconds < -0.0005)
+        return QString::fromUtf8("\u2212") + QString::fromStdString(srtTime(-seconds));
+    return QString::fromStdString(srtTime(seconds));
+}
+
+} // namespace
+
+class SubtitleList::Model final : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void set(const SharedCues& cues, const Timing& timing)
+    {
+        if (cues == _cues && timing == _timing)
+            return;
+        beginResetModel();
+        _cues = cues;
+        _timing = timing;
+        _current = Cues::kNone;
+        endResetModel();
+    }
+    // The model row of the new current entry, or -1.
+    int setCurrent(std::int32_t index)
+    {
+        if (index == _current)
+            return -2;
+        const std::int32_t before = _current;
+        _current = index;
+        for (const std::int32_t row : { before, index }) {
+            if (row >= 0 && row < rowCount())
+                emit dataChanged(this->index(row, 0), this->index(row, 3), { Qt::BackgroundRole });
+        }
+        return index >= 0 && index < rowCount() ? index : -1;
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() || !_cues ? 0 : static_cast<int>(_cues->size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : 4;
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return {};
+        switch (section) {
+        case 0:
+            return tr("#");
+        case 1:
+            return tr("Start");
+        case 2:
+            return tr("End");
+        default:
+            return tr("Text");
+        }
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || !_cues)
+            return {};
+        if (role == Qt::BackgroundRole)
+            return index.row() == _current ? QVariant(QPalette().highlight()) : QVariant();
+        if (role == Qt::ForegroundRole)
+            return index.row() == _current ? QVariant(QPalette().highlightedText()) : QVariant();
+        if (role != Qt::DisplayRole)
+            return {};
+        const SrtMessage& e = *_cues->entries()[static_cast<std::size_t>(index.row())];
+        switch (index.column()) {
+        case 0:
+            return e.numberData();
+        case 1:
+            return clockText(_timing.toClock(e.startTimeData()));
+        case 2:
+            return clockText(_timing.toClock(e.endTimeData()));
+        default:
+            // One line per row: the text's own line breaks shown as " / ".
+            return QString::fromStdString(e.message().value_or(std::string{}))
+                .trimmed()
+                .replace(QLatin1String("\r\n"), QLatin1String(" / "))
+                .replace(QLatin1Char('\n'), QLatin1String(" / "));
+        }
+    }
+
+private:
+    SharedCues _cues;
+    Timing _timing;
+    std::int32_t _current = Cues::kNone;
+};
+
+SubtitleList::SubtitleList(QWidget* parent, GoHandler onGo)
+    : QWidget(parent, Qt::Window)
+    , _model(new Model(this))
+    , _proxy(new QSortFilterProxyModel(this))
+    , _filter(new QLineEdit(this))
+    , _view(new QTableView(this))
+{
+    setWindowTitle(tr("Subtitles"));
+    resize(520, 480);
+    _proxy->setSourceModel(_model);
+    _proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    _proxy->setFilterKeyColumn(-1);
+    _filter->setPlaceholderText(tr("Filter"));
+    _filter->setClearButtonEnabled(true);
+    // Typed into only when clicked, so Space and the letter keys keep playing from the list.
+    _filter->setFocusPolicy(Qt::ClickFocus);
+    QObject::connect(_filter, &QLineEdit::textChanged, _proxy,
+        [this](const QString& text) { _proxy->setFilterFixedString(text); });
+
+    _view->setModel(_proxy);
+    _view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    _view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    _view->setWordWrap(false);
+    _view->verticalHeader()->hide();
+    // Fixed row heights and column widths: nothing is measured row by row, whatever the size.
+    _view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    _view->horizontalHeader()->setStretchLastSection(true);
+    const int timeWidth = _view->fontMetrics().horizontalAdvance("\u221200:00:00,000") + 12;
+    _view->setColumnWidth(0, _view->fontMetrics().horizontalAdvance("00000") + 12);
+    _view->setColumnWidth(1, timeWidth);
+    _view->setColumnWidth(2, timeWidth);
+    QObject::connect(_view, &QAbstractItemView::doubleClicked, this,
+        [this, onGo = std::move(onGo)](const QModelIndex& index) {
+            const QModelIndex source = _proxy->mapToSource(index);
+            if (source.isValid())
+                onGo(static_cast<std::size_t>(source.row()));
+        });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(_filter);
+    layout->addWidget(_view);
+}
+
+SubtitleList::~SubtitleList() = default;
+
+void SubtitleList::setCues(const SharedCues& cues, const Timing& timing)
+{
+    _model->set(cues, timing);
+}
+
+void SubtitleList::setCurrent(std::int32_t index)
+{
+    const int row = _model->setCurrent(index);
+    if (row < 0)
+        return;
+    const QModelIndex shown = _proxy->mapFromSource(_model->index(row, 0));
+    if (shown.isValid())
+        _view->scrollTo(shown, QAbstractItemView::EnsureVisible);
+}

@@ -1,0 +1,40 @@
+// The subtitle list: number, start, end and text of every entry with the timing applied, the
+// one showing highlighted and kept in view, a filter box, and a double-click to go there.
+#pragma once
+
+#include "subtitles/Cues.h"
+#include "subtitles/Timing.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+
+class QLineEdit;
+class QSortFilterProxyModel;
+class QTableView;
+
+class SubtitleList final : public QWidget {
+public:
+    // Called with the index of the entry, in the list as read.
+    using GoHandler = std::function<void(std::size_t)>;
+
+    SubtitleList(QWidget* parent, GoHandler onGo);
+    ~SubtitleList() override;
+
+    // Rebuilds the rows only when the list or the timing differ from those shown.
+    void setCues(const SharedCues& cues, const Timing& timing);
+    // The entry showing at the clock's position (Cues::kNone for none) is highlighted and
+    // scrolled into view.
+    void setCurrent(std::int32_t index);
+
+    QLineEdit* filterBox() const { return _filter; }
+    QTableView* view() const { return _view; }
+
+private:
+    class Model;
+    Model* _model;
+    QSortFilterProxyModel* _proxy;
+    QLineEdit* _filter;
+    QTableView* _view;
+};

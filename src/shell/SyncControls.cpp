@@ -1,0 +1,289 @@
+// Menu actions call the controller, then refresh; a 4 Hz timer on the GUI side follows the clock
+// while it plays, so the worker wakes no more often than before.
+#include "shell/SyncControls.h"
+
+#include "shell/QtAdapters.h"
+#include "shell/SeekBar.h"
+#include "shell/SubtitleList.h"
+#include "ui_MainWindow.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QSaveFile>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kRefreshMs = 250;
+constexpr int kMessageMs = 10000;
+
+// Passing messages in the status bar, for a while.
+class StatusDisplay final : public TextDisplay {
+public:
+    explicit StatusDisplay(QStatusBar* bar)
+        : _bar(bar)
+    {
+    }
+    void setText(const std::string& utf8) override
+    {
+        if (utf8.empty())
+            _bar->clearMessage();
+        else
+            _bar->showMessage(QString::fromStdString(utf8), kMessageMs);
+    }
+
+private:
+    QStatusBar* _bar;
+};
+
+// The timing label, hidden while no timing is in force.
+class TimingDisplay final : public TextDisplay {
+public:
+    explicit TimingDisplay(QLabel* label)
+        : _label(label)
+    {
+    }
+    void setText(const std::string& utf8) override
+    {
+        _label->setText(QString::fromStdString(utf8));
+        _label->setVisible(!utf8.empty());
+    }
+
+private:
+    QLabel* _label;
+};
+
+} // namespace
+
+SyncControls::SyncControls(QMainWindow& window, Ui::MainWindow& ui, MainCtrl& ctrl, TimerThread& th)
+    : QObject(&window)
+    , _window(window)
+    , _ui(ui)
+    , _ctrl(ctrl)
+    , _th(th)
+    , _seekBar(new SeekBar(ui.centralWidget,
+          [this](double at) {
+              _ctrl.seekTo(at);
+              refresh();
+          }))
+    , _timingLabel(new QLabel(&window))
+    , _list(new SubtitleList(&window,
+          [this](std::size_t index) {
+              _ctrl.goToSubtitle(index);
+              refresh();
+          }))
+    , _timer(new QTimer(this))
+{
+    ui.mainLayout->insertWidget(ui.mainLayout->indexOf(ui.timeDisplay) + 1, _seekBar);
+    _timingLabel->setTextFormat(Qt::PlainText);
+    _timingLabel->setToolTip(tr("Subtitle timing: z/x move the subtitles by 100 ms"));
+    _timingLabel->hide();
+    window.statusBar()->addPermanentWidget(_timingLabel);
+    _timingDisplay = std::make_unique<TimingDisplay>(_timingLabel);
+    _statusDisplay = std::make_unique<StatusDisplay>(window.statusBar());
+
+    _timer->setInterval(kRefreshMs);
+    QObject::connect(_timer, &QTimer::timeout, this, [this] { refresh(); });
+    // A click on the time asks for a time to go to; showing and hiding starts and stops the
+    // refresh.
+    ui.timeDisplay->installEventFilter(this);
+    ui.timeDisplay->setCursor(Qt::PointingHandCursor);
+    window.installEventFilter(this);
+    _list->installEventFilter(this);
+    // The transport buttons (and their keys, which click them) move the clock or read the file.
+    for (QAbstractButton* button : { static_cast<QAbstractButton*>(ui.startButton),
+             static_cast<QAbstractButton*>(ui.rewindButton),
+             static_cast<QAbstractButton*>(ui.fastForwardButton),
+             static_cast<QAbstractButton*>(ui.resetButton),
+             static_cast<QAbstractButton*>(ui.chooseFileButton) })
+        // Queued: after the controller has acted on the same click.
+        QObject::connect(
+            button, &QAbstractButton::clicked, this, [this] { refresh(); }, Qt::QueuedConnection);
+    buildMenu();
+}
+
+SyncControls::~SyncControls() = default;
+
+void SyncControls::buildMenu()
+{
+    _menu = _window.menuBar()->addMenu(tr("&Subtitles"));
+    // Application-wide like the transport keys, so they work from the panel and the list too.
+    const auto add
+        = [this](QMenu* menu, const QString& text, const QKeySequence& keys, auto action) {
+              QAction* a = menu->addAction(text);
+              a->setShortcut(keys);
+              a->setShortcutContext(Qt::ApplicationShortcut);
+              QObject::connect(a, &QAction::triggered, this, [this, action] {
+                  action();
+                  refresh();
+              });
+              return a;
+          };
+    add(_menu, tr("&Previous Subtitle"), QKeySequence(Qt::CTRL | Qt::Key_Left),
+        [this] { _ctrl.previousSubtitle(); });
+    add(_menu, tr("&Next Subtitle"), QKeySequence(Qt::CTRL | Qt::Key_Right),
+        [this] { _ctrl.nextSubtitle(); });
+    add(_menu, tr("&Go to Time…"), QKeySequence(Qt::CTRL | Qt::Key_G), [this] { askForTime(); });
+    _menu->addSeparator();
+    add(_menu, tr("Subtitles 100 ms &Earlier"), QKeySequence(Qt::Key_Z),
+        [this] { _ctrl.shiftDelay(-0.1); });
+    add(_menu, tr("Subtitles 100 ms &Later"), QKeySequence(Qt::Key_X),
+        [this] { _ctrl.shiftDelay(0.1); });
+    add(_menu, tr("&Catch Next Line Now"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Right),
+        [this] { _ctrl.catchLine(true); });
+    add(_menu, tr("Catch P&revious Line Now"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Left),
+        [this] { _ctrl.catchLine(false); });
+    QMenu* speed = _menu->addMenu(tr("&Speed"));
+    add(speed, tr("Same frame rate (1)"), QKeySequence(), [this] { _ctrl.setSpeed(1.0); });
+    for (const SpeedRatio& r : speedRatios()) {
+        const QString text = QString::fromUtf8(r.label.data(), static_cast<int>(r.label.size()))
+            + QString::asprintf("  (\u00D7%.5f)", r.speed);
+        const double k = r.speed;
+        add(speed, text, QKeySequence(), [this, k] { _ctrl.setSpeed(k); });
+    }
+    add(_menu, tr("Reset &Timing"), QKeySequence(), [this] { _ctrl.resetTiming(); });
+    _menu->addSeparator();
+    add(_menu, tr("Subtitle &List"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { toggleList(); });
+    add(_menu, tr("Save Subtitles &As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        [this] { saveAs(); });
+}
+
+void SyncControls::refresh()
+{
+    const SharedCues cues = _th.cues();
+    const Timing timing = _th.timing();
+    const double position = _th.getPosition();
+    const bool windowShown = _window.isVisible() && !_window.isMinimized();
+    const bool listShown = _list->isVisible() && !_list->isMinimized();
+    if (windowShown) {
+        const double duration
+            = cues && !cues->empty() ? std::max(timing.toClock(cues->lastEnd()), 0.0) : 0.0;
+        _seekBar->setPosition(position, duration);
+    }
+    if (listShown) {
+        _list->setCues(cues, timing);
+        _list->setCurrent(cues ? cues->indexAt(timing.toFile(position)) : Cues::kNone);
+    }
+    if (_ctrl.started() && (windowShown || listShown)) {
+        if (!_timer->isActive())
+            _timer->start();
+    } else {
+        _timer->stop();
+    }
+}
+
+bool SyncControls::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+        if (watched == _ui.timeDisplay
+            && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            askForTime();
+            refresh();
+            return true;
+        }
+        break;
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::WindowStateChange:
+        // After the change has taken effect.
+        QTimer::singleShot(0, this, [this] { refresh(); });
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void SyncControls::askForTime()
+{
+    bool ok = false;
+    const QString entry = QInputDialog::getText(&_window, tr("Go to Time"),
+        tr("Time (1:02:03.5, 01:02:03,500, 62:03 or 3723.5 seconds):"), QLineEdit::Normal,
+        QString(), &ok);
+    if (ok && !entry.trimmed().isEmpty())
+        _ctrl.goToTime(entry.toStdString());
+}
+
+void SyncControls::toggleList()
+{
+    if (_list->isVisible()) {
+        _list->hide();
+        return;
+    }
+    // Beside the main window: on the right, or on the left when the screen ends first.
+    const QRect frame = _window.frameGeometry();
+    int x = frame.right() + 8;
+    if (const QScreen* screen = _window.screen()) {
+        const QRect area = screen->availableGeometry();
+        if (x + _list->width() > area.right())
+            x = std::max(area.left(), frame.left() - 8 - _list->width());
+    }
+    _list->move(x, frame.top());
+    // The keys stay with the window they were pressed in; the list takes them once clicked.
+    _list->setAttribute(Qt::WA_ShowWithoutActivating);
+    _list->show();
+    _list->raise();
+}
+
+std::optional<QString> SyncControls::saveTo(const QString& path) const
+{
+    const std::optional<std::string> text = _ctrl.adjustedSubtitles();
+    if (!text)
+        return tr("No subtitles have been read yet.");
+    // Written beside the target and renamed over it: a failure leaves the old file whole.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(text->data(), static_cast<qint64>(text->size()))
+        != static_cast<qint64>(text->size()))
+        return file.errorString();
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+void SyncControls::saveAs()
+{
+    if (!_ctrl.adjustedSubtitles()) {
+        QMessageBox::information(
+            &_window, tr("Save Subtitles As"), tr("Choose a subtitle file first."));
+        return;
+    }
+    const QString opened = _ctrl.filename() ? fromLocalPath(*_ctrl.filename()) : QString();
+    const QFileInfo openedInfo(opened);
+    const QString suggested = opened.isEmpty()
+        ? QString()
+        : openedInfo.dir().filePath(openedInfo.completeBaseName() + ".synced.srt");
+    const QString path = QFileDialog::getSaveFileName(&_window, tr("Save Subtitles As"), suggested,
+        tr("SubRip subtitles (*.srt);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    if (!opened.isEmpty()
+        && QFileInfo(path).canonicalFilePath() == openedInfo.canonicalFilePath()) {
+        const auto answer = QMessageBox::question(&_window, tr("Replace the Opened File?"),
+            tr("This is the file the subtitles were read from. Replacing it loses its original "
+               "times, and it will be written as UTF-8."),
+            QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel);
+        if (answer != QMessageBox::Yes)
+            return;
+    }
+    if (const std::optional<QString> error = saveTo(path))
+        QMessageBox::warning(&_window, tr("Save Subtitles As"),
+            tr("The subtitles could not be saved: %1").arg(*error));
+    else
+        _window.statusBar()->showMessage(
+            tr("Saved %1").arg(QFileInfo(path).fileName()), kMessageMs);
+}
