@@ -46,3 +46,21 @@ expect_run(64 "" --encoding nine ${SAMPLES}/basic-crlf.srt)
 expect_run(64 "")
 expect_run(64 "" a.srt b.srt)
 expect_run(0 "*" --help)
+# Timing applied: 3.5 s earlier at speed 2 (the first start falls before zero and is written as
+# zero); the SubRip form in the line ending read (checked by its hex: CMake keeps no bare CR);
+# the JSON shows the same times.
+execute_process(COMMAND ${SRTDUMP} --delay -3.5 --speed 2 --format srt ${SAMPLES}/basic-crlf.srt
+                RESULT_VARIABLE status OUTPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/adjusted.srt)
+file(READ ${CMAKE_CURRENT_BINARY_DIR}/adjusted.srt adjusted HEX)
+string(HEX "1\r\n00:00:00,000 --> 00:00:05,000\r\nHello\r\n\r\n2\r\n00:00:06,500 --> 00:00:08,500\r\n\"Quoted\" \\ back\tslash\r\n" wanted)
+if(NOT status EQUAL 0 OR NOT adjusted STREQUAL wanted)
+    message(FATAL_ERROR "srtdump --format srt: exit ${status}, wrote ${adjusted}, expected ${wanted}")
+endif()
+expect_run(0 "{\"entries\":[{\"number\":1,\"start\":1.8,\"end\":4.55,\"text\":\"Hello\\n\"},{\"number\":2,\"start\":5.3,\"end\":6.3,\"text\":\"\\\"Quoted\\\" \\\\ back\\tslash\\n\"}]}\n"
+           --delay 0.3 --format json ${SAMPLES}/basic-crlf.srt)
+foreach(bad "--delay;x" "--delay;1s" "--delay;nan" "--speed;0" "--speed;-1" "--speed;inf" "--delay")
+    expect_run(64 "" ${bad} ${SAMPLES}/basic-crlf.srt)
+    if(NOT last_stderr MATCHES "usage: srtdump")
+        message(FATAL_ERROR "srtdump ${bad}: no usage line: ${last_stderr}")
+    endif()
+endforeach()
