@@ -463,7 +463,9 @@ bool MainCtrl::goToTime(const std::string& entry)
         alertMessage("\u201C" + entry + "\u201D is not a time.", std::string(kTimeEntryForms));
         return false;
     }
-    seekTo(*at);
+    // A microsecond on, so that 1.2, just under 1.2 as a binary fraction, does not show as
+    // 1.199 on a display that truncates.
+    seekTo(*at + 1e-6);
     return true;
 }
 
