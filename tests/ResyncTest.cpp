@@ -175,8 +175,9 @@ TEST(Resync, TypedTimesInEveryAcceptedFormAndRefusals)
     for (const Case& c : cases) {
         const std::optional<double> got = parseTimeEntry(c.text);
         ASSERT_EQ(got.has_value(), c.seconds.has_value()) << c.text;
-        if (got)
+        if (got) {
             EXPECT_NEAR(*got, *c.seconds, 1e-9) << c.text;
+        }
     }
     EXPECT_NE(kTimeEntryForms.find("01:02:03,500"), std::string_view::npos);
 }

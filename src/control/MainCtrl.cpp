@@ -507,26 +507,24 @@ void MainCtrl::catchLine(bool next)
             && (!partner || span > std::abs(partner->fileTime - caught.fileTime)))
             partner = &c;
     }
+    // Short enough for the status bar beside the timing, which shows the delay itself.
     Timing result{ position - timing.speed * caught.fileTime, timing.speed };
-    std::string message = "Caught " + line + ": delay " + signedSeconds(result.delay) + ".";
+    std::string message = "Caught " + line + ".";
     if (partner) {
         if (const std::optional<SolvedTiming> solved = solveTiming(*partner, caught)) {
             result = solved->timing;
-            message = "Caught " + line + ", solved from two lines: ";
             if (solved->snapped) {
-                message += std::string(solved->snapped->label);
+                message = "Caught " + line + ": " + std::string(solved->snapped->label) + ".";
             } else {
                 char speed[64];
-                std::snprintf(
-                    speed, sizeof speed, "speed \u00D7%.5f (no common frame rate)", result.speed);
-                message += speed;
+                std::snprintf(speed, sizeof speed, ": speed \u00D7%.5f.", result.speed);
+                message = "Caught " + line + speed;
             }
-            message += ", delay " + signedSeconds(result.delay) + ".";
         } else {
-            message += " The two lines caught give no plausible speed; kept the speed.";
+            message = "Caught " + line + ": no likely speed, delay only.";
         }
     } else if (_catches.empty()) {
-        message += " Catch another line a minute or more away to solve the speed.";
+        message = "Caught " + line + ". One more a minute away solves the speed.";
     }
     _catches.push_back(caught);
     applyTiming(result);
