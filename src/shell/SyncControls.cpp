@@ -258,8 +258,9 @@ std::optional<QString> SyncControls::saveTo(const QString& path) const
 void SyncControls::saveAs()
 {
     if (!_ctrl.adjustedSubtitles()) {
-        QMessageBox::information(
-            &_window, tr("Save Subtitles As"), tr("Choose a subtitle file first."));
+        QMessageBox::information(&_window, tr("Save Subtitles As"),
+            tr("No subtitles have been read yet: choose a file, or press Start to read the one "
+               "chosen."));
         return;
     }
     const QString opened = _ctrl.filename() ? fromLocalPath(*_ctrl.filename()) : QString();
@@ -267,15 +268,20 @@ void SyncControls::saveAs()
     const QString suggested = opened.isEmpty()
         ? QString()
         : openedInfo.dir().filePath(openedInfo.completeBaseName() + ".synced.srt");
+    // One question before replacing a file, and a plainer one for the file that was opened.
     const QString path = QFileDialog::getSaveFileName(&_window, tr("Save Subtitles As"), suggested,
-        tr("SubRip subtitles (*.srt);;All files (*)"));
+        tr("SubRip subtitles (*.srt);;All files (*)"), nullptr, QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty())
         return;
-    if (!opened.isEmpty()
-        && QFileInfo(path).canonicalFilePath() == openedInfo.canonicalFilePath()) {
-        const auto answer = QMessageBox::question(&_window, tr("Replace the Opened File?"),
-            tr("This is the file the subtitles were read from. Replacing it loses its original "
-               "times, and it will be written as UTF-8."),
+    const QFileInfo target(path);
+    if (target.exists()) {
+        const bool isOpened
+            = !opened.isEmpty() && target.canonicalFilePath() == openedInfo.canonicalFilePath();
+        const auto answer = QMessageBox::question(&_window,
+            isOpened ? tr("Replace the Opened File?") : tr("Replace the File?"),
+            isOpened ? tr("This is the file the subtitles were read from. Replacing it loses its "
+                          "original times, and it will be written as UTF-8.")
+                     : tr("%1 already exists. Replace it?").arg(target.fileName()),
             QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel);
         if (answer != QMessageBox::Yes)
             return;
