@@ -36,18 +36,19 @@ public:
         _current = Cues::kNone;
         endResetModel();
     }
-    // The model row of the new current entry, or -1.
-    int setCurrent(std::int32_t index)
+    // False when `index` was current already.
+    bool setCurrent(std::int32_t index)
     {
         if (index == _current)
-            return -2;
+            return false;
         const std::int32_t before = _current;
         _current = index;
         for (const std::int32_t row : { before, index }) {
             if (row >= 0 && row < rowCount())
-                emit dataChanged(this->index(row, 0), this->index(row, 3), { Qt::BackgroundRole });
+                emit dataChanged(this->index(row, 0), this->index(row, 3),
+                    { Qt::BackgroundRole, Qt::ForegroundRole });
         }
-        return index >= 0 && index < rowCount() ? index : -1;
+        return true;
     }
 
     int rowCount(const QModelIndex& parent = {}) const override
@@ -158,10 +159,10 @@ void SubtitleList::setCues(const SharedCues& cues, const Timing& timing)
 
 void SubtitleList::setCurrent(std::int32_t index)
 {
-    const int row = _model->setCurrent(index);
-    if (row < 0)
+    // Scrolled only when the subtitle changes, so the user may scroll away between changes.
+    if (!_model->setCurrent(index) || index < 0)
         return;
-    const QModelIndex shown = _proxy->mapFromSource(_model->index(row, 0));
+    const QModelIndex shown = _proxy->mapFromSource(_model->index(index, 0));
     if (shown.isValid())
         _view->scrollTo(shown, QAbstractItemView::EnsureVisible);
 }

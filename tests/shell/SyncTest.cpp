@@ -219,6 +219,10 @@ TEST_F(SyncTest, ListSeekBarAndSaveFollowTheAdjustedTimes)
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, row.center());
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, row.center());
     EXPECT_NEAR(w->timer().getPosition(), resampled(88.98) + 0.1, 0.001);
+    // The line there is the one highlighted.
+    EXPECT_TRUE(view->model()->index(0, 0).data(Qt::BackgroundRole).isValid());
+    list.filterBox()->clear();
+    EXPECT_FALSE(view->model()->index(0, 0).data(Qt::BackgroundRole).isValid());
 
     // The seek bar: a click halfway goes halfway through the last line's adjusted end.
     SeekBar& bar = w->sync().seekBar();
