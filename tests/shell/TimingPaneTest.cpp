@@ -3,6 +3,7 @@
 #include "shell/TimingPane.h"
 #include "shell/PlayerWindows.h"
 #include "shell/QtPreferences.h"
+#include "shell/SyncControls.h"
 
 #include "CapturedOutput.h"
 #include "TempDir.h"
@@ -10,10 +11,11 @@
 #include "shell/WaitUntil.h"
 #include "ui_MainWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QShortcut>
+#include <QMenu>
 #include <QTableView>
 #include <QTest>
 
@@ -89,12 +91,15 @@ TEST_F(TimingPaneTest, HoldsAndMarksTimeTheScriptAndThePaneKeysMoveThroughIt)
     ASSERT_EQ(line.size(), 30U) << line;
     EXPECT_EQ(line.substr(12, 5), " --> ");
 
-    // Ctrl+Right and Ctrl+Left act in the pane only, even against an application-wide shortcut
-    // on the same keys, which keeps them everywhere else.
-    QShortcut elsewhere(QKeySequence(Qt::CTRL | Qt::Key_Right), &windows.mainWindow());
-    elsewhere.setContext(Qt::ApplicationShortcut);
+    // Ctrl+Right and Ctrl+Left act in the pane only, even against the application-wide
+    // Next Subtitle on the same keys, which keeps them everywhere else.
+    QAction* elsewhere = nullptr;
+    for (QAction* action : windows.sync().menu().actions())
+        if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_Right))
+            elsewhere = action;
+    ASSERT_NE(elsewhere, nullptr);
     int firedElsewhere = 0;
-    QObject::connect(&elsewhere, &QShortcut::activated, [&] { ++firedElsewhere; });
+    QObject::connect(elsewhere, &QAction::triggered, [&] { ++firedElsewhere; });
     QTest::keyClick(windows.ui().startButton, Qt::Key_Right, Qt::ControlModifier);
     EXPECT_EQ(upNext(), "Three");
     EXPECT_EQ(firedElsewhere, 1);
