@@ -124,6 +124,7 @@ PlayerWindows::PlayerWindows(PreferencesStore& preferences, const QDBusConnectio
     connectActions();
     addShortcuts(_window);
     addMenus();
+    _sync->addMenu();
     // After the window's own menus, so Follow comes last in the menu bar.
     _following = std::make_unique<Following>(Following::Parts{ .window = &_window,
                                                  .ui = _ui.get(),

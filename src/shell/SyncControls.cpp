@@ -111,12 +111,11 @@ SyncControls::SyncControls(QMainWindow& window, Ui::MainWindow& ui, MainCtrl& ct
         // Queued: after the controller has acted on the same click.
         QObject::connect(
             button, &QAbstractButton::clicked, this, [this] { refresh(); }, Qt::QueuedConnection);
-    buildMenu();
 }
 
 SyncControls::~SyncControls() = default;
 
-void SyncControls::buildMenu()
+void SyncControls::addMenu()
 {
     _menu = _window.menuBar()->addMenu(tr("&Subtitles"));
     // Application-wide like the transport keys, so they work from the panel and the list too.

@@ -34,6 +34,9 @@ public:
     TextDisplay* timingDisplay() const { return _timingDisplay.get(); }
     TextDisplay* statusDisplay() const { return _statusDisplay.get(); }
 
+    // Adds the Subtitles menu, with its keys, after the window's other menus.
+    void addMenu();
+
     // Brings the seek bar and the list up to date, and runs their refresh while playing and
     // shown. Called after every command that may move the clock or change the subtitles.
     void refresh();
@@ -50,7 +53,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildMenu();
     void askForTime();
     void saveAs();
     void toggleList();

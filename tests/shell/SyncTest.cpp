@@ -12,7 +12,6 @@
 #include "shell/WaitUntil.h"
 #include "subtitles/SrtFile.h"
 #include "subtitles/SrtWriter.h"
-#include "ui_MainPanel.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
@@ -109,7 +108,7 @@ TEST_F(SyncTest, KeysStepDelayAndCatchLinesAndThePanelFollowsWithinAPass)
     auto w = open(preferences);
     w->chooseFile(path);
     TimerThread& timer = w->timer();
-    const auto panel = [&] { return w->panelUi().messageDisplay2->text(); };
+    const auto panel = [&] { return w->mainPanel().text(); };
 
     // Ctrl+Right: the first line's start, shown at once; M prints that time. Nothing before it.
     key(*w, Qt::Key_Right, Qt::ControlModifier);
