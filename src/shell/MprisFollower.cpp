@@ -162,11 +162,14 @@ void MprisFollower::listPlayer(const PlayerInfo& info, const QString& owner)
 {
     // Announced even when nothing is added: the list may now be complete.
     const auto announce = qScopeGuard([this] { emit playersChanged(); });
+    // The bus itself answers for the process, so no answer means the name has gone meanwhile.
+    if (owner.isEmpty())
+        return;
     // One process under two names (VLC takes "vlc" and "vlc.instanceN") is one player: listed
     // once, under the shorter name unless the longer is followed. `owner` is its process id.
     for (PlayerInfo& listed : _players) {
         const QString listedName = QString::fromStdString(listed.busName);
-        if (owner.isEmpty() || _owners.value(listedName) != owner)
+        if (_owners.value(listedName) != owner)
             continue;
         if (info.busName.size() < listed.busName.size() && listedName != _followed) {
             _aliases.insert(listedName, QString::fromStdString(info.busName));
