@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Encodings.h"
+#include "subtitles/ReadingReport.h"
 #include "subtitles/SrtMessage.h"
 
 #include <cstddef>
@@ -11,19 +12,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-// What a read chose and what came out of it, for the status line and srtdump's report.
-struct ReadingReport {
-    encodings::EncodingId encoding = 0;
-    std::uint8_t lineEnding = 0; // SrtFile's return codes
-    bool encodingDetected = false;
-    bool lineEndingDetected = false;
-    std::size_t subtitles = 0;
-    double duration = 0; // the latest end time, in seconds
-    // First line (from 1) of each block that was skipped: text before the first subtitle, or a
-    // block whose time line does not read.
-    std::vector<std::size_t> skippedLines;
-};
 
 // What a file looks like when a read went wrong: the encoding and line ending Automatic would use.
 struct Suggestion {
