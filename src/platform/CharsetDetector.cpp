@@ -148,8 +148,8 @@ bool sameIgnoringCase(std::string_view a, std::string_view b)
     });
 }
 
-// Enough text for the statistics to settle; a film's subtitles are rarely more.
-constexpr std::size_t kSampleLimit = 1 << 20;
+// Enough text for the statistics to settle, and a bound on their time on odd files.
+constexpr std::size_t kSampleLimit = 256 << 10;
 
 std::string_view sample(std::string_view bytes)
 {

@@ -58,8 +58,9 @@ bool literal(std::string_view& s, char c)
 bool timeCode(std::string_view& s, double& seconds)
 {
     std::int32_t h, m, sec, ms = 0;
-    if (!digits(s, 5, h, nullptr) || !literal(s, ':') || !digits(s, 2, m, nullptr)
-        || !literal(s, ':') || !digits(s, 2, sec, nullptr) || m > 59 || sec > 59)
+    // Minutes and seconds past 59 are read as the hand-picked reader reads them, added up.
+    if (!digits(s, 5, h, nullptr) || !literal(s, ':') || !digits(s, 4, m, nullptr)
+        || !literal(s, ':') || !digits(s, 4, sec, nullptr))
         return false;
     if (literal(s, ',') || literal(s, '.')) {
         std::size_t n = 0;
@@ -166,6 +167,33 @@ std::size_t mostTimeLines(std::string_view text)
     return most;
 }
 
+struct Decoded {
+    encodings::EncodingId encoding;
+    std::string text;
+};
+
+bool isWide(encodings::EncodingId id)
+{
+    return id == encodings::kUtf16 || id == 0x90000100 || id == 0x94000100 || id == 0x8C000100
+        || id == 0x98000100 || id == 0x9C000100;
+}
+
+// The first 256 KiB, up to their last line break; without one, less up to three high bytes at
+// the end, which may be the start of a character the cut split.
+std::string_view headOf(std::string_view bytes)
+{
+    constexpr std::size_t kHead = 256 << 10;
+    if (bytes.size() <= kHead)
+        return bytes;
+    std::string_view head = bytes.substr(0, kHead);
+    if (const std::size_t brk = head.find_last_of("\r\n"); brk != std::string_view::npos)
+        return head.substr(0, brk + 1);
+    // No character of ours is longer than four bytes.
+    for (int i = 0; i < 3 && static_cast<unsigned char>(head.back()) >= 0x80; ++i)
+        head.remove_suffix(1);
+    return head;
+}
+
 void appendOnce(std::vector<encodings::EncodingId>& list, encodings::EncodingId id)
 {
     if (std::find(list.begin(), list.end(), id) == list.end())
@@ -220,18 +248,24 @@ std::uint8_t detectLineEnding(std::string_view text)
     return best;
 }
 
-std::optional<encodings::EncodingId> detectEncoding(std::string_view bytes, std::string_view locale)
+std::optional<Decoded> detectAndDecode(std::string_view bytes, std::string_view locale)
 {
     using encodings::EncodingId;
-    const auto decodes = [&](EncodingId id) { return encodings::decode(std::string(bytes), id); };
+    const auto decoded = [&](EncodingId id) -> std::optional<Decoded> {
+        if (auto text = encodings::decode(std::string(bytes), id))
+            return Decoded{ id, std::move(*text) };
+        return std::nullopt;
+    };
     if (const auto bom = encodings::byteOrderMark(bytes))
-        return decodes(*bom) ? bom : std::nullopt;
+        return decoded(*bom);
     // Before UTF-8: Cyrillic or Thai in UTF-16 is made of bytes below 0x80, so valid UTF-8 too.
-    if (const auto wide = encodings::unmarkedWideUnicode(bytes); wide && decodes(*wide))
-        return wide;
+    if (const auto wide = encodings::unmarkedWideUnicode(bytes))
+        if (auto d = decoded(*wide))
+            return d;
     if (encodings::isValidUtf8(bytes))
-        return encodings::kUtf8;
+        return decoded(encodings::kUtf8);
 
+    const std::string_view head = headOf(bytes);
     // Votes: each detector's first choice two, ICU's other matches one, the user's locale one.
     // So the detectors decide when they agree, and the locale breaks a tie when they do not.
     std::vector<EncodingId> candidates;
@@ -240,34 +274,47 @@ std::optional<encodings::EncodingId> detectEncoding(std::string_view bytes, std:
         appendOnce(candidates, id);
         votes[id] += weight;
     };
-    if (const auto u = encodings::guessWithUchardet(bytes))
+    if (const auto u = encodings::guessWithUchardet(head))
         vote(*u, 2);
-    const std::vector<EncodingId> icu = encodings::guessWithIcu(bytes);
-    for (std::size_t i = 0; i < icu.size(); ++i)
-        vote(icu[i], i == 0 ? 2 : 1);
+    const std::vector<EncodingId> icu = encodings::guessWithIcu(head);
+    for (std::size_t i = 0; i < icu.size(); ++i) {
+        // ICU offers UTF-16 and UTF-32 for nearly anything; the zero-byte test above is surer.
+        if (!isWide(icu[i]))
+            vote(icu[i], i == 0 ? 2 : 1);
+    }
     for (const EncodingId id : encodings::encodingsForLocale(locale))
         vote(id, 1);
     // Stable: on equal votes uchardet, which knows more code pages, comes first.
     std::stable_sort(candidates.begin(), candidates.end(),
         [&](EncodingId a, EncodingId b) { return votes[a] > votes[b]; });
 
-    // The candidate must decode without a single invalid sequence, and the text it gives must
-    // hold the time lines; among those that do equally well, the detectors' order decides.
-    std::optional<EncodingId> best;
-    std::size_t bestCount = 0;
+    // The candidates are compared on the first stretch of the file, cut at a line break so that
+    // no character is split: the candidate must decode it without a single invalid sequence and
+    // hold the most time lines; among those that do equally well, the votes decide. Only the
+    // winner decodes the whole file (or the next, should the rest of the file not decode).
+    std::vector<std::pair<EncodingId, std::size_t>> ranked; // candidate, time lines in the head
     for (const EncodingId id : candidates) {
-        const auto text = decodes(id);
-        if (!text)
-            continue;
-        const std::size_t count = mostTimeLines(*text);
-        if (!best || count > bestCount) {
-            best = id;
-            bestCount = count;
-        }
+        if (const auto text = encodings::decode(std::string(head), id))
+            ranked.emplace_back(id, mostTimeLines(*text));
     }
-    if (best)
-        best = printableSibling(*best, bytes);
-    return best;
+    std::stable_sort(ranked.begin(), ranked.end(),
+        [](const auto& a, const auto& b) { return a.second > b.second; });
+    for (const auto& [id, count] : ranked) {
+        // Windows-1252 leaves five bytes undefined that ISO-8859-1 decodes.
+        const EncodingId sibling = printableSibling(id, bytes);
+        if (auto d = decoded(sibling))
+            return d;
+        if (auto d = sibling != id ? decoded(id) : std::nullopt)
+            return d;
+    }
+    return std::nullopt;
+}
+
+std::optional<encodings::EncodingId> detectEncoding(std::string_view bytes, std::string_view locale)
+{
+    if (const auto d = detectAndDecode(bytes, locale))
+        return d->encoding;
+    return std::nullopt;
 }
 
 void walk(std::string_view text, std::string_view separator, SrtMessageList& out,
@@ -351,15 +398,19 @@ bool read(std::string bytes, std::optional<encodings::EncodingId> encoding,
     report = ReadingReport{};
     report.encodingDetected = !encoding;
     report.lineEndingDetected = !lineEnding;
-    if (!encoding)
-        encoding = detectEncoding(bytes, locale);
-    if (!encoding)
-        return false;
-    report.encoding = *encoding;
-    std::optional<std::string> text = encodings::decode(std::move(bytes), *encoding);
+    std::optional<std::string> text;
+    if (encoding) {
+        text = encodings::decode(std::move(bytes), *encoding);
+    } else if (auto d = detectAndDecode(bytes, locale)) {
+        encoding = d->encoding;
+        text = std::move(d->text);
+    }
     if (!text)
         return false;
-    report.lineEnding = lineEnding ? *lineEnding : detectLineEnding(*text);
+    report.encoding = *encoding;
+    // The start of the file is enough to tell the line ending.
+    report.lineEnding
+        = lineEnding ? *lineEnding : detectLineEnding(std::string_view(*text).substr(0, 1 << 20));
     const std::size_t before = out.size();
     walk(*text, lineEnding ? separatorOf(*lineEnding) : std::string_view(), out,
         report.skippedLines);
