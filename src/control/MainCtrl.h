@@ -9,6 +9,7 @@
 #include "control/Panel.h"
 #include "control/PopUpMenu.h"
 #include "control/PreferencesStore.h"
+#include "control/ReadingView.h"
 #include "control/Settings.h"
 #include "control/Slider.h"
 #include "control/UiQueue.h"
@@ -27,6 +28,9 @@ class MainCtrl {
 public:
     // Command tags of the transport and file controls.
     enum Tag { kRewind = 0, kFastForward = 1, kStartStop = 2, kReset = 3, kChooseFile = 4 };
+    // The item tag of "Automatic", first in both menus; no encoding or line ending has it.
+    static constexpr int kAutomaticTag = -1;
+    static constexpr std::size_t kRecentLimit = 10;
 
     // Everything the controller drives; all must be set before awakeFromNib.
     struct Outlets {
@@ -43,6 +47,8 @@ public:
         // Without a queue every file is read on the UI thread.
         UiQueue* uiQueue = nullptr;
         BusyIndicator* busy = nullptr;
+        // Optional: the status line, File › Open Recent and the watch on the file.
+        ReadingView* view = nullptr;
     };
 
     // A file at least this large is read off the UI thread (when a UI queue is connected): a film
@@ -85,11 +91,18 @@ public:
     void changeEncoding(const PopUpMenu& sender);
     void changeReturnCode(const PopUpMenu& sender);
     void alertMessage(const std::string& message, const std::string& subMessage);
+    // The chosen file changed on disk: read it again, keeping the position and, while playing,
+    // swapping the subtitles without a stop. A read that fails keeps the subtitles shown.
+    void fileChangedOnDisk();
+    // Most recent first, only files that still exist.
+    const std::vector<std::string>& recentFiles() const { return _recent; }
 
     bool started() const { return _started; }
     const std::optional<std::string>& filename() const { return _filename; }
     std::int32_t encodingType() const { return _encodingType; }
     std::uint8_t returnCode() const { return _returnCode; }
+    bool automaticEncoding() const { return _automaticEncoding; }
+    bool automaticLineEnding() const { return _automaticLineEnding; }
 
 private:
     struct Read;
@@ -101,7 +114,21 @@ private:
     // The read of the current file under way, if any.
     Read* pendingRead() const;
     bool readsInBackground(const SrtFile& reader) const;
-    void alertReadFailure(const SrtFile& reader);
+    // "Encoding Error", with the offer of what the file looks like; true when it was taken.
+    bool alertReadFailure(const SrtFile& reader);
+    std::unique_ptr<SrtFile> readerFor(const std::string& path) const;
+    // Reads the chosen file now (after a menu change). While playing, the subtitles are swapped
+    // and the position kept; a failure or an empty read is said, with a fix when there is one.
+    void readAgain();
+    // An empty or failed read's alert, with what the file looks like and "Use these" when
+    // Automatic finds subtitles in it. True when the user took the offer (menus now switched).
+    bool alertWithOffer(
+        const std::string& message, const std::string& informative, const SrtFile& reader);
+    void showReading(const SrtFile& reader);
+    void rememberRecent(const std::string& path);
+    void storeRecent();
+    void restoreRecent();
+    void selectMenus();
 
     Outlets _o;
     std::FILE* _stdout = stdout;
@@ -118,4 +145,9 @@ private:
     bool _playWhenRead = false;
     // Lets a late outcome, queued for the UI thread, see that the controller has gone.
     std::shared_ptr<char> _alive = std::make_shared<char>();
+    bool _automaticEncoding = false;
+    bool _automaticLineEnding = false;
+    std::vector<std::string> _recent;
+    // Where the open dialog starts: the folder of the last file chosen.
+    std::optional<std::string> _lastFolder;
 };

@@ -164,6 +164,9 @@ void PlayerWindows::connectOutlets(PreferencesStore& preferences)
     _alert = makeAlert(&_window);
     _uiQueue = makeUiQueue(&_window);
     _busy = makeBusyIndicator(&_window);
+    _readingView = new QtReadingView(
+        &_window, addFileMenu(), [this](const std::string& path) { chooseFile(path); },
+        [this] { _ctrl.fileChangedOnDisk(); });
     _ctrl.connect({ .th = &_th,
         .startButton = _startButton.get(),
         .slider = _slider.get(),
@@ -175,7 +178,8 @@ void PlayerWindows::connectOutlets(PreferencesStore& preferences)
         .openDialog = &_openDialog,
         .alert = _alert.get(),
         .uiQueue = _uiQueue.get(),
-        .busy = _busy.get() });
+        .busy = _busy.get(),
+        .view = _readingView });
 }
 
 void PlayerWindows::connectActions()
@@ -217,6 +221,22 @@ void PlayerWindows::connectActions()
 
     // marker: goes to the timer.
     QObject::connect(ui.markButton, &QAbstractButton::clicked, &_window, [this] { _th.marker(); });
+}
+
+QMenu* PlayerWindows::addFileMenu()
+{
+    QMenu* file = _window.menuBar()->addMenu(QObject::tr("&File"));
+    // The keys are the window's shortcuts already; the menu only names them.
+    QAction* open = file->addAction(QObject::tr("Open…") + "\t"
+        + QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText));
+    QObject::connect(
+        open, &QAction::triggered, &_window, [this] { _ui->chooseFileButton->click(); });
+    QMenu* recent = file->addMenu(QObject::tr("Open &Recent"));
+    file->addSeparator();
+    QAction* quit = file->addAction(QObject::tr("Quit") + "\t"
+        + QKeySequence(QKeySequence::Quit).toString(QKeySequence::NativeText));
+    QObject::connect(quit, &QAction::triggered, &_window, [] { QApplication::quit(); });
+    return recent;
 }
 
 void PlayerWindows::addShortcuts(QWidget& window)

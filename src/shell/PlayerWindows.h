@@ -8,6 +8,7 @@
 #include "shell/Following.h"
 #include "shell/QtAdapters.h"
 #include "shell/SubtitlePanel.h"
+#include "shell/QtReadingView.h"
 
 #include <QDBusConnection>
 #include <QMainWindow>
@@ -25,6 +26,7 @@ class PreferencesStore;
 class QAction;
 class QLabel;
 class QPushButton;
+class QMenu;
 class QShortcut;
 class TimingPane;
 
@@ -53,6 +55,7 @@ public:
     QAction& showPanelAction() { return *_showPanel; }
     QAction& clickThroughAction() { return *_clickThrough; }
     MainCtrl& controller() { return _ctrl; }
+    QtReadingView& readingView() { return *_readingView; }
     TimerThread& timer() { return _th; }
     TimingSession& timing() { return _timing; }
     TimingPane& timingPane() { return *_timingPane; }
@@ -68,6 +71,8 @@ private:
     void acceptFileDrops();
     // Marks and holds become cues in a docked pane (Ctrl+T).
     void addTimingPane();
+    // File: Open…, Open Recent, Quit.
+    QMenu* addFileMenu();
 
     PreferencesStore& _preferences;
     QMainWindow _window;
@@ -88,6 +93,7 @@ private:
     std::unique_ptr<Alert> _alert;
     std::unique_ptr<UiQueue> _uiQueue;
     std::unique_ptr<BusyIndicator> _busy;
+    QtReadingView* _readingView = nullptr; // owned by the main window
     QtOpenDialog _openDialog;
     std::vector<QShortcut*> _shortcuts;
 

@@ -50,6 +50,10 @@ TEST_F(PlayerTest, PlaysAFileFromTheCommandLinePathAndMarksATimeLine)
     const std::string path = dir.write("scene.srt",
         "1\r\n00:00:00,000 --> 00:10:00,000\r\n"
         "\x8E\x9A\x96\x8B\r\n");
+    // Two characters are too few for any detector: the user picks Shift JIS.
+    QComboBox* encodings = windows.ui().encodingMenu;
+    encodings->setCurrentIndex(encodings->findData(8));
+    emit encodings->activated(encodings->currentIndex());
     windows.chooseFile(path);
     EXPECT_TRUE(waitUntil([&] { return windows.ui().fileNameLabel->text() == "scene.srt"; }));
     EXPECT_TRUE(windows.mainWindow().windowTitle().startsWith("scene.srt"));
@@ -57,7 +61,7 @@ TEST_F(PlayerTest, PlaysAFileFromTheCommandLinePathAndMarksATimeLine)
 
     QTest::mouseClick(windows.ui().startButton, Qt::LeftButton);
     EXPECT_EQ(windows.ui().startButton->text(), "Stop");
-    // "字幕" in Shift JIS, the first-run encoding, on both displays.
+    // "字幕" in Shift JIS on both displays.
     const QString subtitle = QString::fromUtf8("\xE5\xAD\x97\xE5\xB9\x95\n");
     ASSERT_TRUE(waitUntil([&] { return shownMessage() == subtitle; }));
     ASSERT_TRUE(waitUntil([&] { return shownInPanel() == subtitle; }));
