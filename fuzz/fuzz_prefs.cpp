@@ -116,8 +116,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FakeDisplay label("(label)");
     FakePanel panel;
     FakeMenu encMenu, retMenu;
-    for (const char* title : { "CRLF", "LF", "CR" })
+    for (const char* title : { "Automatic", "CRLF", "LF", "CR" })
         retMenu.addItemWithTitle(title);
+    retMenu.setTagOfItemWithTitle("Automatic", MainCtrl::kAutomaticTag);
     retMenu.setTagOfItemWithTitle("LF", 1);
     retMenu.setTagOfItemWithTitle("CR", 2);
     FakeOpenDialog dialog;
@@ -137,10 +138,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const PreferencesError&) {
     }
 
+    // Automatic is in force when nothing explicit was stored: the menu shows it instead.
     if (encMenu.selections > 0)
-        expectSelected(encMenu, ctrl.encodingType());
+        expectSelected(
+            encMenu, ctrl.automaticEncoding() ? MainCtrl::kAutomaticTag : ctrl.encodingType());
     if (retMenu.selections > 0)
-        expectSelected(retMenu, ctrl.returnCode());
+        expectSelected(
+            retMenu, ctrl.automaticLineEnding() ? MainCtrl::kAutomaticTag : ctrl.returnCode());
     // Only an unreadable setting is written back, and then with the value in force.
     for (const auto& [key, count] : store.writes)
         if (!unreadable.count(key))

@@ -120,8 +120,9 @@ std::optional<CorpusFile> makeFile(
             + (lineEnding == SrtFile::kCrLf ? " CRLF " : " LF ") + std::to_string(count),
         language.name, {}, {}, {}, lineEnding };
     const std::string_view name = icuName;
-    file.form = name.starts_with("UTF") ? std::string(name.substr(0, 6)) + (bom ? " BOM" : "")
-                                        : "code page";
+    file.form = name.starts_with("UTF")
+        ? std::string(name.substr(0, 6)) + (bom ? " BOM" : " no BOM")
+        : "code page";
     std::string utf8;
     const std::size_t n = language.lines.size();
     for (int i = 0; i < count; ++i) {

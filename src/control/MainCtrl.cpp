@@ -429,7 +429,9 @@ void MainCtrl::showReading(const SrtFile& reader)
 bool MainCtrl::alertWithOffer(
     const std::string& message, const std::string& informative, const SrtFile& reader)
 {
-    const std::optional<Suggestion> offer = reader.suggestion();
+    // With both on Automatic there is nothing else to offer; a second read would only cost.
+    const std::optional<Suggestion> offer
+        = _automaticEncoding && _automaticLineEnding ? std::nullopt : reader.suggestion();
     // An offer of what is already chosen would fix nothing.
     const bool same = offer
         && (_automaticEncoding || offer->encoding == static_cast<std::uint32_t>(_encodingType))
@@ -449,6 +451,9 @@ bool MainCtrl::alertWithOffer(
     _returnCode = offer->lineEnding;
     std::fprintf(_stdout, "enccode:%d\n", _encodingType);
     std::fflush(_stdout);
+    logLine(_returnCode == SrtFile::kLf   ? "RC_LF"
+            : _returnCode == SrtFile::kCr ? "RC_CR"
+                                          : "RC_CRLF");
     PreferencesStore& store = *_o.theUserDefaultsController;
     store.setInt(kEncTypeKey, _encodingType);
     store.setInt(kReturnCodeKey, _returnCode);
