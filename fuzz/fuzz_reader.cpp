@@ -215,7 +215,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 if (e->message() && !referenceValidUtf8(*e->message()))
                     fail("an Automatic text is not well-formed UTF-8");
             }
-            // What is read must read the same when chosen by hand, less the forgiveness.
+            // The encoding reported is one that decodes the whole file.
             if (!encodings::decode(std::string(in.body), report.encoding))
                 fail("the encoding Automatic used does not decode the file");
         }
