@@ -201,7 +201,7 @@ void MainCtrl::loadDefaultValues()
             store.setString(kLastFilenameKey, *_filename);
     }
     if (_filename)
-        _lastFolder = existingFolderOf(*_filename);
+        _lastFile = *_filename;
     restoreRecent();
     if (!_filename)
         return;
@@ -364,8 +364,7 @@ void MainCtrl::selectFile(const Control& /*sender*/)
 {
     logLine("SelectFile");
     static const std::vector<std::string> types = { "srt", "txt", "'TEXT'" };
-    const std::string folder
-        = _lastFolder && existingFolderOf(*_lastFolder + "/.") ? *_lastFolder : homeDirectory();
+    const std::string folder = existingFolderOf(_lastFile).value_or(homeDirectory());
     if (const std::optional<std::string> path = _o.openDialog->runModal(folder, types))
         openFile(*path);
     else
@@ -384,7 +383,7 @@ bool MainCtrl::openFile(const std::string& path)
     }
     logLine(path);
     _filename = path;
-    _lastFolder = existingFolderOf(path);
+    _lastFile = path;
     _o.filenameLabel->setText(lastPathComponent(path));
     _o.theUserDefaultsController->setString(kLastFilenameKey, path);
     rememberRecent(path);

@@ -148,6 +148,6 @@ private:
     bool _automaticEncoding = false;
     bool _automaticLineEnding = false;
     std::vector<std::string> _recent;
-    // Where the open dialog starts: the folder of the last file chosen.
-    std::optional<std::string> _lastFolder;
+    // The open dialog starts in this file's folder, while there is one.
+    std::string _lastFile;
 };
