@@ -422,9 +422,11 @@ bool read(std::string bytes, std::optional<encodings::EncodingId> encoding,
 
 std::optional<Suggestion> suggest(std::string_view bytes, std::string_view locale)
 {
+    // The head is enough to tell, and keeps an alert quick on a huge file; should the rest not
+    // read, the read that follows "Use these" says so.
     SrtMessageList entries;
     ReadingReport report;
-    if (!read(std::string(bytes), std::nullopt, std::nullopt, locale, entries, report)
+    if (!read(std::string(headOf(bytes)), std::nullopt, std::nullopt, locale, entries, report)
         || entries.empty())
         return std::nullopt;
     return Suggestion{ report.encoding, report.lineEnding };

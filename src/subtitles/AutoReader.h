@@ -49,7 +49,8 @@ bool read(std::string bytes, std::optional<encodings::EncodingId> encoding,
     std::optional<std::uint8_t> lineEnding, std::string_view locale, SrtMessageList& out,
     ReadingReport& report);
 
-// The encoding and line ending Automatic would read the bytes with, when it finds subtitles.
+// The encoding and line ending Automatic would read the bytes with, when it finds subtitles in
+// their first 256 KiB.
 std::optional<Suggestion> suggest(std::string_view bytes, std::string_view locale);
 
 } // namespace autoread
