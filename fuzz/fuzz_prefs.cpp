@@ -2,6 +2,7 @@
 // whether it is absent, an int, a string, unreadable, or failing in some other way, and whether
 // writing it back fails. The controller must end with menus and label matching its own state.
 #include "control/MainCtrl.h"
+#include "control/Settings.h"
 #include "fakes/FakeControls.h"
 #include "fakes/FakeDisplay.h"
 #include "fakes/FakeStore.h"
@@ -109,6 +110,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& [key, value] : store.values)
         if ((key == "last_filename") == std::holds_alternative<std::int32_t>(value))
             unreadable.insert(key);
+    // A number outside its menu is refused like one that does not read, and written back.
+    for (int k = 0; k < 2; ++k) {
+        if (storedInt[k] && !settings::kAll[k].valid(*storedInt[k])) {
+            unreadable.insert(kKeys[k]);
+            storedInt[k].reset();
+        }
+    }
 
     TimerThread timer;
     FakeButton startButton;
