@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
@@ -164,8 +165,10 @@ void PlayerWindows::connectOutlets(PreferencesStore& preferences)
     _alert = makeAlert(&_window);
     _uiQueue = makeUiQueue(&_window);
     _busy = makeBusyIndicator(&_window);
+    // Filled by the controller; File lists it once the menus are built.
+    _recentMenu = new QMenu(QObject::tr("Open &Recent"), &_window);
     _readingView = new QtReadingView(
-        &_window, addFileMenu(), [this](const std::string& path) { chooseFile(path); },
+        &_window, _recentMenu, [this](const std::string& path) { chooseFile(path); },
         [this] { _ctrl.fileChangedOnDisk(); });
     _ctrl.connect({ .th = &_th,
         .startButton = _startButton.get(),
@@ -223,22 +226,6 @@ void PlayerWindows::connectActions()
     QObject::connect(ui.markButton, &QAbstractButton::clicked, &_window, [this] { _th.marker(); });
 }
 
-QMenu* PlayerWindows::addFileMenu()
-{
-    QMenu* file = _window.menuBar()->addMenu(QObject::tr("&File"));
-    // The keys are the window's shortcuts already; the menu only names them.
-    QAction* open = file->addAction(QObject::tr("Open…") + "\t"
-        + QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText));
-    QObject::connect(
-        open, &QAction::triggered, &_window, [this] { _ui->chooseFileButton->click(); });
-    QMenu* recent = file->addMenu(QObject::tr("Open &Recent"));
-    file->addSeparator();
-    QAction* quit = file->addAction(QObject::tr("Quit") + "\t"
-        + QKeySequence(QKeySequence::Quit).toString(QKeySequence::NativeText));
-    QObject::connect(quit, &QAction::triggered, &_window, [] { QApplication::quit(); });
-    return recent;
-}
-
 void PlayerWindows::addShortcuts(QWidget& window)
 {
     // Application-wide, so they work from the panel too and whichever control has focus.
@@ -286,6 +273,7 @@ void PlayerWindows::addMenus()
     QMenu* file = bar->addMenu(QObject::tr("&File"));
     file->addAction(
         QObject::tr("&Choose File…\tCtrl+O"), ui.chooseFileButton, &QAbstractButton::click);
+    file->addMenu(_recentMenu);
     file->addSeparator();
     file->addAction(QObject::tr("&Quit\tCtrl+Q"), &QApplication::quit);
 

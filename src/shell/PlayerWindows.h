@@ -7,8 +7,8 @@
 #include "playback/TimerThread.h"
 #include "shell/Following.h"
 #include "shell/QtAdapters.h"
-#include "shell/SubtitlePanel.h"
 #include "shell/QtReadingView.h"
+#include "shell/SubtitlePanel.h"
 
 #include <QDBusConnection>
 #include <QMainWindow>
@@ -71,8 +71,6 @@ private:
     void acceptFileDrops();
     // Marks and holds become cues in a docked pane (Ctrl+T).
     void addTimingPane();
-    // File: Open…, Open Recent, Quit.
-    QMenu* addFileMenu();
 
     PreferencesStore& _preferences;
     QMainWindow _window;
@@ -94,6 +92,7 @@ private:
     std::unique_ptr<UiQueue> _uiQueue;
     std::unique_ptr<BusyIndicator> _busy;
     QtReadingView* _readingView = nullptr; // owned by the main window
+    QMenu* _recentMenu = nullptr; // owned by the main window
     QtOpenDialog _openDialog;
     std::vector<QShortcut*> _shortcuts;
 

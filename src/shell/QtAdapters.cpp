@@ -16,8 +16,8 @@
 #include <QMetaObject>
 #include <QPointer>
 #include <QProgressBar>
-#include <QScreen>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStringList>
 #include <QTimer>
