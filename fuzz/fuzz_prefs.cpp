@@ -2,6 +2,7 @@
 // whether it is absent, an int, a string, unreadable, or failing in some other way, and whether
 // writing it back fails. The controller must end with menus and label matching its own state.
 #include "control/MainCtrl.h"
+#include "control/Settings.h"
 #include "fakes/FakeControls.h"
 #include "fakes/FakeDisplay.h"
 #include "fakes/FakeStore.h"
@@ -109,6 +110,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& [key, value] : store.values)
         if ((key == "last_filename") == std::holds_alternative<std::int32_t>(value))
             unreadable.insert(key);
+    // A number outside its menu is refused like one that does not read, and written back.
+    for (int k = 0; k < 2; ++k) {
+        if (storedInt[k] && !settings::kAll[k].valid(*storedInt[k])) {
+            unreadable.insert(kKeys[k]);
+            storedInt[k].reset();
+        }
+    }
 
     TimerThread timer;
     FakeButton startButton;
@@ -116,8 +124,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FakeDisplay label("(label)");
     FakePanel panel;
     FakeMenu encMenu, retMenu;
-    for (const char* title : { "CRLF", "LF", "CR" })
+    for (const char* title : { "Automatic", "CRLF", "LF", "CR" })
         retMenu.addItemWithTitle(title);
+    retMenu.setTagOfItemWithTitle("Automatic", MainCtrl::kAutomaticTag);
     retMenu.setTagOfItemWithTitle("LF", 1);
     retMenu.setTagOfItemWithTitle("CR", 2);
     FakeOpenDialog dialog;
@@ -137,10 +146,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const PreferencesError&) {
     }
 
+    // Automatic is in force when nothing explicit was stored: the menu shows it instead.
     if (encMenu.selections > 0)
-        expectSelected(encMenu, ctrl.encodingType());
+        expectSelected(
+            encMenu, ctrl.automaticEncoding() ? MainCtrl::kAutomaticTag : ctrl.encodingType());
     if (retMenu.selections > 0)
-        expectSelected(retMenu, ctrl.returnCode());
+        expectSelected(
+            retMenu, ctrl.automaticLineEnding() ? MainCtrl::kAutomaticTag : ctrl.returnCode());
     // Only an unreadable setting is written back, and then with the value in force.
     for (const auto& [key, count] : store.writes)
         if (!unreadable.count(key))

@@ -1,10 +1,11 @@
 // Arbitrary bytes, encoding identifier and line ending through the reader: decode, then the walk
-// over lines, and now and then the whole path through a real file and readData.
+// over lines, and now and then the whole path through a real file and readData, or Automatic.
 //
 // Input: [encoding selector][id: 4 bytes, only when the selector is >= 0xF0][line ending][flags]
 // then the file's bytes. A selector below 0xF0 picks from the offered list.
 #include "Utf8Reference.h"
 #include "platform/Encodings.h"
+#include "subtitles/AutoReader.h"
 #include "subtitles/SrtFile.h"
 #include "subtitles/TimeCode.h"
 
@@ -25,6 +26,7 @@ struct Input {
     std::uint32_t encoding = 0;
     std::uint8_t lineEnding = 0;
     bool throughFile = false;
+    bool automatic = false;
     std::string_view body;
 };
 
@@ -48,6 +50,8 @@ bool parseHeader(const std::uint8_t* data, std::size_t size, Input& in)
     in.lineEnding = data[at];
     // One input in eight also goes through a file: slower, so not every time.
     in.throughFile = (data[at + 1] & 0x07) == 0;
+    // And one in eight through Automatic, whose detectors are slower still.
+    in.automatic = (data[at + 1] & 0x38) == 0;
     in.body = std::string_view(reinterpret_cast<const char*>(data) + at + 2, size - at - 2);
     return true;
 }
@@ -196,6 +200,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fail("readData and decode disagree");
         if (!sameEntries(reader->dataArray(), parsed.dataArray()))
             fail("readData and parseText built different entries");
+    }
+
+    if (in.automatic) {
+        SrtMessageList entries;
+        ReadingReport report;
+        if (autoread::read(
+                std::string(in.body), std::nullopt, std::nullopt, "C", entries, report)) {
+            if (report.subtitles != entries.size())
+                fail("the report counts other entries than the read gave");
+            if (!std::is_sorted(report.skippedLines.begin(), report.skippedLines.end()))
+                fail("skipped lines out of order");
+            for (const auto& e : entries) {
+                if (e->message() && !referenceValidUtf8(*e->message()))
+                    fail("an Automatic text is not well-formed UTF-8");
+            }
+            // The encoding reported is one that decodes the whole file.
+            if (!encodings::decode(std::string(in.body), report.encoding))
+                fail("the encoding Automatic used does not decode the file");
+        }
     }
     return 0;
 }

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-    libicu-dev
+    libicu-dev libuchardet-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
     # The tests that follow a media player run on a private session bus.

@@ -8,6 +8,7 @@
 #include "fakes/FakeLog.h"
 #include "fakes/FakeStore.h"
 #include "platform/Encodings.h"
+#include "subtitles/SrtFile.h"
 #include "subtitles/SrtWriter.h"
 #include "subtitles/TimeEntry.h"
 
@@ -35,12 +36,13 @@ protected:
         timer.setTimeTextField(&time);
         timer.setMessageTextField(&message);
         timer.setMessageTextField2(&message2);
-        for (const char* title : { "CRLF", "LF", "CR" })
+        for (const char* title : { "Automatic", "CRLF", "LF", "CR" })
             retMenu.addItemWithTitle(title);
+        retMenu.setTagOfItemWithTitle("Automatic", MainCtrl::kAutomaticTag);
         retMenu.setTagOfItemWithTitle("LF", 1);
         retMenu.setTagOfItemWithTitle("CR", 2);
         ctrl.connect({ &timer, &startButton, &slider, &label, &panel, &store, &encMenu, &retMenu,
-            &dialog, &alert });
+            &dialog, &alert, nullptr, nullptr, nullptr, nullptr, &view });
         ctrl.setStandardOutput(out);
     }
     ~MainCtrlTest() override
@@ -70,6 +72,7 @@ protected:
     FakeMenu encMenu, retMenu;
     FakeOpenDialog dialog;
     FakeAlert alert;
+    FakeReadingView view;
     std::FILE* out = std::tmpfile();
     MainCtrl ctrl;
 };
@@ -241,18 +244,22 @@ TEST_F(MainCtrlTest, PathsThatAreNotFilesAreRefusedKeepingTheChosenFile)
 
 // --- Stored settings ---
 
-TEST_F(MainCtrlTest, FirstRunUsesDefaultsAndSelectsThem)
+TEST_F(MainCtrlTest, FirstRunStartsOnAutomatic)
 {
     ctrl.awakeFromNib();
+    EXPECT_TRUE(ctrl.automaticEncoding());
+    EXPECT_TRUE(ctrl.automaticLineEnding());
+    // The explicit values behind Automatic are still the old defaults.
     EXPECT_EQ(ctrl.encodingType(), 8);
     EXPECT_EQ(ctrl.returnCode(), 0);
     EXPECT_FALSE(ctrl.filename().has_value());
-    EXPECT_EQ(encMenu.selectedTag(), 8);
-    EXPECT_EQ(retMenu.selectedTag(), 0);
+    EXPECT_EQ(encMenu.selectedTag(), MainCtrl::kAutomaticTag);
+    EXPECT_EQ(retMenu.selectedTag(), MainCtrl::kAutomaticTag);
     EXPECT_EQ(label.text(), "(label)");
-    // Every encoding is offered, tagged with its identifier.
-    EXPECT_EQ(encMenu.items.size(), encodings::availableStringEncodings().size());
-    EXPECT_EQ(encMenu.items[0].title, encodings::availableStringEncodings()[0].name);
+    // "Automatic" first, then every encoding, tagged with its identifier.
+    ASSERT_EQ(encMenu.items.size(), encodings::availableStringEncodings().size() + 1);
+    EXPECT_EQ(encMenu.items[0].title, "Automatic");
+    EXPECT_EQ(encMenu.items[1].title, encodings::availableStringEncodings()[0].name);
     EXPECT_TRUE(store.writes.empty());
 }
 
@@ -302,7 +309,9 @@ TEST_F(MainCtrlTest, StoreErrorsAreHandledPerKey)
             { &timer, &startButton, &slider, &label, &panel, &s, &enc, &ret, &dialog, &alert });
         EXPECT_NO_THROW(m.awakeFromNib()) << c.key;
         EXPECT_EQ(s.writes.count(c.key) > 0, c.writtenBack) << c.key;
-        EXPECT_EQ(enc.selectedTag(), 8) << c.key;
+        // A damaged value is an explicit choice written back; an absent one leaves Automatic.
+        EXPECT_EQ(enc.selectedTag(), std::string(c.key) == "enc_type" ? 8 : MainCtrl::kAutomaticTag)
+            << c.key;
         EXPECT_EQ(ret.selectedTag(), 0) << c.key;
         EXPECT_FALSE(m.filename().has_value()) << c.key;
     }
@@ -456,3 +465,135 @@ TEST_F(MainCtrlTest, CatchingTwoLinesOfAResampledFileSolvesItsSpeed)
 }
 
 } // namespace
+
+// --- Automatic, fixes, reloads and recent files ---
+
+// "Привет, мир!" in Windows-1251 with LF line endings.
+const std::string kCyrillicLfFilm = "1\n00:00:00,000 --> 00:10:00,000\n\xCF\xF0\xE8\xE2\xE5\xF2, "
+                                    "\xEC\xE8\xF0!\n\n2\n00:10:00,000 --> 00:20:00,000\nSecond\n";
+const std::string kCyrillicText = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82, "
+                                  "\xD0\xBC\xD0\xB8\xD1\x80!\n";
+
+TEST_F(MainCtrlTest, AFailedOrEmptyReadOffersWhatTheFileLooksLike)
+{
+    struct Case {
+        const char* what;
+        std::string film;
+        std::int32_t encoding;
+        std::string message;
+        std::string informative;
+    };
+    const Case cases[] = {
+        { "undecodable as chosen", kCyrillicLfFilm, 4, "Error", "Encoding Error" },
+        { "no subtitles as chosen", kCyrillicLfFilm, 11, "No subtitles found in film.srt", "" },
+    };
+    for (const Case& c : cases) {
+        for (const bool take : { false, true }) {
+            SCOPED_TRACE(std::string(c.what) + (take ? ", taken" : ", declined"));
+            FakeAlert a;
+            a.takeOffer = take;
+            FakeStore st;
+            st.values = { { "enc_type", c.encoding }, { "return_code", 0 } };
+            TimerThread th;
+            MainCtrl m;
+            m.connect({ &th, &startButton, &slider, &label, &panel, &st, &encMenu, &retMenu,
+                &dialog, &a, nullptr, nullptr, nullptr, nullptr, &view });
+            m.setStandardOutput(out);
+            m.awakeFromNib();
+            ASSERT_TRUE(m.openFile(dir.write("film.srt", c.film)));
+            m.click(startButton);
+            ASSERT_EQ(a.shown.size(), 1U);
+            EXPECT_EQ(a.shown[0], std::make_pair(c.message, c.informative));
+            EXPECT_EQ(a.suggestions[0],
+                "This file looks like Windows-1251 (Cyrillic) with LF line endings.");
+            EXPECT_EQ(a.offers[0], "Use these");
+            // Never switched without the click; with it, both menus and the store follow and the
+            // clock starts on the file.
+            EXPECT_EQ(m.started(), take);
+            EXPECT_EQ(m.encodingType(), take ? 11 : c.encoding);
+            EXPECT_EQ(m.returnCode(), take ? SrtFile::kLf : SrtFile::kCrLf);
+            EXPECT_EQ(encMenu.selectedTag(), take ? 11 : c.encoding);
+            EXPECT_EQ(retMenu.selectedTag(), take ? 1 : 0);
+            EXPECT_EQ(std::get<std::int32_t>(st.values["return_code"]), take ? 1 : 0);
+            if (take) {
+                EXPECT_EQ(th.getMessage(1.0), kCyrillicText);
+            }
+            th.stop();
+            th.waitFor();
+        }
+    }
+}
+
+TEST_F(MainCtrlTest, AutomaticReadsAFirstRunFileAndSaysWhatItChose)
+{
+    ctrl.awakeFromNib();
+    choose(dir.write("film.srt", kCyrillicLfFilm));
+    EXPECT_EQ(view.status, "2 subtitles \u00B7 20:00 \u00B7 Windows-1251 \u00B7 LF");
+    pressStartStop();
+    EXPECT_TRUE(ctrl.started());
+    EXPECT_TRUE(alert.shown.empty());
+    ASSERT_TRUE(message.waitFor(kCyrillicText));
+}
+
+TEST_F(MainCtrlTest, MenuChangesAndChangesOnDiskReadAgainKeepingThePosition)
+{
+    ctrl.awakeFromNib();
+    const std::string path = dir.write("film.srt", kCyrillicLfFilm);
+    choose(path);
+    pressStartStop();
+    ctrl.seekTo(700.0);
+    ASSERT_TRUE(message.waitFor("Second\n"));
+
+    // By hand, a wrong line ending: said at once, the clock goes on with what it had.
+    retMenu.selectItemWithTag(SrtFile::kCrLf);
+    ctrl.changeReturnCode(retMenu);
+    ASSERT_EQ(alert.shown.size(), 1U);
+    EXPECT_EQ(alert.shown[0].first, "No subtitles found in film.srt");
+    EXPECT_TRUE(timer.isRunning());
+
+    // Back on Automatic, and the file rewritten while playing: new subtitles, same position.
+    retMenu.selectItemWithTag(MainCtrl::kAutomaticTag);
+    ctrl.changeReturnCode(retMenu);
+    dir.write("film.srt", "1\r\n00:00:00,000 --> 00:20:00,000\r\nRewritten\r\n");
+    ctrl.fileChangedOnDisk();
+    ASSERT_TRUE(message.waitFor("Rewritten\n"));
+    EXPECT_TRUE(timer.isRunning());
+    EXPECT_GE(timer.getPosition(), 700.0);
+    EXPECT_EQ(view.status, "1 subtitle \u00B7 20:00 \u00B7 UTF-8 \u00B7 CRLF");
+    EXPECT_EQ(view.watched, path);
+    // A half-written file does not replace subtitles that read.
+    dir.write("film.srt", "1\r\n00:00:00,0");
+    ctrl.fileChangedOnDisk();
+    EXPECT_EQ(timer.getMessage(1.0), std::string("Rewritten\n"));
+    EXPECT_EQ(alert.shown.size(), 1U);
+}
+
+TEST_F(MainCtrlTest, RecentFilesSurviveARestartWithoutTheGoneOnes)
+{
+    ctrl.awakeFromNib();
+    std::vector<std::string> paths;
+    // A name with a line break and a percent sign must come back whole.
+    for (int i = 0; i < 12; ++i)
+        paths.push_back(dir.write(
+            "film " + std::to_string(i) + (i == 11 ? "\n100%.srt" : ".srt"), kCyrillicLfFilm));
+    for (const std::string& p : paths)
+        choose(p);
+    choose(paths[5]);
+    ASSERT_EQ(view.recent.size(), MainCtrl::kRecentLimit);
+    EXPECT_EQ(view.recent[0], paths[5]);
+    EXPECT_EQ(view.recent[1], paths[11]);
+    EXPECT_EQ(view.recent[9], paths[2]);
+    EXPECT_EQ(dialog.lastDirectory, dir.path().string());
+
+    std::filesystem::remove(paths[11]);
+    FakeReadingView again;
+    MainCtrl restarted;
+    FakeMenu enc, ret;
+    restarted.connect({ &timer, &startButton, &slider, &label, &panel, &store, &enc, &ret, &dialog,
+        &alert, nullptr, nullptr, nullptr, nullptr, &again });
+    restarted.awakeFromNib();
+    const std::vector<std::string> expected = { paths[5], paths[10], paths[9], paths[8], paths[7],
+        paths[6], paths[4], paths[3], paths[2] };
+    EXPECT_EQ(again.recent, expected);
+    EXPECT_EQ(restarted.recentFiles(), expected);
+}

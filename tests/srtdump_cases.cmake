@@ -64,3 +64,14 @@ foreach(bad "--delay;x" "--delay;1s" "--delay;nan" "--speed;0" "--speed;-1" "--s
         message(FATAL_ERROR "srtdump ${bad}: no usage line: ${last_stderr}")
     endif()
 endforeach()
+# Automatic: what was chosen comes first in the JSON, and the report has one fact a line.
+expect_run(0 "{\"encoding\":2483028224,\"line_ending\":\"crlf\",\"entries\":[{\"number\":1,\"start\":1.5,\"end\":4.25,\"text\":\"こんにちは\\n\"}]}\n"
+           --format json --encoding auto --line-ending auto ${SAMPLES}/utf16le-bom-crlf.srt)
+expect_run(0 "subtitles: 2\nduration: 0:04\nencoding: Windows-1251 (11), automatic\nline ending: LF, automatic\nskipped blocks: 0\n"
+           --format report --encoding auto --line-ending auto ${SAMPLES}/cyrillic-1251-lf.srt)
+# Nothing found is said, on standard error, only with Automatic.
+expect_run(0 "{\"encoding\":4,\"line_ending\":\"crlf\",\"entries\":[]}\n"
+           --format json --encoding auto --line-ending auto ${SAMPLES}/../CMakeLists.txt)
+if(NOT last_stderr MATCHES "No subtitles found in .*CMakeLists.txt")
+    message(FATAL_ERROR "an empty read should say so: ${last_stderr}")
+endif()

@@ -1,4 +1,5 @@
 // srtdump: reads one subtitle file exactly as the player does at Start and prints its entries.
+#include "platform/CharsetDetector.h"
 #include "platform/StderrLog.h"
 #include "subtitles/Resync.h"
 #include "subtitles/SrtFile.h"
@@ -14,8 +15,8 @@
 namespace {
 
 constexpr const char* kUsage
-    = "usage: srtdump [--encoding ID] [--line-ending crlf|lf|cr|CODE] [--format dump|json|srt]\n"
-      "               [--delay SECONDS] [--speed K] FILE\n";
+    = "usage: srtdump [--encoding ID|auto] [--line-ending crlf|lf|cr|CODE|auto]\n"
+      "               [--format dump|json|srt|report] [--delay SECONDS] [--speed K] FILE\n";
 
 constexpr int kExitUsage = 64;
 
@@ -106,11 +107,33 @@ void appendJsonString(std::string& out, std::string_view text)
     out.push_back('"');
 }
 
-// Written entry by entry, so the output never holds a second copy of the whole file.
-void printJson(const SrtMessageList& entries)
+std::string lineEndingWord(std::uint8_t code)
+{
+    switch (code) {
+    case SrtFile::kCrLf:
+        return "crlf";
+    case SrtFile::kLf:
+        return "lf";
+    case SrtFile::kCr:
+        return "cr";
+    default:
+        return std::to_string(code);
+    }
+}
+
+// Written entry by entry, so the output never holds a second copy of the whole file. With
+// Automatic, what it chose comes first, in the words the options take.
+void printJson(const SrtMessageList& entries, const ReadingReport* chosen)
 {
     std::string out;
-    std::fputs("{\"entries\":[", stdout);
+    std::fputs("{", stdout);
+    if (chosen) {
+        out = "\"encoding\":" + std::to_string(chosen->encoding) + ",\"line_ending\":";
+        appendJsonString(out, lineEndingWord(chosen->lineEnding));
+        out += ",";
+        std::fputs(out.c_str(), stdout);
+    }
+    std::fputs("\"entries\":[", stdout);
     bool firstEntry = true;
     for (const auto& e : entries) {
         out.assign(firstEntry ? "{" : ",{");
@@ -138,6 +161,24 @@ void applyTiming(const SrtMessageList& entries, const Timing& timing)
     }
 }
 
+// The status line's facts, one per line.
+void printReport(const ReadingReport& r)
+{
+    std::printf("subtitles: %zu\n", r.subtitles);
+    std::printf("duration: %s\n", reporting::durationText(r.duration).c_str());
+    std::printf("encoding: %s (%u)%s\n", encodings::shortName(r.encoding).c_str(), r.encoding,
+        r.encodingDetected ? ", automatic" : "");
+    std::printf("line ending: %s%s\n", reporting::lineEndingName(r.lineEnding).c_str(),
+        r.lineEndingDetected ? ", automatic" : "");
+    std::printf("skipped blocks: %zu\n", r.skippedLines.size());
+    if (!r.skippedLines.empty()) {
+        std::string lines;
+        for (const std::size_t n : r.skippedLines)
+            lines += (lines.empty() ? "" : ", ") + std::to_string(n);
+        std::printf("skipped at lines: %s\n", lines.c_str());
+    }
+}
+
 int usageError(const char* why)
 {
     std::fprintf(stderr, "srtdump: %s\n%s", why, kUsage);
@@ -150,8 +191,9 @@ int main(int argc, char** argv)
 {
     std::uint32_t encoding = 8;
     std::uint8_t lineEnding = SrtFile::kCrLf;
-    bool json = false;
-    bool srt = false;
+    bool autoEncoding = false;
+    bool autoLineEnding = false;
+    enum class Format { Dump, Json, Srt, Report } format = Format::Dump;
     Timing timing;
     std::optional<std::string> path;
 
@@ -163,25 +205,30 @@ int main(int argc, char** argv)
             return 0;
         } else if (arg == "--encoding") {
             const char* v = value();
-            const auto id = v ? parseUnsigned(v, UINT32_MAX) : std::nullopt;
-            if (!id)
-                return usageError("--encoding needs a decimal or 0x-hex identifier");
-            encoding = *id;
+            autoEncoding = v && std::strcmp(v, "auto") == 0;
+            const auto id = v && !autoEncoding ? parseUnsigned(v, UINT32_MAX) : std::nullopt;
+            if (!id && !autoEncoding)
+                return usageError("--encoding needs auto, or a decimal or 0x-hex identifier");
+            encoding = id.value_or(encoding);
         } else if (arg == "--line-ending") {
             const char* v = value();
-            const auto code = v ? parseLineEnding(v) : std::nullopt;
-            if (!code)
-                return usageError("--line-ending needs crlf, lf, cr or a code from 0 to 255");
-            lineEnding = *code;
+            autoLineEnding = v && std::strcmp(v, "auto") == 0;
+            const auto code = v && !autoLineEnding ? parseLineEnding(v) : std::nullopt;
+            if (!code && !autoLineEnding)
+                return usageError("--line-ending needs auto, crlf, lf, cr or a code from 0 to 255");
+            lineEnding = code.value_or(lineEnding);
         } else if (arg == "--format") {
             const char* v = value();
-            srt = v && std::strcmp(v, "srt") == 0;
             if (v && std::strcmp(v, "json") == 0)
-                json = true;
+                format = Format::Json;
             else if (v && std::strcmp(v, "dump") == 0)
-                json = false;
-            else if (!srt)
-                return usageError("--format needs dump, json or srt");
+                format = Format::Dump;
+            else if (v && std::strcmp(v, "report") == 0)
+                format = Format::Report;
+            else if (v && std::strcmp(v, "srt") == 0)
+                format = Format::Srt;
+            else
+                return usageError("--format needs dump, json, srt or report");
         } else if (arg == "--delay") {
             const char* v = value();
             const auto delay = v ? parseDouble(v) : std::nullopt;
@@ -216,24 +263,29 @@ int main(int argc, char** argv)
         std::fputs("File not found.\n", stderr);
         status = 1;
     } else if (const auto reader = SrtFile::file(*path, encoding, lineEnding);
-               !reader->readData()) {
+               reader->setAutomatic(autoEncoding, autoLineEnding), !reader->readData()) {
         std::fputs("Encoding Error\n", stderr);
         status = 2;
-    } else if (srt) {
-        // Written in the line ending the file was read with.
-        const char* ending = lineEnding == SrtFile::kLf ? "\n"
-            : lineEnding == SrtFile::kCr                ? "\r"
-                                                        : "\r\n";
-        const std::string out = adjustedSrt(Cues(reader->dataArray()), timing, ending);
-        std::fwrite(out.data(), 1, out.size(), stdout);
-    } else if (json) {
-        if (!timing.isIdentity())
-            applyTiming(reader->dataArray(), timing);
-        printJson(reader->dataArray());
     } else {
-        if (!timing.isIdentity())
-            applyTiming(reader->dataArray(), timing);
-        reader->dumpValues(stdout);
+        const bool automatic = autoEncoding || autoLineEnding;
+        if (automatic && reader->dataArray().empty())
+            std::fprintf(stderr, "No subtitles found in %s\n", path->c_str());
+        if (format == Format::Srt) {
+            // Written in the line ending the file was read with.
+            const std::uint8_t used = autoLineEnding ? reader->report().lineEnding : lineEnding;
+            const char* ending = used == SrtFile::kLf ? "\n" : used == SrtFile::kCr ? "\r" : "\r\n";
+            const std::string out = adjustedSrt(Cues(reader->dataArray()), timing, ending);
+            std::fwrite(out.data(), 1, out.size(), stdout);
+        } else {
+            if (!timing.isIdentity())
+                applyTiming(reader->dataArray(), timing);
+            if (format == Format::Json)
+                printJson(reader->dataArray(), automatic ? &reader->report() : nullptr);
+            else if (format == Format::Report)
+                printReport(reader->report());
+            else
+                reader->dumpValues(stdout);
+        }
     }
     setLogSink(nullptr);
     return status;

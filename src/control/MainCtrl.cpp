@@ -3,11 +3,13 @@
 
 #include "platform/Encodings.h"
 #include "platform/Log.h"
+#include "subtitles/ReadingReport.h"
 #include "subtitles/SrtFile.h"
 #include "subtitles/TimeCode.h"
 #include "subtitles/TimeEntry.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -22,6 +24,63 @@ namespace {
 const std::string kEncTypeKey(settings::kEncType.name);
 const std::string kReturnCodeKey(settings::kReturnCode.name);
 const std::string kLastFilenameKey(settings::kLastFilename.name);
+const std::string kAutoEncodingKey(settings::kAutoEncoding.name);
+const std::string kAutoLineEndingKey(settings::kAutoLineEnding.name);
+const std::string kRecentFilesKey(settings::kRecentFiles.name);
+
+// The folder a path is in, when it still is one.
+std::optional<std::string> existingFolderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return std::nullopt;
+    const std::string folder = slash == 0 ? "/" : path.substr(0, slash);
+    struct stat st { };
+    if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return std::nullopt;
+    return folder;
+}
+
+// The recent files as one stored text: a line each, with "%" and line breaks escaped.
+std::string joinPaths(const std::vector<std::string>& paths)
+{
+    std::string out;
+    for (const std::string& path : paths) {
+        if (!out.empty())
+            out.push_back('\n');
+        for (const char c : path) {
+            if (c == '%')
+                out += "%25";
+            else if (c == '\n')
+                out += "%0A";
+            else
+                out.push_back(c);
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> splitPaths(const std::string& text)
+{
+    std::vector<std::string> out;
+    std::string path;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text[i] == '\n') {
+            if (!path.empty())
+                out.push_back(path);
+            path.clear();
+        } else if (text.compare(i, 3, "%25") == 0) {
+            path.push_back('%');
+            i += 2;
+        } else if (text.compare(i, 3, "%0A") == 0) {
+            path.push_back('\n');
+            i += 2;
+        } else {
+            path.push_back(text[i]);
+        }
+    }
+    return out;
+}
 
 // A jump to a subtitle lands this far inside it: exactly on its start it would not show yet
 // (a subtitle holds the open interval), and the shown and printed time, which is truncated to the
@@ -73,17 +132,19 @@ std::string describe(ReadFailure failure, const std::string& path)
 // allow, are answered by writing the current value back; any failure, handled or not, still
 // leaves the menu showing the value in force.
 template <typename Assign, typename Current>
-void restoreIntSetting(PreferencesStore& store, const settings::Key& setting, PopUpMenu& menu,
+bool restoreIntSetting(PreferencesStore& store, const settings::Key& setting, PopUpMenu& menu,
     Assign assign, Current current)
 {
     const std::string key(setting.name);
+    bool stored = true;
     try {
         try {
-            const std::optional<std::int32_t> stored = store.intValue(key);
-            if (stored && setting.valid && !setting.valid(*stored))
+            const std::optional<std::int32_t> value = store.intValue(key);
+            stored = value.has_value();
+            if (value && setting.valid && !setting.valid(*value))
                 store.setInt(key, current());
-            else if (stored)
-                assign(*stored);
+            else if (value)
+                assign(*value);
         } catch (const PreferencesError&) {
             store.setInt(key, current());
         }
@@ -92,6 +153,19 @@ void restoreIntSetting(PreferencesStore& store, const settings::Key& setting, Po
         throw;
     }
     menu.selectItemWithTag(current());
+    return stored;
+}
+
+// Whether Automatic is in force for one menu: the stored flag, or else whether no explicit
+// choice (`explicitStored`) was ever stored. A flag that does not read is left alone.
+bool restoreAutomatic(PreferencesStore& store, const settings::Key& flag, bool explicitStored)
+{
+    try {
+        if (const auto value = store.intValue(std::string(flag.name)); value && flag.valid(*value))
+            return *value == 1;
+    } catch (const PreferencesError&) {
+    }
+    return !explicitStored;
 }
 
 } // namespace
@@ -107,6 +181,8 @@ struct MainCtrl::Read {
 
 void MainCtrl::awakeFromNib()
 {
+    _o.encButton->addItemWithTitle("Automatic");
+    _o.encButton->setTagOfItemWithTitle("Automatic", kAutomaticTag);
     for (const encodings::Encoding& e : encodings::availableStringEncodings()) {
         _o.encButton->addItemWithTitle(e.name);
         // Identifiers past 2^31 are kept as their 32-bit pattern, as stored in the preferences.
@@ -121,13 +197,16 @@ void MainCtrl::awakeFromNib()
 void MainCtrl::loadDefaultValues()
 {
     PreferencesStore& store = *_o.theUserDefaultsController;
-    restoreIntSetting(
+    const bool encodingStored = restoreIntSetting(
         store, settings::kEncType, *_o.encButton, [this](std::int32_t v) { _encodingType = v; },
         [this] { return _encodingType; });
-    restoreIntSetting(
+    const bool lineEndingStored = restoreIntSetting(
         store, settings::kReturnCode, *_o.retButton,
         [this](std::int32_t v) { _returnCode = static_cast<std::uint8_t>(v); },
         [this] { return static_cast<std::int32_t>(_returnCode); });
+    _automaticEncoding = restoreAutomatic(store, settings::kAutoEncoding, encodingStored);
+    _automaticLineEnding = restoreAutomatic(store, settings::kAutoLineEnding, lineEndingStored);
+    selectMenus();
 
     try {
         _filename = store.stringValue(kLastFilenameKey);
@@ -135,6 +214,9 @@ void MainCtrl::loadDefaultValues()
         if (_filename)
             store.setString(kLastFilenameKey, *_filename);
     }
+    if (_filename)
+        _lastFile = *_filename;
+    restoreRecent();
     if (!_filename)
         return;
     if (!File::isExistFile(*_filename)) {
@@ -143,6 +225,58 @@ void MainCtrl::loadDefaultValues()
         return;
     }
     _o.filenameLabel->setText(lastPathComponent(*_filename));
+    if (_o.view)
+        _o.view->watchFile(*_filename);
+}
+
+void MainCtrl::selectMenus()
+{
+    _o.encButton->selectItemWithTag(_automaticEncoding ? kAutomaticTag : _encodingType);
+    _o.retButton->selectItemWithTag(_automaticLineEnding ? kAutomaticTag : _returnCode);
+}
+
+void MainCtrl::restoreRecent()
+{
+    std::vector<std::string> stored;
+    try {
+        if (const auto text = _o.theUserDefaultsController->stringValue(kRecentFilesKey))
+            stored = splitPaths(*text);
+        else if (_filename)
+            stored = { *_filename };
+    } catch (const PreferencesError&) {
+    }
+    _recent.clear();
+    for (const std::string& path : stored) {
+        if (_recent.size() < kRecentLimit && File::isExistFile(path)
+            && std::find(_recent.begin(), _recent.end(), path) == _recent.end())
+            _recent.push_back(path);
+    }
+    if (_o.view)
+        _o.view->showRecentFiles(_recent);
+}
+
+void MainCtrl::rememberRecent(const std::string& path)
+{
+    _recent.erase(std::remove(_recent.begin(), _recent.end(), path), _recent.end());
+    // Files gone since start-up leave the list as well.
+    _recent.erase(std::remove_if(_recent.begin(), _recent.end(),
+                      [](const std::string& p) { return !File::isExistFile(p); }),
+        _recent.end());
+    _recent.insert(_recent.begin(), path);
+    if (_recent.size() > kRecentLimit)
+        _recent.resize(kRecentLimit);
+    storeRecent();
+    if (_o.view)
+        _o.view->showRecentFiles(_recent);
+}
+
+void MainCtrl::storeRecent()
+{
+    try {
+        _o.theUserDefaultsController->setString(kRecentFilesKey, joinPaths(_recent));
+    } catch (const PreferencesError&) {
+        // The list is a convenience: a store that refuses it costs the next run its list only.
+    }
 }
 
 void MainCtrl::click(const Control& sender)
@@ -244,7 +378,8 @@ void MainCtrl::selectFile(const Control& /*sender*/)
 {
     logLine("SelectFile");
     static const std::vector<std::string> types = { "srt", "txt", "'TEXT'" };
-    if (const std::optional<std::string> path = _o.openDialog->runModal(homeDirectory(), types))
+    const std::string folder = existingFolderOf(_lastFile).value_or(homeDirectory());
+    if (const std::optional<std::string> path = _o.openDialog->runModal(folder, types))
         openFile(*path);
     else
         logLine("Cancel");
@@ -253,7 +388,7 @@ void MainCtrl::selectFile(const Control& /*sender*/)
 
 bool MainCtrl::openFile(const std::string& path)
 {
-    auto reader = SrtFile::file(path, static_cast<std::uint32_t>(_encodingType), _returnCode);
+    auto reader = readerFor(path);
     if (const ReadFailure why = reader->check();
         why == ReadFailure::notFound || why == ReadFailure::notRegular) {
         alertMessage(
@@ -262,24 +397,130 @@ bool MainCtrl::openFile(const std::string& path)
     }
     logLine(path);
     _filename = path;
+    _lastFile = path;
     _o.filenameLabel->setText(lastPathComponent(path));
     _o.theUserDefaultsController->setString(kLastFilenameKey, path);
+    rememberRecent(path);
+    if (_o.view)
+        _o.view->watchFile(path);
     ++_readGeneration;
     restoreTiming(path);
     if (readsInBackground(*reader)) {
         _o.th->clearDataArray();
         _o.th->reset();
+        if (_o.view)
+            _o.view->showReading("", {});
         readInBackground(std::move(reader));
         return true;
     }
     // The new subtitles first, so that a running clock shows them from its first pass at zero.
     // A file that does not read shows nothing until Start says why.
-    if (reader->readData())
+    if (reader->readData()) {
         _o.th->setCues(std::make_shared<const Cues>(reader->dataArray()));
-    else
+        showReading(*reader);
+    } else {
         _o.th->clearDataArray();
+        if (_o.view)
+            _o.view->showReading("", {});
+    }
     _o.th->reset();
     return true;
+}
+
+std::unique_ptr<SrtFile> MainCtrl::readerFor(const std::string& path) const
+{
+    auto reader = SrtFile::file(path, static_cast<std::uint32_t>(_encodingType), _returnCode);
+    reader->setAutomatic(_automaticEncoding, _automaticLineEnding);
+    return reader;
+}
+
+void MainCtrl::showReading(const SrtFile& reader)
+{
+    if (_o.view)
+        _o.view->showReading(reporting::statusLine(reader.report()), reader.report().skippedLines);
+}
+
+bool MainCtrl::alertWithOffer(
+    const std::string& message, const std::string& informative, const SrtFile& reader)
+{
+    // With both on Automatic there is nothing else to offer; a second read would only cost.
+    const std::optional<Suggestion> offer
+        = _automaticEncoding && _automaticLineEnding ? std::nullopt : reader.suggestion();
+    // An offer of what is already chosen would fix nothing.
+    const bool same = offer
+        && (_automaticEncoding || offer->encoding == static_cast<std::uint32_t>(_encodingType))
+        && (_automaticLineEnding || offer->lineEnding == _returnCode);
+    if (!offer || same) {
+        alertMessage(message, informative);
+        return false;
+    }
+    const std::string suggestion
+        = "This file looks like " + reporting::looksLike(offer->encoding, offer->lineEnding) + ".";
+    if (!_o.alert->runModalWithOffer(message, informative, suggestion, "Use these"))
+        return false;
+    // As if both were chosen in the menus, which now show them.
+    _automaticEncoding = false;
+    _automaticLineEnding = false;
+    _encodingType = static_cast<std::int32_t>(offer->encoding);
+    _returnCode = offer->lineEnding;
+    std::fprintf(_stdout, "enccode:%d\n", _encodingType);
+    std::fflush(_stdout);
+    logLine(_returnCode == SrtFile::kLf   ? "RC_LF"
+            : _returnCode == SrtFile::kCr ? "RC_CR"
+                                          : "RC_CRLF");
+    PreferencesStore& store = *_o.theUserDefaultsController;
+    store.setInt(kEncTypeKey, _encodingType);
+    store.setInt(kReturnCodeKey, _returnCode);
+    store.setInt(kAutoEncodingKey, 0);
+    store.setInt(kAutoLineEndingKey, 0);
+    selectMenus();
+    return true;
+}
+
+void MainCtrl::readAgain()
+{
+    if (!_filename || !File::isExistFile(*_filename))
+        return;
+    auto reader = readerFor(*_filename);
+    // A read still under way was for the old choice.
+    ++_readGeneration;
+    if (readsInBackground(*reader)) {
+        // A large file is said to be wrong at the next Start; the clock goes on meanwhile.
+        readInBackground(std::move(reader));
+        return;
+    }
+    if (!reader->readData()) {
+        if (_o.view)
+            _o.view->showReading("", {});
+        if (alertReadFailure(*reader))
+            readAgain();
+        return;
+    }
+    showReading(*reader);
+    if (reader->dataArray().empty()) {
+        if (alertWithOffer("No subtitles found in " + lastPathComponent(*_filename), "", *reader))
+            readAgain();
+        return;
+    }
+    // The position stays: a running clock goes on with the new subtitles.
+    _o.th->setCues(std::make_shared<const Cues>(reader->dataArray()));
+}
+
+void MainCtrl::fileChangedOnDisk()
+{
+    if (!_filename || !File::isExistFile(*_filename))
+        return;
+    auto reader = readerFor(*_filename);
+    ++_readGeneration;
+    if (readsInBackground(*reader)) {
+        readInBackground(std::move(reader));
+        return;
+    }
+    // A file caught half-written does not replace subtitles that read.
+    if (!reader->readData() || reader->dataArray().empty())
+        return;
+    _o.th->setCues(std::make_shared<const Cues>(reader->dataArray()));
+    showReading(*reader);
 }
 
 bool MainCtrl::sendParsedArray()
@@ -293,7 +534,7 @@ bool MainCtrl::sendParsedArray()
         _o.th->clearDataArray();
         return false;
     }
-    auto reader = SrtFile::file(*_filename, static_cast<std::uint32_t>(_encodingType), _returnCode);
+    auto reader = readerFor(*_filename);
     logLine("size:" + std::to_string(reader->size()));
     ++_readGeneration;
     if (readsInBackground(*reader)) {
@@ -304,22 +545,30 @@ bool MainCtrl::sendParsedArray()
         return false;
     }
     if (reader->readData()) {
+        showReading(*reader);
+        if (reader->dataArray().empty()) {
+            // Not a silent clock: say so, and offer what would read.
+            return alertWithOffer(
+                       "No subtitles found in " + lastPathComponent(*_filename), "", *reader)
+                && sendParsedArray();
+        }
         _o.th->setCues(std::make_shared<const Cues>(reader->dataArray()));
         return true;
     }
-    alertReadFailure(*reader);
-    return false;
+    return alertReadFailure(*reader) && sendParsedArray();
 }
 
-void MainCtrl::alertReadFailure(const SrtFile& reader)
+bool MainCtrl::alertReadFailure(const SrtFile& reader)
 {
     // The text users know stays first; a cause other than the encoding gets a line of its own.
     std::string informative = "Encoding Error";
     if (reader.failure() != ReadFailure::notDecodable) {
         informative += '\n';
         informative += describe(reader.failure(), _filename.value_or(""));
+        alertMessage("Error", informative);
+        return false;
     }
-    alertMessage("Error", informative);
+    return alertWithOffer("Error", informative, reader);
 }
 
 MainCtrl::MainCtrl() = default;
@@ -376,19 +625,29 @@ void MainCtrl::finishRead(Read* read)
         return;
     if (_o.busy)
         _o.busy->end();
-    const bool play = std::exchange(_playWhenRead, false) && _started;
+    const bool waited = std::exchange(_playWhenRead, false) && _started;
     if (done->ok) {
-        _o.th->setCues(std::make_shared<const Cues>(done->reader->dataArray()));
-        if (play)
-            _o.th->start();
+        showReading(*done->reader);
+        if (!done->reader->dataArray().empty()) {
+            _o.th->setCues(std::make_shared<const Cues>(done->reader->dataArray()));
+            if (waited)
+                _o.th->start();
+            return;
+        }
+    } else if (_o.view) {
+        _o.view->showReading("", {});
+    }
+    if (!waited)
         return;
-    }
-    if (play) {
-        // The Start that waited fails as it would have at once.
-        alertReadFailure(*done->reader);
-        _started = false;
-        _o.startButton->setTitle("Start");
-    }
+    // The Start that waited fails as it would have at once; taking the offer starts again.
+    _started = false;
+    _o.startButton->setTitle("Start");
+    const bool taken = done->ok
+        ? alertWithOffer(
+            "No subtitles found in " + lastPathComponent(_filename.value_or("")), "", *done->reader)
+        : alertReadFailure(*done->reader);
+    if (taken)
+        play();
 }
 
 void MainCtrl::changeEncoding(const PopUpMenu& sender)
@@ -396,15 +655,33 @@ void MainCtrl::changeEncoding(const PopUpMenu& sender)
     const std::optional<int> tag = sender.selectedItemTag();
     if (!tag)
         return;
-    _encodingType = *tag;
-    std::fprintf(_stdout, "enccode:%d\n", _encodingType);
-    std::fflush(_stdout);
-    _o.theUserDefaultsController->setInt(kEncTypeKey, _encodingType);
+    PreferencesStore& store = *_o.theUserDefaultsController;
+    if (*tag == kAutomaticTag) {
+        _automaticEncoding = true;
+        store.setInt(kAutoEncodingKey, 1);
+    } else {
+        _encodingType = *tag;
+        std::fprintf(_stdout, "enccode:%d\n", _encodingType);
+        std::fflush(_stdout);
+        store.setInt(kEncTypeKey, _encodingType);
+        if (_automaticEncoding)
+            store.setInt(kAutoEncodingKey, 0);
+        _automaticEncoding = false;
+    }
+    readAgain();
 }
 
 void MainCtrl::changeReturnCode(const PopUpMenu& sender)
 {
-    switch (sender.selectedItemTag().value_or(0)) {
+    const int tag = sender.selectedItemTag().value_or(0);
+    if (tag == kAutomaticTag) {
+        logLine("RC_AUTO");
+        _automaticLineEnding = true;
+        _o.theUserDefaultsController->setInt(kAutoLineEndingKey, 1);
+        readAgain();
+        return;
+    }
+    switch (tag) {
     case SrtFile::kLf:
         logLine("RC_LF");
         _returnCode = SrtFile::kLf;
@@ -421,6 +698,10 @@ void MainCtrl::changeReturnCode(const PopUpMenu& sender)
         break;
     }
     _o.theUserDefaultsController->setInt(kReturnCodeKey, _returnCode);
+    if (_automaticLineEnding)
+        _o.theUserDefaultsController->setInt(kAutoLineEndingKey, 0);
+    _automaticLineEnding = false;
+    readAgain();
 }
 
 void MainCtrl::alertMessage(const std::string& message, const std::string& subMessage)

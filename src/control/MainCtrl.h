@@ -9,6 +9,7 @@
 #include "control/Panel.h"
 #include "control/PopUpMenu.h"
 #include "control/PreferencesStore.h"
+#include "control/ReadingView.h"
 #include "control/Settings.h"
 #include "control/Slider.h"
 #include "control/TimingMemory.h"
@@ -29,6 +30,9 @@ class MainCtrl {
 public:
     // Command tags of the transport and file controls.
     enum Tag { kRewind = 0, kFastForward = 1, kStartStop = 2, kReset = 3, kChooseFile = 4 };
+    // The item tag of "Automatic", first in both menus; no encoding or line ending has it.
+    static constexpr int kAutomaticTag = -1;
+    static constexpr std::size_t kRecentLimit = 10;
 
     // Everything the controller drives; all must be set before awakeFromNib.
     struct Outlets {
@@ -48,6 +52,8 @@ public:
         // Optional: the subtitle timing in force (empty when none), and passing messages.
         TextDisplay* timingLabel = nullptr;
         TextDisplay* statusLine = nullptr;
+        // Optional: the status line, File › Open Recent and the watch on the file.
+        ReadingView* view = nullptr;
     };
 
     // A file at least this large is read off the UI thread (when a UI queue is connected): a film
@@ -90,6 +96,11 @@ public:
     void changeEncoding(const PopUpMenu& sender);
     void changeReturnCode(const PopUpMenu& sender);
     void alertMessage(const std::string& message, const std::string& subMessage);
+    // The chosen file changed on disk: read it again, keeping the position and, while playing,
+    // swapping the subtitles without a stop. A read that fails keeps the subtitles shown.
+    void fileChangedOnDisk();
+    // Most recent first, only files that still exist.
+    const std::vector<std::string>& recentFiles() const { return _recent; }
 
     // Lining the subtitles up with the video; nothing happens without subtitles.
     // To the start of the next subtitle; nothing after the last.
@@ -118,6 +129,8 @@ public:
     const std::optional<std::string>& filename() const { return _filename; }
     std::int32_t encodingType() const { return _encodingType; }
     std::uint8_t returnCode() const { return _returnCode; }
+    bool automaticEncoding() const { return _automaticEncoding; }
+    bool automaticLineEnding() const { return _automaticLineEnding; }
 
 private:
     struct Read;
@@ -129,11 +142,25 @@ private:
     // The read of the current file under way, if any.
     Read* pendingRead() const;
     bool readsInBackground(const SrtFile& reader) const;
-    void alertReadFailure(const SrtFile& reader);
     // The timing stored for `path`, or none; said in the status line when there is one.
     void restoreTiming(const std::string& path);
     void applyTiming(const Timing& timing);
     void say(const std::string& message);
+    // "Encoding Error", with the offer of what the file looks like; true when it was taken.
+    bool alertReadFailure(const SrtFile& reader);
+    std::unique_ptr<SrtFile> readerFor(const std::string& path) const;
+    // Reads the chosen file now (after a menu change). While playing, the subtitles are swapped
+    // and the position kept; a failure or an empty read is said, with a fix when there is one.
+    void readAgain();
+    // An empty or failed read's alert, with what the file looks like and "Use these" when
+    // Automatic finds subtitles in it. True when the user took the offer (menus now switched).
+    bool alertWithOffer(
+        const std::string& message, const std::string& informative, const SrtFile& reader);
+    void showReading(const SrtFile& reader);
+    void rememberRecent(const std::string& path);
+    void storeRecent();
+    void restoreRecent();
+    void selectMenus();
 
     Outlets _o;
     std::FILE* _stdout = stdout;
@@ -153,4 +180,9 @@ private:
     TimingMemory _timingMemory;
     // The lines caught in this file since its timing was last reset.
     std::vector<CaughtLine> _catches;
+    bool _automaticEncoding = false;
+    bool _automaticLineEnding = false;
+    std::vector<std::string> _recent;
+    // The open dialog starts in this file's folder, while there is one.
+    std::string _lastFile;
 };

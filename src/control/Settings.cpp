@@ -18,4 +18,9 @@ bool isLineEndingCode(std::int32_t code)
     return low <= 2;
 }
 
+bool isFlag(std::int32_t value)
+{
+    return value == 0 || value == 1;
+}
+
 } // namespace settings

@@ -22,6 +22,7 @@ struct Key {
 
 bool isKnownEncoding(std::int32_t id);
 bool isLineEndingCode(std::int32_t code);
+bool isFlag(std::int32_t value);
 
 // The encoding the file is decoded with, by its encoding identifier (8 is Shift JIS).
 inline constexpr Key kEncType{ "enc_type", Type::integer, 8, &isKnownEncoding };
@@ -39,7 +40,16 @@ inline constexpr Key kFollowPlayer{ "follow_player", Type::text, 0, nullptr };
 // (TimingMemory reads and writes it).
 inline constexpr Key kFileTiming{ "file_timing", Type::text, 0, nullptr };
 
-inline constexpr std::array kAll{ kEncType, kReturnCode, kLastFilename, kFollowPlayer,
-    kFileTiming };
+// Whether the encoding, and the line ending, are found from each file ("Automatic"): 1 yes, 0
+// no. When it is not stored, Automatic is in force exactly when the explicit choice is not
+// stored either, so a first run starts on Automatic and an earlier explicit choice stays.
+inline constexpr Key kAutoEncoding{ "auto_encoding", Type::integer, 0, &isFlag };
+inline constexpr Key kAutoLineEnding{ "auto_line_ending", Type::integer, 0, &isFlag };
+// Up to ten paths, most recent first, one a line; "%" and a line break in a path are written
+// "%25" and "%0A".
+inline constexpr Key kRecentFiles{ "recent_files", Type::text, 0, nullptr };
+
+inline constexpr std::array kAll{ kEncType, kReturnCode, kLastFilename, kFollowPlayer, kFileTiming,
+    kAutoEncoding, kAutoLineEnding, kRecentFiles };
 
 } // namespace settings

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
@@ -167,6 +168,11 @@ void PlayerWindows::connectOutlets(PreferencesStore& preferences)
     _alert = makeAlert(&_window);
     _uiQueue = makeUiQueue(&_window);
     _busy = makeBusyIndicator(&_window);
+    // Filled by the controller; File lists it once the menus are built.
+    _recentMenu = new QMenu(QObject::tr("Open &Recent"), &_window);
+    _readingView = new QtReadingView(
+        &_window, _recentMenu, [this](const std::string& path) { chooseFile(path); },
+        [this] { _ctrl.fileChangedOnDisk(); });
     _ctrl.connect({ .th = &_th,
         .startButton = _startButton.get(),
         .slider = _slider.get(),
@@ -180,7 +186,8 @@ void PlayerWindows::connectOutlets(PreferencesStore& preferences)
         .uiQueue = _uiQueue.get(),
         .busy = _busy.get(),
         .timingLabel = _sync->timingDisplay(),
-        .statusLine = _sync->statusDisplay() });
+        .statusLine = _sync->statusDisplay(),
+        .view = _readingView });
 }
 
 void PlayerWindows::connectActions()
@@ -271,6 +278,7 @@ void PlayerWindows::addMenus()
     QMenu* file = bar->addMenu(QObject::tr("&File"));
     file->addAction(
         QObject::tr("&Choose File…\tCtrl+O"), ui.chooseFileButton, &QAbstractButton::click);
+    file->addMenu(_recentMenu);
     file->addSeparator();
     file->addAction(QObject::tr("&Quit\tCtrl+Q"), &QApplication::quit);
 

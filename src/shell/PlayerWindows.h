@@ -7,6 +7,7 @@
 #include "playback/TimerThread.h"
 #include "shell/Following.h"
 #include "shell/QtAdapters.h"
+#include "shell/QtReadingView.h"
 #include "shell/SubtitlePanel.h"
 
 #include <QDBusConnection>
@@ -25,6 +26,7 @@ class PreferencesStore;
 class QAction;
 class QLabel;
 class QPushButton;
+class QMenu;
 class QShortcut;
 class SyncControls;
 class TimingPane;
@@ -54,6 +56,7 @@ public:
     QAction& showPanelAction() { return *_showPanel; }
     QAction& clickThroughAction() { return *_clickThrough; }
     MainCtrl& controller() { return _ctrl; }
+    QtReadingView& readingView() { return *_readingView; }
     TimerThread& timer() { return _th; }
     TimingSession& timing() { return _timing; }
     TimingPane& timingPane() { return *_timingPane; }
@@ -90,6 +93,8 @@ private:
     std::unique_ptr<Alert> _alert;
     std::unique_ptr<UiQueue> _uiQueue;
     std::unique_ptr<BusyIndicator> _busy;
+    QtReadingView* _readingView = nullptr; // owned by the main window
+    QMenu* _recentMenu = nullptr; // owned by the main window
     QtOpenDialog _openDialog;
     std::vector<QShortcut*> _shortcuts;
 

@@ -16,6 +16,7 @@
 #include <QMetaObject>
 #include <QPointer>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStringList>
@@ -242,6 +243,21 @@ public:
             QString::fromStdString(message), QMessageBox::Ok, _parent);
         box.setInformativeText(QString::fromStdString(informative));
         box.exec();
+    }
+    bool runModalWithOffer(const std::string& message, const std::string& informative,
+        const std::string& suggestion, const std::string& offerButton) override
+    {
+        QMessageBox box(QMessageBox::Warning, QString::fromStdString(message),
+            QString::fromStdString(message), QMessageBox::Ok, _parent);
+        QString text = QString::fromStdString(informative);
+        if (!text.isEmpty())
+            text += "\n\n";
+        box.setInformativeText(text + QString::fromStdString(suggestion));
+        QPushButton* offer
+            = box.addButton(QString::fromStdString(offerButton), QMessageBox::AcceptRole);
+        box.setDefaultButton(offer);
+        box.exec();
+        return box.clickedButton() == offer;
     }
 
 private:

@@ -1,6 +1,7 @@
 // The SRT walk: index line, time line, then every line up to the next index line is text.
 #include "subtitles/SrtFile.h"
 
+#include "platform/CharsetDetector.h"
 #include "platform/Encodings.h"
 #include "platform/Log.h"
 #include "platform/ReleasedPages.h"
@@ -243,15 +244,49 @@ bool SrtFile::readData()
     std::string bytes;
     if (!readWhole(bytes))
         return false;
+    if (_automaticEncoding || _automaticLineEnding) {
+        SrtMessageList entries;
+        ReadingReport report;
+        const auto encoding = _automaticEncoding ? std::nullopt : std::optional(_encodeType);
+        const auto lineEnding = _automaticLineEnding ? std::nullopt : std::optional(_returnCode);
+        if (!autoread::read(std::move(bytes), encoding, lineEnding, encodings::currentLocaleName(),
+                entries, report)) {
+            _failure = ReadFailure::notDecodable;
+            return false;
+        }
+        _nsma.insert(_nsma.end(), entries.begin(), entries.end());
+        _report = std::move(report);
+        return true;
+    }
     std::optional<std::string> text = encodings::decode(std::move(bytes), _encodeType);
     if (!text) {
         _failure = ReadFailure::notDecodable;
         return false;
     }
-    // The decoded text is ours and dies here, so the walk may give back what it has passed.
-    ReleasedPages pages(*text);
-    walk(*text, separatorFor(_returnCode), _nsma, &pages);
+    const std::size_t before = _nsma.size();
+    {
+        // The decoded text is ours and dies here, so the walk may give back what it has passed.
+        ReleasedPages pages(*text);
+        walk(*text, separatorFor(_returnCode), _nsma, &pages);
+    }
+    _report = ReadingReport{ _encodeType, _returnCode, false, false, _nsma.size() - before, 0, {} };
+    for (std::size_t i = before; i < _nsma.size(); ++i)
+        _report.duration = std::max(_report.duration, _nsma[i]->endTimeData());
     return true;
+}
+
+void SrtFile::setAutomatic(bool encoding, bool lineEnding)
+{
+    _automaticEncoding = encoding;
+    _automaticLineEnding = lineEnding;
+}
+
+std::optional<Suggestion> SrtFile::suggestion() const
+{
+    std::string bytes;
+    if (!readWhole(bytes))
+        return std::nullopt;
+    return autoread::suggest(bytes, encodings::currentLocaleName());
 }
 
 void SrtFile::parseText(std::string_view text)

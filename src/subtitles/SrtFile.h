@@ -1,6 +1,7 @@
 // Reads one SubRip file, in a chosen encoding and line ending, into a list of entries.
 #pragma once
 
+#include "subtitles/AutoReader.h"
 #include "subtitles/File.h"
 #include "subtitles/SrtMessage.h"
 #include "subtitles/TimeCode.h"
@@ -8,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,6 +41,16 @@ public:
     // Parses decoded text as readData does after reading and decoding.
     void parseText(std::string_view text);
 
+    // Automatic: what is not chosen by hand is found from the file, and the walk forgives what
+    // real files get wrong. With neither set, the reading is the hand-picked one.
+    void setAutomatic(bool encoding, bool lineEnding);
+
+    // What the last successful read used and found.
+    const ReadingReport& report() const { return _report; }
+
+    // The encoding and line ending Automatic would read this file with, for an alert's offer.
+    std::optional<Suggestion> suggestion() const;
+
     // Diagnostic listing: numbers and times on `out`, the texts to the log.
     void dumpValues(std::FILE* out = stdout) const;
 
@@ -46,6 +58,9 @@ private:
     SrtMessageList _nsma;
     std::uint32_t _encodeType;
     std::uint8_t _returnCode;
+    bool _automaticEncoding = false;
+    bool _automaticLineEnding = false;
+    ReadingReport _report;
 };
 
 // The value of an index line, saturating at the 32-bit limits as the platform's integer value does.

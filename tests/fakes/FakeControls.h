@@ -7,6 +7,7 @@
 #include "control/OpenDialog.h"
 #include "control/Panel.h"
 #include "control/PopUpMenu.h"
+#include "control/ReadingView.h"
 #include "control/Slider.h"
 #include "control/UiQueue.h"
 
@@ -113,8 +114,37 @@ public:
     void runModal(const std::string& message, const std::string& informative) override
     {
         shown.emplace_back(message, informative);
+        suggestions.emplace_back();
     }
+    bool runModalWithOffer(const std::string& message, const std::string& informative,
+        const std::string& suggestion, const std::string& offerButton) override
+    {
+        shown.emplace_back(message, informative);
+        suggestions.push_back(suggestion);
+        offers.push_back(offerButton);
+        return takeOffer;
+    }
+    // Every alert; `suggestions` holds "" for one shown without an offer.
     std::vector<std::pair<std::string, std::string>> shown;
+    std::vector<std::string> suggestions;
+    std::vector<std::string> offers;
+    bool takeOffer = false;
+};
+
+class FakeReadingView final : public ReadingView {
+public:
+    void showReading(const std::string& text, const std::vector<std::size_t>& skipped) override
+    {
+        status = text;
+        skippedLines = skipped;
+    }
+    void showRecentFiles(const std::vector<std::string>& paths) override { recent = paths; }
+    void watchFile(const std::string& path) override { watched = path; }
+
+    std::string status;
+    std::vector<std::size_t> skippedLines;
+    std::vector<std::string> recent;
+    std::string watched;
 };
 
 // Work for the UI thread waits here until the test runs it. Posted to from reader threads.

@@ -90,7 +90,7 @@ std::string lastComponent(const std::string& path)
     return path.substr(path.rfind('/') + 1);
 }
 
-enum class Outcome { Plays, EncodingError, NotFound, Forgotten };
+enum class Outcome { Plays, EncodingError, NoSubtitles, NotFound, Forgotten };
 
 struct StoredFileCase {
     std::string label;
@@ -126,10 +126,10 @@ TEST(HostilePrefs, StoredLastFileNamingEachHostilePath)
             Outcome::EncodingError },
         { "64 MB line without a newline",
             [](const TempDir& d) { return d.write("line.srt", std::string(64 << 20, 'x')); },
-            Outcome::Plays },
+            Outcome::NoSubtitles },
         { "only separators",
             [](const TempDir& d) { return d.write("seps.srt", std::string(1 << 20, '\n')); },
-            Outcome::Plays },
+            Outcome::NoSubtitles },
         { "binary", [](const TempDir& d) { return d.write("bin.srt", randomBytes(1 << 16, 3)); },
             Outcome::EncodingError },
         { "invalid Shift JIS", [&](const TempDir& d) { return d.write("bad.srt", two + "\xFD"); },
@@ -147,7 +147,13 @@ TEST(HostilePrefs, StoredLastFileNamingEachHostilePath)
         SCOPED_TRACE(c.label);
         const std::string path = c.make(dir);
         const std::string conf = (dir.path() / ("prefs-" + std::to_string(++n) + ".conf")).string();
-        QtPreferences(qs(conf)).setString("last_filename", path);
+        {
+            // A user who chose Shift JIS and CRLF by hand, so the hand-picked reader is tested.
+            QtPreferences stored(qs(conf));
+            stored.setInt("enc_type", 8);
+            stored.setInt("return_code", 0);
+            stored.setString("last_filename", path);
+        }
         const std::string before = readAll(conf);
         ASSERT_FALSE(before.empty());
 
@@ -179,6 +185,13 @@ TEST(HostilePrefs, StoredLastFileNamingEachHostilePath)
         case Outcome::Forgotten:
             EXPECT_FALSE(player.ctrl.started());
             EXPECT_TRUE(player.alert.shown.empty());
+            break;
+        case Outcome::NoSubtitles:
+            // Said, instead of a clock running over nothing; the file stays chosen.
+            EXPECT_FALSE(player.ctrl.started());
+            ASSERT_EQ(player.alert.shown.size(), 1U);
+            EXPECT_EQ(player.alert.shown[0].first, "No subtitles found in " + lastComponent(path));
+            EXPECT_EQ(player.ctrl.filename(), path);
             break;
         case Outcome::EncodingError:
         case Outcome::NotFound:

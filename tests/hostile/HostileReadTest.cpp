@@ -406,3 +406,49 @@ TEST(HostileRead, LargeFileIsReadOnceOffTheUiThreadAcrossStartStopStart)
 }
 
 } // namespace
+
+// Automatic on the files that fight back: detection must not hang on them, nor allocate for
+// more than the decoded copies it compares.
+TEST(HostileRead, AutomaticEndsInAFailedReadOrAList)
+{
+    FakeLog log;
+    TempDir dir;
+    std::string mixed = film(3, "\r\n") + film(6, "\n").substr(film(3, "\n").size());
+    mixed += film(9, "\r").substr(film(6, "\r").size());
+    struct Case {
+        const char* label;
+        std::string bytes;
+        bool readOk;
+        int entries; // -1 for any number
+    };
+    const Case cases[] = {
+        { "empty file", "", true, 0 },
+        { "1 MB of random bytes", randomBytes(1 << 20, 7), true, -1 },
+        { "16 MB line without a newline", std::string(16 << 20, 'x'), true, 0 },
+        { "16 MB of high bytes", std::string(16 << 20, '\xE9'), true, 0 },
+        { "only CR, LF and CRLF separators", repeat("\r\n\n\r", 1 << 18), true, 0 },
+        { "CRLF, LF and CR films in one file", mixed, true, 9 },
+        { "200,000 entries, LF", film(200000, "\n"), true, 200000 },
+        { "NUL bytes", std::string(1 << 20, '\0'), true, 0 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        const std::string path = dir.write("auto.srt", c.bytes);
+        const auto started = Clock::now();
+        resetLargestAllocation();
+        const auto reader = SrtFile::file(path, encodings::kShiftJis, SrtFile::kCrLf);
+        reader->setAutomatic(true, true);
+        const bool ok = withinLimit<bool>(c.label, [&] { return reader->readData(); });
+        EXPECT_EQ(ok, c.readOk);
+        const SrtMessageList& list = reader->dataArray();
+        if (ok && c.entries >= 0) {
+            ASSERT_EQ(list.size(), static_cast<std::size_t>(c.entries));
+            for (int i = 1; i <= c.entries; ++i)
+                EXPECT_TRUE(list[i - 1]->message()
+                    && list[i - 1]->message()->starts_with("Line " + std::to_string(i) + "\n"))
+                    << "entry " << i;
+        }
+        EXPECT_LE(largestAllocation(), 3 * c.bytes.size() + kSlack);
+        EXPECT_LT(Clock::now() - started, std::chrono::seconds(10));
+    }
+}

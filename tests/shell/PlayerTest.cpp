@@ -10,6 +10,9 @@
 #include "ui_MainWindow.h"
 
 #include <QDropEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QTest>
 
@@ -50,6 +53,10 @@ TEST_F(PlayerTest, PlaysAFileFromTheCommandLinePathAndMarksATimeLine)
     const std::string path = dir.write("scene.srt",
         "1\r\n00:00:00,000 --> 00:10:00,000\r\n"
         "\x8E\x9A\x96\x8B\r\n");
+    // Two characters are too few for any detector: the user picks Shift JIS.
+    QComboBox* encodings = windows.ui().encodingMenu;
+    encodings->setCurrentIndex(encodings->findData(8));
+    emit encodings->activated(encodings->currentIndex());
     windows.chooseFile(path);
     EXPECT_TRUE(waitUntil([&] { return windows.ui().fileNameLabel->text() == "scene.srt"; }));
     EXPECT_TRUE(windows.mainWindow().windowTitle().startsWith("scene.srt"));
@@ -57,7 +64,7 @@ TEST_F(PlayerTest, PlaysAFileFromTheCommandLinePathAndMarksATimeLine)
 
     QTest::mouseClick(windows.ui().startButton, Qt::LeftButton);
     EXPECT_EQ(windows.ui().startButton->text(), "Stop");
-    // "字幕" in Shift JIS, the first-run encoding, on both displays.
+    // "字幕" in Shift JIS on both displays.
     const QString subtitle = QString::fromUtf8("\xE5\xAD\x97\xE5\xB9\x95\n");
     ASSERT_TRUE(waitUntil([&] { return shownMessage() == subtitle; }));
     ASSERT_TRUE(waitUntil([&] { return shownInPanel() == subtitle; }));
@@ -148,3 +155,35 @@ TEST_F(PlayerTest, DroppingALocalFileChoosesItAndAnythingElseIsRefused)
 }
 
 } // namespace
+
+// The watch on the file, the status line and File › Open Recent, as the user meets them.
+TEST_F(PlayerTest, AFileSavedWhilePlayingIsShownWithoutAStop)
+{
+    const std::string path = dir.write("live.srt",
+        "1\n00:00:00,000 --> 00:10:00,000\nBefore\n\n2\n00:10:00,000 "
+        "--> 00:20:00,000\nLater\n");
+    windows.chooseFile(path);
+    QLabel* status = windows.readingView().statusLabel();
+    EXPECT_TRUE(waitUntil([&] { return status->text().startsWith("2 subtitles"); }))
+        << status->text().toStdString();
+    QTest::mouseClick(windows.ui().startButton, Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return shownMessage() == "Before\n"; }));
+
+    dir.write("live.srt", "1\r\n00:00:00,000 --> 00:10:00,000\r\nAfter\r\n");
+    ASSERT_TRUE(waitUntil([&] { return shownMessage() == "After\n"; }));
+    EXPECT_EQ(windows.ui().startButton->text(), "Stop");
+    EXPECT_TRUE(windows.timer().isRunning());
+    EXPECT_TRUE(status->text().contains("CRLF")) << status->text().toStdString();
+
+    // The file is the first of the recent ones, and choosing it there chooses it again.
+    QMenu* file = windows.mainWindow().menuBar()->findChildren<QMenu*>().value(0);
+    ASSERT_NE(file, nullptr);
+    QMenu* recent = nullptr;
+    for (QAction* a : file->actions()) {
+        if (a->menu())
+            recent = a->menu();
+    }
+    ASSERT_NE(recent, nullptr);
+    ASSERT_FALSE(recent->actions().isEmpty());
+    EXPECT_EQ(recent->actions().first()->text(), "live.srt");
+}

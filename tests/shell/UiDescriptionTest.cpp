@@ -34,9 +34,12 @@ TEST(UiDescription, MainWindowHasEveryControlAndTag)
              ui.timeDisplay, ui.messageDisplay, ui.skipSlider, ui.fileNameLabel, ui.encodingMenu })
         EXPECT_NE(w, nullptr);
 
-    // Line endings: CRLF, LF and CR, tagged 0, 1 and 2.
-    ASSERT_EQ(ui.lineEndingMenu->count(), 3);
+    // Line endings: Automatic first, tagged -1, then CRLF, LF and CR, tagged 0, 1 and 2.
+    ASSERT_EQ(ui.lineEndingMenu->count(), 4);
     const auto menu = makePopUpMenu(ui.lineEndingMenu);
+    ASSERT_TRUE(menu->selectItemWithTag(-1));
+    EXPECT_EQ(ui.lineEndingMenu->currentIndex(), 0);
+    EXPECT_EQ(ui.lineEndingMenu->currentText(), "Automatic");
     for (int tag : { 0, 1, 2 }) {
         ASSERT_TRUE(menu->selectItemWithTag(tag));
         EXPECT_EQ(menu->selectedItemTag(), tag);

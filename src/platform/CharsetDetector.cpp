@@ -1,0 +1,335 @@
+// Byte-order marks and zero-byte patterns first, then the statistical detectors; everything ends
+// as an identifier from the encoding menu, since only those can be decoded.
+#include "platform/CharsetDetector.h"
+
+#include <uchardet/uchardet.h>
+#include <unicode/ucsdet.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <memory>
+
+namespace encodings {
+namespace {
+
+constexpr EncodingId kEucJp = 3;
+constexpr EncodingId kIso2022Jp = 21;
+constexpr EncodingId kLatin1 = 5;
+constexpr EncodingId kLatin9 = 0x8000020F;
+constexpr EncodingId kWindows1252 = 12;
+constexpr EncodingId kMacRoman = 30;
+constexpr EncodingId kLatin2 = 9;
+constexpr EncodingId kWindows1250 = 15;
+constexpr EncodingId kWindows1251 = 11;
+constexpr EncodingId kKoi8R = 0x80000A02;
+constexpr EncodingId kKoi8U = 0x80000A08;
+constexpr EncodingId kWindows1253 = 13;
+constexpr EncodingId kWindows1254 = 14;
+constexpr EncodingId kWindows1255 = 0x80000505;
+constexpr EncodingId kWindows1256 = 0x80000506;
+constexpr EncodingId kWindows1257 = 0x80000507;
+constexpr EncodingId kWindows1258 = 0x80000508;
+constexpr EncodingId kWindows874 = 0x8000041D;
+constexpr EncodingId kGb18030 = 0x80000632;
+constexpr EncodingId kGbk = 0x80000631;
+constexpr EncodingId kBig5 = 0x80000A03;
+constexpr EncodingId kEucKr = 0x80000940;
+constexpr EncodingId kUtf16Be = 0x90000100;
+constexpr EncodingId kUtf16Le = 0x94000100;
+constexpr EncodingId kUtf32 = 0x8C000100;
+constexpr EncodingId kUtf32Be = 0x98000100;
+constexpr EncodingId kUtf32Le = 0x9C000100;
+
+struct Name {
+    EncodingId id;
+    const char* shortName;
+    const char* script;
+};
+
+constexpr std::array kNames{
+    Name{ kUtf8, "UTF-8", "Unicode" },
+    Name{ kShiftJis, "Shift JIS", "Japanese" },
+    Name{ kEucJp, "EUC-JP", "Japanese" },
+    Name{ kIso2022Jp, "ISO-2022-JP", "Japanese" },
+    Name{ kAscii, "ASCII", "Western" },
+    Name{ kLatin1, "ISO-8859-1", "Western" },
+    Name{ kLatin9, "ISO-8859-15", "Western" },
+    Name{ kWindows1252, "Windows-1252", "Western" },
+    Name{ kMacRoman, "Mac OS Roman", "Western" },
+    Name{ kLatin2, "ISO-8859-2", "Central European" },
+    Name{ kWindows1250, "Windows-1250", "Central European" },
+    Name{ kWindows1251, "Windows-1251", "Cyrillic" },
+    Name{ kKoi8R, "KOI8-R", "Cyrillic" },
+    Name{ kKoi8U, "KOI8-U", "Ukrainian" },
+    Name{ kWindows1253, "Windows-1253", "Greek" },
+    Name{ kWindows1254, "Windows-1254", "Turkish" },
+    Name{ kWindows1255, "Windows-1255", "Hebrew" },
+    Name{ kWindows1256, "Windows-1256", "Arabic" },
+    Name{ kWindows1257, "Windows-1257", "Baltic" },
+    Name{ kWindows1258, "Windows-1258", "Vietnamese" },
+    Name{ kWindows874, "Windows-874", "Thai" },
+    Name{ kGb18030, "GB 18030", "Chinese" },
+    Name{ kGbk, "GBK", "Simplified Chinese" },
+    Name{ kBig5, "Big5", "Traditional Chinese" },
+    Name{ kEucKr, "EUC-KR", "Korean" },
+    Name{ kUtf16, "UTF-16", "Unicode" },
+    Name{ kUtf16Be, "UTF-16BE", "Unicode" },
+    Name{ kUtf16Le, "UTF-16LE", "Unicode" },
+    Name{ kUtf32, "UTF-32", "Unicode" },
+    Name{ kUtf32Be, "UTF-32BE", "Unicode" },
+    Name{ kUtf32Le, "UTF-32LE", "Unicode" },
+};
+
+const Name* nameOf(EncodingId id)
+{
+    const auto it
+        = std::find_if(kNames.begin(), kNames.end(), [id](const Name& n) { return n.id == id; });
+    return it == kNames.end() ? nullptr : &*it;
+}
+
+struct Alias {
+    const char* name;
+    EncodingId id;
+};
+
+// Both detectors' spellings. ISO siblings without a converter of ours map to the Windows code
+// page that repeats their letters; the decoded text is checked afterwards in any case.
+constexpr std::array kAliases{
+    Alias{ "UTF-8", kUtf8 },
+    Alias{ "ASCII", kUtf8 },
+    Alias{ "US-ASCII", kUtf8 },
+    Alias{ "SHIFT_JIS", kShiftJis },
+    Alias{ "WINDOWS-31J", kShiftJis },
+    Alias{ "CP932", kShiftJis },
+    Alias{ "EUC-JP", kEucJp },
+    Alias{ "ISO-2022-JP", kIso2022Jp },
+    Alias{ "ISO-8859-1", kLatin1 },
+    Alias{ "ISO-8859-15", kLatin9 },
+    Alias{ "WINDOWS-1252", kWindows1252 },
+    Alias{ "MACINTOSH", kMacRoman },
+    Alias{ "ISO-8859-2", kLatin2 },
+    Alias{ "WINDOWS-1250", kWindows1250 },
+    Alias{ "WINDOWS-1251", kWindows1251 },
+    Alias{ "KOI8-R", kKoi8R },
+    Alias{ "KOI8-U", kKoi8U },
+    Alias{ "WINDOWS-1253", kWindows1253 },
+    Alias{ "ISO-8859-7", kWindows1253 },
+    Alias{ "WINDOWS-1254", kWindows1254 },
+    Alias{ "ISO-8859-9", kWindows1254 },
+    Alias{ "WINDOWS-1255", kWindows1255 },
+    Alias{ "ISO-8859-8", kWindows1255 },
+    Alias{ "ISO-8859-8-I", kWindows1255 },
+    Alias{ "WINDOWS-1256", kWindows1256 },
+    Alias{ "WINDOWS-1257", kWindows1257 },
+    Alias{ "WINDOWS-1258", kWindows1258 },
+    Alias{ "TIS-620", kWindows874 },
+    Alias{ "ISO-8859-11", kWindows874 },
+    Alias{ "WINDOWS-874", kWindows874 },
+    Alias{ "GB18030", kGb18030 },
+    Alias{ "GBK", kGbk },
+    Alias{ "GB2312", kGbk },
+    Alias{ "BIG5", kBig5 },
+    Alias{ "EUC-KR", kEucKr },
+    Alias{ "UHC", kEucKr },
+    Alias{ "UTF-16", kUtf16 },
+    Alias{ "UTF-32", kUtf32 },
+    Alias{ "UTF-16BE", kUtf16Be },
+    Alias{ "UTF-16LE", kUtf16Le },
+    Alias{ "UTF-32BE", kUtf32Be },
+    Alias{ "UTF-32LE", kUtf32Le },
+};
+
+bool sameIgnoringCase(std::string_view a, std::string_view b)
+{
+    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
+        return upper(x) == upper(y);
+    });
+}
+
+// Enough text for the statistics to settle, and a bound on their time on odd files.
+constexpr std::size_t kSampleLimit = 256 << 10;
+
+std::string_view sample(std::string_view bytes)
+{
+    return bytes.substr(0, kSampleLimit);
+}
+
+struct LocaleEncodings {
+    const char* languages; // space-separated language codes
+    std::array<EncodingId, 2> ids; // 0 ends the list
+};
+
+constexpr std::array kLocales{
+    LocaleEncodings{ "ja", { kShiftJis, kEucJp } },
+    LocaleEncodings{ "ko", { kEucKr, 0 } },
+    LocaleEncodings{ "ru be bg sr mk", { kWindows1251, kKoi8R } },
+    LocaleEncodings{ "uk", { kWindows1251, kKoi8U } },
+    LocaleEncodings{ "el", { kWindows1253, 0 } },
+    LocaleEncodings{ "tr az", { kWindows1254, 0 } },
+    LocaleEncodings{ "he iw yi", { kWindows1255, 0 } },
+    LocaleEncodings{ "ar fa ur", { kWindows1256, 0 } },
+    LocaleEncodings{ "lt lv et", { kWindows1257, 0 } },
+    LocaleEncodings{ "vi", { kWindows1258, 0 } },
+    LocaleEncodings{ "th", { kWindows874, 0 } },
+    LocaleEncodings{ "pl cs sk hu sl hr ro bs sq", { kWindows1250, kLatin2 } },
+    LocaleEncodings{
+        "en fr de es it pt nl sv da no nb nn fi is ca ga eu gl", { kWindows1252, kLatin1 } },
+};
+
+bool listed(std::string_view list, std::string_view word)
+{
+    while (!list.empty()) {
+        const std::size_t space = list.find(' ');
+        if (list.substr(0, space) == word)
+            return true;
+        if (space == std::string_view::npos)
+            break;
+        list.remove_prefix(space + 1);
+    }
+    return false;
+}
+
+} // namespace
+
+std::optional<EncodingId> byteOrderMark(std::string_view bytes)
+{
+    // UTF-32LE's mark starts with UTF-16LE's, so the longer marks are tried first.
+    if (bytes.starts_with(std::string_view("\xFF\xFE\0\0", 4)))
+        return kUtf32Le;
+    if (bytes.starts_with(std::string_view("\0\0\xFE\xFF", 4)))
+        return kUtf32Be;
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        return kUtf8;
+    if (bytes.starts_with("\xFF\xFE"))
+        return kUtf16Le;
+    if (bytes.starts_with("\xFE\xFF"))
+        return kUtf16Be;
+    return std::nullopt;
+}
+
+std::optional<EncodingId> unmarkedWideUnicode(std::string_view bytes)
+{
+    const std::string_view head = bytes.substr(0, 4096 - 4096 % 4);
+    if (head.size() < 8)
+        return std::nullopt;
+    std::array<std::size_t, 4> zeros{};
+    for (std::size_t i = 0; i < head.size(); ++i)
+        zeros[i % 4] += head[i] == '\0';
+    const std::size_t quads = head.size() / 4;
+    // Subtitles are mostly digits, colons and spaces, so most characters have zero high bytes.
+    const auto most = [&](std::size_t n) { return n * 10 >= quads * 9; };
+    const auto few = [&](std::size_t n) { return n * 50 <= quads; };
+    if (most(zeros[1]) && most(zeros[2]) && most(zeros[3]) && few(zeros[0]))
+        return kUtf32Le;
+    if (most(zeros[0]) && most(zeros[1]) && most(zeros[2]) && few(zeros[3]))
+        return kUtf32Be;
+    const std::size_t even = zeros[0] + zeros[2];
+    const std::size_t odd = zeros[1] + zeros[3];
+    const std::size_t pairs = head.size() / 2;
+    if (odd * 10 >= pairs * 3 && even * 8 <= odd)
+        return kUtf16Le;
+    if (even * 10 >= pairs * 3 && odd * 8 <= even)
+        return kUtf16Be;
+    return std::nullopt;
+}
+
+std::optional<EncodingId> guessWithUchardet(std::string_view bytes)
+{
+    const std::unique_ptr<uchardet, decltype(&uchardet_delete)> ud(uchardet_new(), uchardet_delete);
+    const std::string_view text = sample(bytes);
+    if (!ud || uchardet_handle_data(ud.get(), text.data(), text.size()) != 0)
+        return std::nullopt;
+    uchardet_data_end(ud.get());
+    const char* name = uchardet_get_charset(ud.get());
+    return name ? encodingForCharsetName(name) : std::nullopt;
+}
+
+std::vector<EncodingId> guessWithIcu(std::string_view bytes)
+{
+    std::vector<EncodingId> out;
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<UCharsetDetector, decltype(&ucsdet_close)> det(
+        ucsdet_open(&status), ucsdet_close);
+    if (U_FAILURE(status))
+        return out;
+    // Tags such as <i> say nothing about the encoding; ICU can look past them.
+    ucsdet_enableInputFilter(det.get(), 1);
+    const std::string_view text = sample(bytes);
+    ucsdet_setText(det.get(), text.data(), static_cast<std::int32_t>(text.size()), &status);
+    std::int32_t found = 0;
+    const UCharsetMatch** matches = ucsdet_detectAll(det.get(), &found, &status);
+    if (U_FAILURE(status))
+        return out;
+    for (std::int32_t i = 0; i < found; ++i) {
+        UErrorCode nameStatus = U_ZERO_ERROR;
+        const char* name = ucsdet_getName(matches[i], &nameStatus);
+        if (U_FAILURE(nameStatus) || !name)
+            continue;
+        const auto id = encodingForCharsetName(name);
+        if (id && std::find(out.begin(), out.end(), *id) == out.end())
+            out.push_back(*id);
+    }
+    return out;
+}
+
+std::optional<EncodingId> encodingForCharsetName(std::string_view name)
+{
+    for (const Alias& a : kAliases) {
+        if (sameIgnoringCase(name, a.name))
+            return a.id;
+    }
+    return std::nullopt;
+}
+
+std::vector<EncodingId> encodingsForLocale(std::string_view locale)
+{
+    std::string_view language = locale.substr(0, locale.find_first_of("_.@"));
+    std::vector<EncodingId> out;
+    if (locale.starts_with("zh")) {
+        // Taiwan and Hong Kong write traditional characters; the rest of the Chinese world
+        // simplified ones.
+        const bool traditional = locale.find("TW") != std::string_view::npos
+            || locale.find("HK") != std::string_view::npos
+            || locale.find("Hant") != std::string_view::npos;
+        if (traditional)
+            out = { kBig5 };
+        else
+            out = { kGbk, kGb18030 };
+        return out;
+    }
+    for (const LocaleEncodings& l : kLocales) {
+        if (!language.empty() && listed(l.languages, language)) {
+            for (const EncodingId id : l.ids) {
+                if (id)
+                    out.push_back(id);
+            }
+        }
+    }
+    return out;
+}
+
+std::string currentLocaleName()
+{
+    for (const char* var : { "LC_ALL", "LC_CTYPE", "LANG" }) {
+        const char* value = std::getenv(var);
+        if (value && *value)
+            return value;
+    }
+    return "C";
+}
+
+std::string shortName(EncodingId id)
+{
+    const Name* n = nameOf(id);
+    return n ? n->shortName : localizedNameOfStringEncoding(id);
+}
+
+std::string scriptOf(EncodingId id)
+{
+    const Name* n = nameOf(id);
+    return n ? n->script : "";
+}
+
+} // namespace encodings

@@ -1,0 +1,435 @@
+// The forgiving walk and the subtitle-aware choice between the detectors' candidates.
+#include "subtitles/AutoReader.h"
+
+#include "platform/CharsetDetector.h"
+#include "subtitles/SrtFile.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <map>
+
+namespace autoread {
+namespace {
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trimmed(std::string_view s)
+{
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+// Reads up to `maxDigits` digits; false when there is none.
+bool digits(std::string_view& s, std::size_t maxDigits, std::int32_t& value, std::size_t* count)
+{
+    std::size_t n = 0;
+    value = 0;
+    while (n < s.size() && n < maxDigits && isDigit(s[n]))
+        value = value * 10 + (s[n++] - '0');
+    if (count)
+        *count = n;
+    if (n == 0 || (n < s.size() && isDigit(s[n])))
+        return false;
+    s.remove_prefix(n);
+    return true;
+}
+
+bool literal(std::string_view& s, char c)
+{
+    if (s.empty() || s.front() != c)
+        return false;
+    s.remove_prefix(1);
+    return true;
+}
+
+// "h:mm:ss,mmm" or "h:mm:ss.mmm"; the milliseconds may be missing or have fewer digits.
+bool timeCode(std::string_view& s, double& seconds)
+{
+    std::int32_t h, m, sec, ms = 0;
+    // Minutes and seconds past 59 are read as the hand-picked reader reads them, added up.
+    if (!digits(s, 5, h, nullptr) || !literal(s, ':') || !digits(s, 4, m, nullptr)
+        || !literal(s, ':') || !digits(s, 4, sec, nullptr))
+        return false;
+    if (literal(s, ',') || literal(s, '.')) {
+        std::size_t n = 0;
+        if (!digits(s, 3, ms, &n))
+            return false;
+        for (; n < 3; ++n)
+            ms *= 10;
+    }
+    // As the hand-picked reader computes it, so that the same line gives the same double.
+    seconds = static_cast<double>(h * 3600 + m * 60 + sec) + ms / 1000.0;
+    return true;
+}
+
+// Splits at one separator, or at any of CRLF, LF and CR when it is empty, and numbers the lines.
+class Lines {
+public:
+    Lines(std::string_view text, std::string_view separator)
+        : _text(text)
+        , _separator(separator)
+    {
+    }
+
+    bool next(std::string_view& line)
+    {
+        if (_done)
+            return false;
+        ++_number;
+        std::size_t at;
+        std::size_t width = _separator.size();
+        if (_separator.empty()) {
+            at = _text.find_first_of("\r\n", _pos);
+            width = at != std::string_view::npos && _text[at] == '\r' && at + 1 < _text.size()
+                    && _text[at + 1] == '\n'
+                ? 2
+                : 1;
+        } else {
+            at = _text.find(_separator, _pos);
+        }
+        if (at == std::string_view::npos) {
+            line = _text.substr(_pos);
+            _done = true;
+        } else {
+            line = _text.substr(_pos, at - _pos);
+            _pos = at + width;
+        }
+        return true;
+    }
+
+    std::size_t number() const { return _number; }
+
+private:
+    std::string_view _text;
+    std::string_view _separator;
+    std::size_t _pos = 0;
+    std::size_t _number = 0;
+    bool _done = false;
+};
+
+constexpr std::array<std::pair<std::uint8_t, std::string_view>, 3> kSeparators{ {
+    { SrtFile::kCrLf, "\r\n" },
+    { SrtFile::kLf, "\n" },
+    { SrtFile::kCr, "\r" },
+} };
+
+std::string_view separatorOf(std::uint8_t code)
+{
+    for (const auto& [c, s] : kSeparators) {
+        if (c == code)
+            return s;
+    }
+    return {};
+}
+
+bool hasC1Bytes(std::string_view bytes)
+{
+    return std::any_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b >= 0x80 && b <= 0x9F;
+    });
+}
+
+// ISO code pages leave 0x80-0x9F to invisible control characters, where their Windows siblings
+// put letters and punctuation: a file holding those bytes was written with the Windows one.
+encodings::EncodingId printableSibling(encodings::EncodingId id, std::string_view bytes)
+{
+    constexpr encodings::EncodingId kLatin1 = 5, kLatin9 = 0x8000020F, kWindows1252 = 12;
+    constexpr encodings::EncodingId kLatin2 = 9, kWindows1250 = 15;
+    if ((id == kLatin1 || id == kLatin9) && hasC1Bytes(bytes))
+        return kWindows1252;
+    if (id == kLatin2 && hasC1Bytes(bytes))
+        return kWindows1250;
+    // Where KOI8-U has Ukrainian letters (і ї є ґ), KOI8-R has box-drawing pieces no subtitle uses.
+    constexpr encodings::EncodingId kKoi8R = 0x80000A02, kKoi8U = 0x80000A08;
+    if (id == kKoi8R && bytes.find_first_of("\xA4\xA6\xA7\xAD\xB4\xB6\xB7\xBD") != bytes.npos)
+        return kKoi8U;
+    return id;
+}
+
+std::size_t mostTimeLines(std::string_view text)
+{
+    std::size_t most = 0;
+    for (const auto& [code, separator] : kSeparators)
+        most = std::max(most, countTimeLines(text, separator));
+    return most;
+}
+
+struct Decoded {
+    encodings::EncodingId encoding;
+    std::string text;
+};
+
+bool isWide(encodings::EncodingId id)
+{
+    return id == encodings::kUtf16 || id == 0x90000100 || id == 0x94000100 || id == 0x8C000100
+        || id == 0x98000100 || id == 0x9C000100;
+}
+
+// The first 256 KiB, up to their last line break; without one, less up to three high bytes at
+// the end, which may be the start of a character the cut split.
+std::string_view headOf(std::string_view bytes)
+{
+    constexpr std::size_t kHead = 256 << 10;
+    if (bytes.size() <= kHead)
+        return bytes;
+    std::string_view head = bytes.substr(0, kHead);
+    if (const std::size_t brk = head.find_last_of("\r\n"); brk != std::string_view::npos)
+        return head.substr(0, brk + 1);
+    // No character of ours is longer than four bytes.
+    for (int i = 0; i < 3 && static_cast<unsigned char>(head.back()) >= 0x80; ++i)
+        head.remove_suffix(1);
+    return head;
+}
+
+void appendOnce(std::vector<encodings::EncodingId>& list, encodings::EncodingId id)
+{
+    if (std::find(list.begin(), list.end(), id) == list.end())
+        list.push_back(id);
+}
+
+} // namespace
+
+bool parseTimeLine(std::string_view line, double& start, double& end)
+{
+    std::string_view s = trimmed(line);
+    if (!timeCode(s, start))
+        return false;
+    s = trimmed(s);
+    if (!s.starts_with("-->"))
+        return false;
+    s.remove_prefix(3);
+    s = trimmed(s);
+    if (!timeCode(s, end))
+        return false;
+    // Whatever follows the end time (position notes) must be set off by a space.
+    if (!s.empty() && !isBlank(s.front()))
+        return false;
+    return s.find_first_of("\r\n") == std::string_view::npos;
+}
+
+std::size_t countTimeLines(std::string_view text, std::string_view separator)
+{
+    Lines lines(text, separator);
+    std::string_view line;
+    std::size_t count = 0;
+    double start, end;
+    while (lines.next(line)) {
+        // A cheap look for the arrow first: most lines are text.
+        if (line.find("-->") != std::string_view::npos && parseTimeLine(line, start, end))
+            ++count;
+    }
+    return count;
+}
+
+std::uint8_t detectLineEnding(std::string_view text)
+{
+    std::uint8_t best = SrtFile::kCrLf;
+    std::size_t bestCount = 0;
+    for (const auto& [code, separator] : kSeparators) {
+        const std::size_t count = countTimeLines(text, separator);
+        if (count > bestCount) {
+            best = code;
+            bestCount = count;
+        }
+    }
+    return best;
+}
+
+std::optional<Decoded> detectAndDecode(std::string_view bytes, std::string_view locale)
+{
+    using encodings::EncodingId;
+    const auto decoded = [&](EncodingId id) -> std::optional<Decoded> {
+        if (auto text = encodings::decode(std::string(bytes), id))
+            return Decoded{ id, std::move(*text) };
+        return std::nullopt;
+    };
+    if (const auto bom = encodings::byteOrderMark(bytes))
+        return decoded(*bom);
+    // Before UTF-8: Cyrillic or Thai in UTF-16 is made of bytes below 0x80, so valid UTF-8 too.
+    if (const auto wide = encodings::unmarkedWideUnicode(bytes))
+        if (auto d = decoded(*wide))
+            return d;
+    if (encodings::isValidUtf8(bytes))
+        return decoded(encodings::kUtf8);
+
+    const std::string_view head = headOf(bytes);
+    // Votes: each detector's first choice two, ICU's other matches one, the user's locale one.
+    // So the detectors decide when they agree, and the locale breaks a tie when they do not.
+    std::vector<EncodingId> candidates;
+    std::map<EncodingId, int> votes;
+    const auto vote = [&](EncodingId id, int weight) {
+        appendOnce(candidates, id);
+        votes[id] += weight;
+    };
+    if (const auto u = encodings::guessWithUchardet(head))
+        vote(*u, 2);
+    const std::vector<EncodingId> icu = encodings::guessWithIcu(head);
+    for (std::size_t i = 0; i < icu.size(); ++i) {
+        // ICU offers UTF-16 and UTF-32 for nearly anything; the zero-byte test above is surer.
+        if (!isWide(icu[i]))
+            vote(icu[i], i == 0 ? 2 : 1);
+    }
+    for (const EncodingId id : encodings::encodingsForLocale(locale))
+        vote(id, 1);
+    // Stable: on equal votes uchardet, which knows more code pages, comes first.
+    std::stable_sort(candidates.begin(), candidates.end(),
+        [&](EncodingId a, EncodingId b) { return votes[a] > votes[b]; });
+
+    // The candidates are compared on the first stretch of the file, cut at a line break so that
+    // no character is split: the candidate must decode it without a single invalid sequence and
+    // hold the most time lines; among those that do equally well, the votes decide. Only the
+    // winner decodes the whole file (or the next, should the rest of the file not decode).
+    std::vector<std::pair<EncodingId, std::size_t>> ranked; // candidate, time lines in the head
+    for (const EncodingId id : candidates) {
+        if (const auto text = encodings::decode(std::string(head), id))
+            ranked.emplace_back(id, mostTimeLines(*text));
+    }
+    std::stable_sort(ranked.begin(), ranked.end(),
+        [](const auto& a, const auto& b) { return a.second > b.second; });
+    for (const auto& [id, count] : ranked) {
+        // Windows-1252 leaves five bytes undefined that ISO-8859-1 decodes.
+        const EncodingId sibling = printableSibling(id, bytes);
+        if (auto d = decoded(sibling))
+            return d;
+        if (auto d = sibling != id ? decoded(id) : std::nullopt)
+            return d;
+    }
+    return std::nullopt;
+}
+
+std::optional<encodings::EncodingId> detectEncoding(std::string_view bytes, std::string_view locale)
+{
+    if (const auto d = detectAndDecode(bytes, locale))
+        return d->encoding;
+    return std::nullopt;
+}
+
+void walk(std::string_view text, std::string_view separator, SrtMessageList& out,
+    std::vector<std::size_t>& skippedLines)
+{
+    Lines lines(text, separator);
+    std::shared_ptr<SrtMessage> current;
+    std::string message;
+    bool hasText = false;
+    bool skipping = false; // inside a skipped block, which is counted once
+    const auto finish = [&] {
+        if (!current)
+            return;
+        if (hasText)
+            current->setMessage(message);
+        message.clear();
+        hasText = false;
+        out.push_back(std::move(current));
+    };
+    const auto skip = [&](std::size_t lineNumber) {
+        if (!skipping)
+            skippedLines.push_back(lineNumber);
+        skipping = true;
+    };
+
+    std::string_view line;
+    std::optional<std::string_view> ahead;
+    std::size_t aheadNumber = 0;
+    for (;;) {
+        if (ahead) {
+            line = *ahead;
+            ahead.reset();
+        } else if (!lines.next(line)) {
+            break;
+        }
+        const std::size_t number = aheadNumber ? aheadNumber : lines.number();
+        aheadNumber = 0;
+        const std::string_view index = trimmed(line);
+        if (SrtFile::isDigitCode(index)) {
+            std::string_view next;
+            if (lines.next(next)) {
+                double start = 0, end = 0;
+                if (parseTimeLine(next, start, end)) {
+                    finish();
+                    skipping = false;
+                    current = std::make_shared<SrtMessage>();
+                    current->setNumberData(intValue(index));
+                    current->setStartTimeData(start);
+                    current->setEndTimeData(end);
+                    continue;
+                }
+                if (next.find("-->") != std::string_view::npos) {
+                    // An index and a time line that does not read: the whole block is dropped.
+                    finish();
+                    skipping = false;
+                    skip(number);
+                    continue;
+                }
+                ahead = next;
+                aheadNumber = lines.number();
+            }
+        }
+        if (index.empty() && !current) {
+            skipping = false;
+        } else if (current) {
+            if (hasText)
+                message.push_back('\n');
+            message.append(line);
+            hasText = true;
+        } else {
+            skip(number);
+        }
+    }
+    finish();
+}
+
+bool read(std::string bytes, std::optional<encodings::EncodingId> encoding,
+    std::optional<std::uint8_t> lineEnding, std::string_view locale, SrtMessageList& out,
+    ReadingReport& report)
+{
+    report = ReadingReport{};
+    report.encodingDetected = !encoding;
+    report.lineEndingDetected = !lineEnding;
+    std::optional<std::string> text;
+    if (encoding) {
+        text = encodings::decode(std::move(bytes), *encoding);
+    } else if (auto d = detectAndDecode(bytes, locale)) {
+        encoding = d->encoding;
+        text = std::move(d->text);
+    }
+    if (!text)
+        return false;
+    report.encoding = *encoding;
+    // The start of the file is enough to tell the line ending.
+    report.lineEnding
+        = lineEnding ? *lineEnding : detectLineEnding(std::string_view(*text).substr(0, 1 << 20));
+    const std::size_t before = out.size();
+    walk(*text, lineEnding ? separatorOf(*lineEnding) : std::string_view(), out,
+        report.skippedLines);
+    report.subtitles = out.size() - before;
+    for (std::size_t i = before; i < out.size(); ++i)
+        report.duration = std::max(report.duration, out[i]->endTimeData());
+    return true;
+}
+
+std::optional<Suggestion> suggest(std::string_view bytes, std::string_view locale)
+{
+    // The head is enough to tell, and keeps an alert quick on a huge file; should the rest not
+    // read, the read that follows "Use these" says so.
+    SrtMessageList entries;
+    ReadingReport report;
+    if (!read(std::string(headOf(bytes)), std::nullopt, std::nullopt, locale, entries, report)
+        || entries.empty())
+        return std::nullopt;
+    return Suggestion{ report.encoding, report.lineEnding };
+}
+
+} // namespace autoread

@@ -1,0 +1,75 @@
+// Wording of a read's facts, shared by the status line, the alerts and srtdump.
+#include "subtitles/ReadingReport.h"
+
+#include "platform/CharsetDetector.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace reporting {
+namespace {
+
+// A middle dot between facts, as UTF-8.
+constexpr const char* kSeparator = " \u00B7 ";
+
+} // namespace
+
+std::string groupedCount(std::size_t n)
+{
+    const std::string digits = std::to_string(n);
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            out.push_back(',');
+        out.push_back(digits[i]);
+    }
+    return out;
+}
+
+std::string durationText(double seconds)
+{
+    const long total = std::isfinite(seconds) && seconds > 0 ? std::lround(std::floor(seconds)) : 0;
+    char buf[32];
+    if (total >= 3600)
+        std::snprintf(
+            buf, sizeof buf, "%ld:%02ld:%02ld", total / 3600, total / 60 % 60, total % 60);
+    else
+        std::snprintf(buf, sizeof buf, "%ld:%02ld", total / 60, total % 60);
+    return buf;
+}
+
+std::string lineEndingName(std::uint8_t code)
+{
+    switch (code) {
+    case 0:
+        return "CRLF";
+    case 1:
+        return "LF";
+    case 2:
+        return "CR";
+    default:
+        return "code " + std::to_string(code);
+    }
+}
+
+std::string statusLine(const ReadingReport& report)
+{
+    std::string line = groupedCount(report.subtitles)
+        + (report.subtitles == 1 ? " subtitle" : " subtitles") + kSeparator
+        + durationText(report.duration) + kSeparator + encodings::shortName(report.encoding)
+        + kSeparator + lineEndingName(report.lineEnding);
+    if (const std::size_t n = report.skippedLines.size())
+        line += kSeparator + groupedCount(n) + (n == 1 ? " block skipped" : " blocks skipped");
+    return line;
+}
+
+std::string looksLike(encodings::EncodingId encoding, std::uint8_t lineEnding)
+{
+    std::string name = encodings::shortName(encoding);
+    const std::string script = encodings::scriptOf(encoding);
+    if (!script.empty() && script != "Unicode")
+        name += " (" + script + ")";
+    return name + " with " + lineEndingName(lineEnding) + " line endings";
+}
+
+} // namespace reporting

@@ -1,0 +1,40 @@
+// What a read chose and what came out of it, and its wording for the status line and srtdump.
+#pragma once
+
+#include "platform/Encodings.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct ReadingReport {
+    encodings::EncodingId encoding = 0;
+    std::uint8_t lineEnding = 0; // SrtFile's return codes
+    bool encodingDetected = false;
+    bool lineEndingDetected = false;
+    std::size_t subtitles = 0;
+    double duration = 0; // the latest end time, in seconds
+    // First line (from 1) of each block that was skipped: text before the first subtitle, or a
+    // block whose time line does not read.
+    std::vector<std::size_t> skippedLines;
+};
+
+namespace reporting {
+
+// "1,204": thousands grouped as the status line shows them.
+std::string groupedCount(std::size_t n);
+
+// "1:52:10", or "0:42" under an hour.
+std::string durationText(double seconds);
+
+// "CRLF", "LF", "CR", or "code N" for a return code that splits nothing.
+std::string lineEndingName(std::uint8_t code);
+
+// "1,204 subtitles · 1:52:10 · Windows-1251 · CRLF", then "· 2 blocks skipped" when some were.
+std::string statusLine(const ReadingReport& report);
+
+// "Windows-1251 (Cyrillic) with LF line endings", the alert's description of a file.
+std::string looksLike(encodings::EncodingId encoding, std::uint8_t lineEnding);
+
+} // namespace reporting
