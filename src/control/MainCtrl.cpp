@@ -477,18 +477,26 @@ bool MainCtrl::alertWithOffer(
     return true;
 }
 
-void MainCtrl::readAgain()
+std::unique_ptr<SrtFile> MainCtrl::readerForReadingAgain()
 {
     if (!_filename || !File::isExistFile(*_filename))
-        return;
+        return nullptr;
     auto reader = readerFor(*_filename);
-    // A read still under way was for the old choice.
+    // A read still under way was for the old choice or the old contents.
     ++_readGeneration;
     if (readsInBackground(*reader)) {
         // A large file is said to be wrong at the next Start; the clock goes on meanwhile.
         readInBackground(std::move(reader));
-        return;
+        return nullptr;
     }
+    return reader;
+}
+
+void MainCtrl::readAgain()
+{
+    const auto reader = readerForReadingAgain();
+    if (!reader)
+        return;
     if (!reader->readData()) {
         if (_o.view)
             _o.view->showReading("", {});
@@ -508,14 +516,9 @@ void MainCtrl::readAgain()
 
 void MainCtrl::fileChangedOnDisk()
 {
-    if (!_filename || !File::isExistFile(*_filename))
+    const auto reader = readerForReadingAgain();
+    if (!reader)
         return;
-    auto reader = readerFor(*_filename);
-    ++_readGeneration;
-    if (readsInBackground(*reader)) {
-        readInBackground(std::move(reader));
-        return;
-    }
     // A file caught half-written does not replace subtitles that read.
     if (!reader->readData() || reader->dataArray().empty())
         return;

@@ -152,6 +152,9 @@ private:
     // Reads the chosen file now (after a menu change). While playing, the subtitles are swapped
     // and the position kept; a failure or an empty read is said, with a fix when there is one.
     void readAgain();
+    // A reader of the chosen file to read it again on this thread; none when there is no file,
+    // or when the file is large and its read was handed to a thread of its own.
+    std::unique_ptr<SrtFile> readerForReadingAgain();
     // An empty or failed read's alert, with what the file looks like and "Use these" when
     // Automatic finds subtitles in it. True when the user took the offer (menus now switched).
     bool alertWithOffer(
