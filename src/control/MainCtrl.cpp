@@ -352,6 +352,10 @@ void MainCtrl::pause()
 
 void MainCtrl::seekTo(double position)
 {
+    if (_seekHandler) {
+        _seekHandler(std::max(position, 0.0));
+        return;
+    }
     _o.th->seek(std::max(position, 0.0));
 }
 

@@ -21,6 +21,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -80,6 +81,9 @@ public:
     void pause();
     // Moves the clock (never before zero); while playing it goes on from there.
     void seekTo(double position);
+    // While set, seekTo (and so every move to a subtitle or a time) asks it to move instead of
+    // moving the clock: a followed player, whose position the clock shows.
+    void setSeekHandler(std::function<void(double)> handler) { _seekHandler = std::move(handler); }
     // Chooses a file as a confirmed choice in the dialog does, and reads it at once so that a
     // running clock shows the new subtitles. A path that is not a file that can be opened is
     // refused with an alert, keeping the current and the stored file. True when chosen.
@@ -188,4 +192,5 @@ private:
     std::vector<std::string> _recent;
     // The open dialog starts in this file's folder, while there is one.
     std::string _lastFile;
+    std::function<void(double)> _seekHandler;
 };

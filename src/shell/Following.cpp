@@ -176,6 +176,8 @@ void Following::startFollowing(const QString& busName)
     _title = followedTitle();
     _p.ctrl->sendParsedArray();
     _p.timer->setPositionSource(&_follower.position());
+    // Moves to a subtitle or a time (Ctrl+Left/Right, the list, Go to) go to the player.
+    _p.ctrl->setSeekHandler([this](double position) { _follower.setPosition(position); });
     _p.timer->start();
     say(tr("Following %1.").arg(_title));
     rebuildMenu();
@@ -186,6 +188,7 @@ void Following::startFollowing(const QString& busName)
 void Following::stopFollowing()
 {
     _follower.follow({});
+    _p.ctrl->setSeekHandler(nullptr);
     _p.timer->stop();
     _p.timer->waitFor();
     _p.timer->setPositionSource(nullptr);
