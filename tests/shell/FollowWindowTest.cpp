@@ -79,6 +79,12 @@ TEST_F(FollowWindowTest, FollowsAPlayerFromTheMenuUntilItQuits)
     // The keys drive the player.
     windows->mainWindow().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&windows->mainWindow()));
+    // Moving to a subtitle moves the player: to the start of the one showing.
+    QTest::keyClick(&windows->mainWindow(), Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_TRUE(waitUntil([&] { return player.calls.size() == 1; }));
+    EXPECT_TRUE(player.calls.value(0).startsWith("SetPosition /track/1 "))
+        << player.calls.value(0).toStdString();
+    player.calls.clear();
     QTest::keyClick(&windows->mainWindow(), Qt::Key_Space);
     EXPECT_TRUE(waitUntil([&] { return ui.startButton->text() == "Start"; }));
     QTest::keyClick(&windows->mainWindow(), Qt::Key_Right);
@@ -87,11 +93,6 @@ TEST_F(FollowWindowTest, FollowsAPlayerFromTheMenuUntilItQuits)
     EXPECT_EQ(player.calls,
         QStringList({ "PlayPause", QString("Seek %1").arg(ui.skipSlider->value() * 1000000LL),
             "SetPosition /track/1 0" }));
-    // Moving to a subtitle moves the player: to the start of the one showing.
-    QTest::keyClick(&windows->mainWindow(), Qt::Key_Left, Qt::ControlModifier);
-    EXPECT_TRUE(waitUntil([&] { return player.calls.size() == 4; }));
-    EXPECT_TRUE(player.calls.value(3).startsWith("SetPosition /track/1 "))
-        << player.calls.value(3).toStdString();
 
     // A player that refuses seeking: the seeking controls say so.
     player.setCanSeek(false);
