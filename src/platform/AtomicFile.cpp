@@ -1,11 +1,15 @@
 // Temporary file, fsync, rename, fsync of the folder.
 #include "platform/AtomicFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -30,6 +34,33 @@ std::string folderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// A process killed in the middle of a save (SIGKILL, a power cut) leaves its temporary file
+// behind; the next save of the same file removes those whose process is gone.
+void removeLeftTemporaries(const std::string& path)
+{
+    const std::string folder = folderOf(path);
+    const std::size_t slash = path.rfind('/');
+    const std::string prefix
+        = (slash == std::string::npos ? path : path.substr(slash + 1)) + ".tmp";
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (!name.starts_with(prefix))
+            continue;
+        const std::string_view digits = name.substr(prefix.size());
+        pid_t pid = 0;
+        const auto [end, error]
+            = std::from_chars(digits.data(), digits.data() + digits.size(), pid);
+        if (error != std::errc() || end != digits.data() + digits.size() || pid <= 0)
+            continue;
+        if (::kill(pid, 0) != 0 && errno == ESRCH)
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
 } // namespace
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes)
@@ -44,6 +75,7 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes)
         ::unlink(temporary.c_str());
         return false;
     }
+    removeLeftTemporaries(path);
     // The rename itself must reach the disk, or a power cut could bring back the old entry.
     const int folder = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder >= 0) {
