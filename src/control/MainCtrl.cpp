@@ -410,11 +410,12 @@ bool MainCtrl::openFile(const std::string& path)
     ++_readGeneration;
     restoreTiming(path);
     if (readsInBackground(*reader)) {
+        SharedCues old = _o.th->cues();
         _o.th->clearDataArray();
         _o.th->reset();
         if (_o.view)
             _o.view->showReading("", {});
-        readInBackground(std::move(reader));
+        readInBackground(std::move(reader), std::move(old));
         return true;
     }
     // The new subtitles first, so that a running clock shows them from its first pass at zero.
@@ -546,8 +547,9 @@ bool MainCtrl::sendParsedArray()
     ++_readGeneration;
     if (readsInBackground(*reader)) {
         // One list at a time: the old one goes before the new one is built.
+        SharedCues old = _o.th->cues();
         _o.th->clearDataArray();
-        readInBackground(std::move(reader));
+        readInBackground(std::move(reader), std::move(old));
         _reads.back()->sizeLogged = true;
         return false;
     }
@@ -602,7 +604,7 @@ MainCtrl::Read* MainCtrl::pendingRead() const
     return nullptr;
 }
 
-void MainCtrl::readInBackground(std::unique_ptr<SrtFile> reader)
+void MainCtrl::readInBackground(std::unique_ptr<SrtFile> reader, SharedCues old)
 {
     auto read = std::make_unique<Read>();
     read->reader = std::move(reader);
@@ -611,13 +613,16 @@ void MainCtrl::readInBackground(std::unique_ptr<SrtFile> reader)
     _reads.push_back(std::move(read));
     if (_o.busy)
         _o.busy->begin("Reading " + lastPathComponent(_filename.value_or("")) + "\u2026");
-    r->thread = std::thread([this, r, alive = std::weak_ptr<char>(_alive)] {
-        r->ok = r->reader->readData();
-        _o.uiQueue->post([this, r, alive] {
-            if (alive.lock())
-                finishRead(r);
+    r->thread = std::thread(
+        [this, r, old = std::move(old), alive = std::weak_ptr<char>(_alive)]() mutable {
+            // Millions of entries take a noticeable time to free: not on the UI thread.
+            old.reset();
+            r->ok = r->reader->readData();
+            _o.uiQueue->post([this, r, alive] {
+                if (alive.lock())
+                    finishRead(r);
+            });
         });
-    });
 }
 
 void MainCtrl::finishRead(Read* read)

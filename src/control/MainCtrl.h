@@ -141,7 +141,8 @@ private:
 
     void toggleStartStop();
     // Reads on a thread of its own; the outcome comes back on the UI thread.
-    void readInBackground(std::unique_ptr<SrtFile> reader);
+    // `old`, the list being replaced, is let go on that thread too.
+    void readInBackground(std::unique_ptr<SrtFile> reader, SharedCues old = nullptr);
     void finishRead(Read* read);
     // The read of the current file under way, if any.
     Read* pendingRead() const;
