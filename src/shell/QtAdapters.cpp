@@ -56,13 +56,13 @@ public:
 
     void setText(const std::string& utf8) override
     {
-        // A display lays out no more than can be read, so a huge entry costs a bounded copy.
-        std::string text = boundedForDisplay(utf8);
         {
+            // The worker calls this 100 times a second with the same text: compare first, and
+            // copy only a change.
             std::lock_guard lock(_mutex);
-            if (text == _latest)
+            if (utf8 == _latest)
                 return;
-            _latest = std::move(text);
+            _latest = utf8;
             if (_armed)
                 return; // the next frame picks up the newest text
             _armed = true;
@@ -83,7 +83,8 @@ private:
                 return;
             }
             _shown = _latest;
-            text = QString::fromStdString(_shown);
+            // A display lays out no more than can be read, so a huge entry costs a bounded copy.
+            text = QString::fromStdString(boundedForDisplay(_shown));
         }
         if (!_widget)
             return;
