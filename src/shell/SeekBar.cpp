@@ -92,9 +92,11 @@ SeekBar::SeekBar(QWidget* parent, SeekHandler onSeek)
     layout->addWidget(_track, 1);
     layout->addWidget(_label);
     _label->setTextFormat(Qt::PlainText);
-    // Room for the longest text, so the row never lays itself out again while playing.
-    _label->setMinimumWidth(
-        _label->fontMetrics().horizontalAdvance("00:00:00 / 00:00:00  after the end"));
+    // Room for the longest text, fixed so that a new text never lays the window out again
+    // (a label whose size can change asks its parent for a new layout on every text).
+    _label->setFixedSize(
+        _label->fontMetrics().horizontalAdvance("00:00:00 / 00:00:00  after the end"),
+        _label->sizeHint().height());
     setPosition(0, 0);
 }
 
