@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
 #include <random>
 
 namespace {
@@ -41,6 +43,21 @@ std::int32_t scanNeighbour(const SrtMessageList& list, double x, bool next)
             = best == Cues::kNone ? 0 : list[static_cast<std::size_t>(best)]->startTimeData();
         if (best == Cues::kNone || (next ? s < b : s > b))
             best = static_cast<std::int32_t>(i);
+    }
+    return best;
+}
+
+// The first start or end at or after x of an entry that can show.
+double scanNextChange(const SrtMessageList& list, double x)
+{
+    double best = std::numeric_limits<double>::infinity();
+    for (const auto& e : list) {
+        if (!(e->startTimeData() < e->endTimeData()))
+            continue;
+        for (const double t : { e->startTimeData(), e->endTimeData() }) {
+            if (t >= x)
+                best = std::min(best, t);
+        }
     }
     return best;
 }
@@ -92,6 +109,10 @@ TEST(Cues, LookupsAgreeWithAPlainScanOnListsOfEveryShape)
             ASSERT_EQ(cursor.indexAt(cues, x), scanAt(list, x)) << x;
             ASSERT_EQ(cues.nextStart(x), scanNeighbour(list, x, true)) << x;
             ASSERT_EQ(cues.previousStart(x), scanNeighbour(list, x, false)) << x;
+            // A worker resting until then must not miss a change on the way.
+            const double next = cues.nextChange(x);
+            ASSERT_GE(next, x);
+            ASSERT_LE(next, scanNextChange(list, x)) << x;
             const std::int32_t i = scanAt(list, x);
             const auto* text = cues.textAt(x);
             const auto& want

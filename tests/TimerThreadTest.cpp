@@ -279,4 +279,94 @@ TEST_F(TimerThreadTest, ShowsASourcesPositionWithTheTimingAndCountsOnFromItWhenC
     stopTimer();
 }
 
+TEST_F(TimerThreadTest, UnseenTimeWakesOnlyForSubtitleChangesAndStillKnowsThePosition)
+{
+    // With the delay, clock times: A 1.5-2.5, B 2.5-4.0 (touching), C 5.5-6.5.
+    timer.setDataArray(
+        { entry(1, 1.0, 2.0, "A"), entry(2, 2.0, 3.5, "B"), entry(3, 5.0, 6.0, "C") });
+    timer.setTiming(Timing{ .delay = 0.5 });
+    timer.setTimeSeen(false);
+    struct Pass {
+        double at;
+        std::string text;
+        double rest;
+    };
+    std::vector<Pass> passes;
+    FixedSource source;
+    bool followed = false;
+    bool seen = false;
+    timer.setSleeper([&](unsigned micros) {
+        const double rest = micros / 1e6;
+        passes.push_back({ timer.getPosition(), message.text(), rest });
+        now = now + rest / 2;
+        // No pass comes while it rests, yet the position counts on (10 ms passes keep theirs).
+        const double counted = seen ? passes.back().at : passes.back().at + rest / 2;
+        EXPECT_NEAR(timer.getPosition(), followed ? source.value.load() : counted, 1e-9);
+        if (passes.size() == 6 || followed) {
+            timer.stop();
+            return;
+        }
+        now = now + rest / 2;
+    });
+    timer.seek(0);
+    timer.start();
+    timer.waitFor();
+    const Pass want[] = {
+        { 0, "", 1.5005 }, { 1.5005, "A", 1.0 }, { 2.5005, "B", 1.5 }, { 4.0005, "", 1.5 },
+        { 5.5005, "C", 1.0 }, { 6.5005, "", 10.0 }, // nothing left to show: only a wake ends it
+    };
+    ASSERT_EQ(passes.size(), std::size(want));
+    for (std::size_t i = 0; i < passes.size(); ++i) {
+        EXPECT_NEAR(passes[i].at, want[i].at, 2e-6) << i;
+        EXPECT_EQ(passes[i].text, want[i].text) << i;
+        EXPECT_NEAR(passes[i].rest, want[i].rest, 2e-6) << i;
+    }
+    // Stopped halfway through the last rest: it holds where the clock was, not the last pass.
+    EXPECT_NEAR(timer.getPosition(), 11.5005, 1e-6);
+    EXPECT_EQ(time.text(), "00:00:11:500");
+
+    // A followed player can jump at any time: the rest stays short.
+    passes.clear();
+    followed = true;
+    source.value = 1.0;
+    timer.setPositionSource(&source);
+    timer.start();
+    timer.waitFor();
+    ASSERT_EQ(passes.size(), 1u);
+    EXPECT_LE(passes[0].rest, 0.05);
+    timer.setPositionSource(nullptr);
+
+    // Seen again, every pass is 10 ms apart.
+    passes.clear();
+    followed = false;
+    seen = true;
+    timer.setTimeSeen(true);
+    timer.start();
+    timer.waitFor();
+    for (const Pass& p : passes)
+        EXPECT_EQ(p.rest, 0.01);
+}
+
+TEST(TimerThreadRest, ShowingTheTimeOrStoppingEndsARestAtOnce)
+{
+    // The real sleep: only a wake can end a rest of 10 s before the limits below.
+    TimerThread timer;
+    FakeDisplay time;
+    timer.setTimeTextField(&time);
+    timer.setDataArray({ entry(1, 500.0, 501.0, "Far away") });
+    timer.setTimeSeen(false);
+    timer.start();
+    // Time to make its first pass and settle into the rest.
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ASSERT_EQ(time.sets(), 1);
+    timer.setTimeSeen(true);
+    EXPECT_TRUE(time.waitForSets(2, std::chrono::seconds(3)));
+    timer.setTimeSeen(false);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    const auto asked = std::chrono::steady_clock::now();
+    timer.stop();
+    timer.waitFor();
+    EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::seconds(3));
+}
+
 } // namespace

@@ -6,6 +6,9 @@
 void* Thread::hook(void* object)
 {
     auto* thread = static_cast<Thread*>(object);
+    // Named, so that a profiler or top can tell the worker from the UI thread.
+    if (thread->_name)
+        ::pthread_setname_np(::pthread_self(), thread->_name);
     logLine("Thread Start");
     thread->run();
     logLine("Thread Stop");
@@ -35,6 +38,7 @@ void Thread::start()
 void Thread::stop()
 {
     _teardown.store(true);
+    wake();
 }
 
 void Thread::waitFor()

@@ -15,7 +15,7 @@ public:
     // Starts a new worker and returns at once. Does nothing while a worker exists that has not
     // been joined.
     void start();
-    // Asks the worker to stop after its current pass; does not wait.
+    // Asks the worker to stop after its current pass, waking it if it sleeps; does not wait.
     void stop();
     // Joins the last worker started, then clears the stop request. Returns at once when that
     // worker could not be created.
@@ -23,6 +23,10 @@ public:
 
 protected:
     virtual void run() { }
+    // Cuts the worker's sleep short; called after a stop request.
+    virtual void wake() { }
+    // The worker's name as the system shows it (15 bytes at most); before start().
+    void setName(const char* name) { _name = name; }
 
     // Only the stop request is shared while the worker runs; the join in waitFor() publishes the
     // rest.
@@ -32,6 +36,7 @@ private:
     // The thread's entry: logs "Thread Start" and "Thread Stop" around run().
     static void* hook(void* object);
 
+    const char* _name = nullptr;
     pthread_t _pid{};
     bool _joinable = false;
 };

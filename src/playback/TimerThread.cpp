@@ -5,7 +5,9 @@
 #include "subtitles/TimeCode.h"
 
 #include <time.h>
-#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
 
 namespace {
 
@@ -30,8 +32,9 @@ void setIfConnected(TextDisplay* display, const std::string& text)
 
 TimerThread::TimerThread()
     : _clock(&monotonic_sec)
-    , _sleeper([](unsigned micros) { ::usleep(micros); })
+    , _sleeper([this](unsigned micros) { sleepUnlessWoken(micros); })
 {
+    setName("playback");
     _marks.addListener([this](const Mark& mark) { markLinePrinter(_markOutput)(mark); });
 }
 
@@ -45,16 +48,29 @@ TimerThread::~TimerThread()
 void TimerThread::run()
 {
     _running.store(true);
+    {
+        std::lock_guard lock(_wakeMutex);
+        _woken = false;
+    }
     PlaybackClock clock(_clock);
     clock.start();
     Cues::Cursor cursor;
     static const std::string empty;
-    while (!_teardown.load()) {
+    // The position now, as a pass reads it.
+    const auto read = [&] {
         // The base is read afresh at every pass, so a seek that raced the start still lands.
         clock.rebase(_backupTime.load());
         const PositionSource* source = _source.load();
-        const double value = source ? source->position() : clock.position();
+        return source ? source->position() : clock.position();
+    };
+    bool rested = false;
+    while (!_teardown.load()) {
+        const double value = read();
         _value.store(value);
+        if (rested) {
+            std::lock_guard lock(_restMutex);
+            _resting = rested = false;
+        }
         drawTime(value);
         const std::string* text = nullptr;
         // Held for the pass, so a list replaced meanwhile lives until the pass is done.
@@ -69,10 +85,76 @@ void TimerThread::run()
         }
         setIfConnected(_messageTextField, text ? *text : empty);
         setIfConnected(_messageTextField2, text ? *text : empty);
-        _sleeper(10000);
+        unsigned micros = 10000;
+        if (!_timeSeen.load()) {
+            const bool followed = _source.load() != nullptr;
+            micros = restAfter(current.get(), value, followed);
+            std::lock_guard lock(_restMutex);
+            _resting = rested = true;
+            _restFollowed = followed;
+            _restValue = value;
+            _restFrom = _clock();
+        }
+        _sleeper(micros);
+    }
+    if (rested) {
+        // The last pass may be long past: stop at the position now, as a pass now would.
+        const double value = read();
+        _value.store(value);
+        drawTime(value);
+        std::lock_guard lock(_restMutex);
+        _resting = false;
     }
     _running.store(false);
     _backupTime.store(_value.load());
+}
+
+unsigned TimerThread::restAfter(const Shown* current, double value, bool followed) const
+{
+    // A followed player may jump at any moment; the own clock only moves on.
+    double rest = followed ? 0.05 : 10.0;
+    if (current && current->cues) {
+        const Timing& timing = current->timing;
+        const double next = timing.toClock(current->cues->nextChange(timing.toFile(value)));
+        // Just past the change, where an open interval has begun or ended.
+        rest = std::min(rest, std::max(next - value, 0.0) + 0.0005);
+    }
+    return static_cast<unsigned>(rest * 1000000);
+}
+
+void TimerThread::sleepUnlessWoken(unsigned micros)
+{
+    std::unique_lock lock(_wakeMutex);
+    _wakeCondition.wait_for(lock, std::chrono::microseconds(micros), [this] { return _woken; });
+    _woken = false;
+}
+
+void TimerThread::wake()
+{
+    {
+        std::lock_guard lock(_wakeMutex);
+        _woken = true;
+    }
+    _wakeCondition.notify_one();
+}
+
+void TimerThread::setTimeSeen(bool seen)
+{
+    if (_timeSeen.exchange(seen) != seen && seen)
+        wake();
+}
+
+double TimerThread::getPosition() const
+{
+    std::unique_lock lock(_restMutex);
+    if (!_resting)
+        return _value.load();
+    if (_restFollowed) {
+        lock.unlock();
+        const PositionSource* source = _source.load();
+        return source ? source->position() : _value.load();
+    }
+    return _restValue + (_clock() - _restFrom);
 }
 
 void TimerThread::seek(double x)
@@ -121,8 +203,12 @@ std::optional<std::string> TimerThread::getMessage(double x) const
 void TimerThread::replaceShown(SharedCues cues, const Timing& timing)
 {
     auto next = std::make_shared<const Shown>(Shown{ std::move(cues), timing });
-    std::lock_guard lock(_dataArrayMutex);
-    _dataArray.swap(next);
+    {
+        std::lock_guard lock(_dataArrayMutex);
+        _dataArray.swap(next);
+    }
+    // A resting worker would otherwise keep the old list's next change.
+    wake();
 }
 
 std::shared_ptr<const TimerThread::Shown> TimerThread::shown() const
@@ -165,5 +251,5 @@ Timing TimerThread::timing() const
 
 void TimerThread::marker()
 {
-    _marks.mark(_value.load());
+    _marks.mark(getPosition());
 }

@@ -10,6 +10,7 @@
 #include "subtitles/Timing.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -21,7 +22,8 @@ class TimerThread : public Thread {
 public:
     // Seconds from an arbitrary fixed origin; only differences are used.
     using Clock = std::function<double()>;
-    // Sleeps between passes; takes microseconds.
+    // Sleeps between passes; takes microseconds. The default sleep ends early when the worker
+    // is woken (a stop, new subtitles or timing, the time shown again).
     using Sleeper = std::function<void(unsigned)>;
 
     TimerThread();
@@ -41,9 +43,20 @@ public:
     // While set, the worker shows the source's position instead of counting its own; cleared,
     // the next start counts on from the last position shown. From the UI thread; a pass may be
     // reading the old source, so clear it while stopped or keep the source alive until stopped.
-    void setPositionSource(const PositionSource* source) { _source.store(source); }
+    void setPositionSource(const PositionSource* source)
+    {
+        _source.store(source);
+        wake();
+    }
 
-    double getPosition() const { return _value.load(); }
+    // Whether the time display can be seen. While it cannot (the main window minimised, the
+    // panel alone on screen), the worker passes when the subtitle changes instead of every
+    // 10 ms: the same texts at the same moments, without waking 100 times a second for a time
+    // nobody sees. Seen by default; from any thread.
+    void setTimeSeen(bool seen);
+
+    // The position of the last pass; while the worker rests between subtitles, the position now.
+    double getPosition() const;
     // Moves the position; a running worker is replaced by one that counts from x, a stopped
     // clock shows the time and the subtitle at x at once.
     void seek(double x);
@@ -73,6 +86,7 @@ public:
 
 protected:
     void run() override;
+    void wake() override;
 
 private:
     // What the worker shows: replaced whole, so a pass never sees a list with another's timing.
@@ -81,6 +95,10 @@ private:
         Timing timing;
     };
     void replaceShown(SharedCues cues, const Timing& timing);
+    // Microseconds until what the panel shows may change, counted from a pass at clock time
+    // `value` that showed it; bounded, so a followed player's jump is caught soon.
+    unsigned restAfter(const Shown* current, double value, bool followed) const;
+    void sleepUnlessWoken(unsigned micros);
     std::shared_ptr<const Shown> shown() const;
 
     TextDisplay* _timeTextField = nullptr;
@@ -95,6 +113,18 @@ private:
     std::shared_ptr<const Shown> _dataArray;
     MarkList _marks;
     std::atomic<const PositionSource*> _source{ nullptr };
+
+    std::atomic<bool> _timeSeen{ true };
+    // While the worker rests between subtitle changes: its last pass's position and clock
+    // reading, from which getPosition() counts on. Locked only around a rest.
+    mutable std::mutex _restMutex;
+    bool _resting = false;
+    bool _restFollowed = false;
+    double _restValue = 0;
+    double _restFrom = 0;
+    std::mutex _wakeMutex;
+    std::condition_variable _wakeCondition;
+    bool _woken = false; // under _wakeMutex
 
     Clock _clock;
     Sleeper _sleeper;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <queue>
 
 namespace {
@@ -96,6 +97,12 @@ std::size_t Cues::segmentFrom(std::size_t hint, double x) const
             return s;
     }
     return segmentOf(x);
+}
+
+double Cues::nextChange(double x) const
+{
+    const auto it = std::lower_bound(_points.begin(), _points.end(), x);
+    return it == _points.end() ? std::numeric_limits<double>::infinity() : *it;
 }
 
 std::int32_t Cues::indexAt(double x) const

@@ -34,6 +34,10 @@ public:
     // The first entry (in list order) of those starting latest before x, or kNone.
     std::int32_t previousStart(double x) const;
 
+    // The first start or end at or after x, where what shows may change next; infinity when
+    // none is left.
+    double nextChange(double x) const;
+
     // The earliest start and the latest end of any entry; 0 for an empty list.
     double firstStart() const { return _firstStart; }
     double lastEnd() const { return _lastEnd; }
