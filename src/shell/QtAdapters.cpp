@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QComboBox>
+#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -36,22 +37,36 @@
 
 namespace {
 
-// Takes texts from any thread and shows the newest on the GUI thread, no more often than the
-// screen shows frames (30 at most): the first change after a quiet spell is shown at once, later
-// ones at the next frame. While changes keep coming (the time, 100 a second) the worker posts
-// nothing and the GUI thread wakes once a frame; when they stop, it stops too. A display that
-// cannot be seen (hidden, minimised) is brought up to date a few times a second only.
+// Takes texts from any thread and shows the newest on the GUI thread, at most `maxHz` times a
+// second and no more often than the screen shows frames: the first change after a quiet spell is
+// shown at once, later ones at the next frame. While changes keep coming (the time, 100 a second)
+// the worker posts nothing and the GUI thread wakes once a frame; when they stop, it stops too.
+// A display that cannot be seen (hidden, minimised) wakes nothing at all: it catches up when it
+// is shown again.
+// Subtitles change a few times a minute; past 30 a second a change would not be read anyway.
+constexpr double kTextHz = 30;
+// The running time: the tenths are the finest digit a person reads while it runs (the
+// milliseconds are exact whenever it stops), and each frame costs the GUI thread and the
+// X server a wake-up and a repaint.
+constexpr double kTimeHz = 10;
+
 class FrameDisplay final : public TextDisplay {
 public:
-    FrameDisplay(QWidget* widget, std::function<void(const QString&)> show, std::string shown)
+    FrameDisplay(
+        QWidget* widget, std::function<void(const QString&)> show, std::string shown, double maxHz)
         : _widget(widget)
         , _show(std::move(show))
         , _latest(shown)
         , _shown(std::move(shown))
+        , _maxHz(maxHz)
+        , _watcher([this] { QTimer::singleShot(0, &_context, [this] { apply(); }); })
     {
         _frame.setSingleShot(true);
         _frame.setTimerType(Qt::PreciseTimer);
         QObject::connect(&_frame, &QTimer::timeout, &_context, [this] { apply(); });
+        widget->installEventFilter(&_watcher);
+        if (widget->window() != widget)
+            widget->window()->installEventFilter(&_watcher);
     }
 
     void setText(const std::string& utf8) override
@@ -64,7 +79,7 @@ public:
                 return;
             _latest = utf8;
             if (_armed)
-                return; // the next frame picks up the newest text
+                return; // the next frame, or being shown, picks up the newest text
             _armed = true;
         }
         // _context lives on the GUI thread and dies with this object, dropping a late call.
@@ -73,6 +88,24 @@ public:
     }
 
 private:
+    // Calls back when the widget or its window is shown or changes state (minimised, restored).
+    class Watcher final : public QObject {
+    public:
+        explicit Watcher(std::function<void()> changed)
+            : _changed(std::move(changed))
+        {
+        }
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Show || event->type() == QEvent::WindowStateChange)
+                _changed();
+            return QObject::eventFilter(watched, event);
+        }
+
+    private:
+        std::function<void()> _changed;
+    };
+
     void apply()
     {
         QString text;
@@ -89,19 +122,16 @@ private:
         if (!_widget)
             return;
         _show(text);
-        _frame.start(frameInterval());
+        // Unseen, it stays armed and so hears nothing more until the watcher sees it shown.
+        if (_widget->isVisible() && !_widget->window()->isMinimized())
+            _frame.start(frameInterval());
     }
 
-    // The screen's frame, but no more than 30 a second: past that a changing digit is a blur,
-    // and every frame costs the X round trips of a repaint.
     int frameInterval() const
     {
-        const QWidget* window = _widget->window();
-        if (!_widget->isVisible() || window->isMinimized())
-            return 250;
         const QScreen* screen = _widget->screen();
         const double hz = screen && screen->refreshRate() > 0 ? screen->refreshRate() : 60.0;
-        return static_cast<int>(std::ceil(1000.0 / std::clamp(hz, 1.0, 30.0)));
+        return static_cast<int>(std::ceil(1000.0 / std::clamp(hz, 1.0, _maxHz)));
     }
 
     QObject _context;
@@ -112,6 +142,8 @@ private:
     std::string _latest;
     std::string _shown; // GUI thread
     bool _armed = false;
+    double _maxHz;
+    Watcher _watcher;
 };
 
 class FileLabelDisplay final : public TextDisplay {
@@ -296,19 +328,22 @@ int tagOf(const QWidget* control)
 std::unique_ptr<TextDisplay> makeLabelDisplay(QLabel* label)
 {
     return std::make_unique<FrameDisplay>(
-        label, [label](const QString& text) { label->setText(text); }, label->text().toStdString());
+        label, [label](const QString& text) { label->setText(text); }, label->text().toStdString(),
+        kTextHz);
 }
 
 std::unique_ptr<TextDisplay> makeTimeDisplay(TimeFace* face)
 {
     return std::make_unique<FrameDisplay>(
-        face, [face](const QString& text) { face->setText(text); }, face->text().toStdString());
+        face, [face](const QString& text) { face->setText(text); }, face->text().toStdString(),
+        kTimeHz);
 }
 
 std::unique_ptr<TextDisplay> makePanelDisplay(SubtitlePanel* panel)
 {
     return std::make_unique<FrameDisplay>(
-        panel, [panel](const QString& text) { panel->setText(text); }, panel->text().toStdString());
+        panel, [panel](const QString& text) { panel->setText(text); }, panel->text().toStdString(),
+        kTextHz);
 }
 
 std::unique_ptr<TextDisplay> makeFileLabelDisplay(QLabel* label, QWidget* window)

@@ -166,6 +166,9 @@ void SyncControls::refresh()
     const double position = _th.getPosition();
     const bool windowShown = _window.isVisible() && !_window.isMinimized();
     const bool listShown = _list->isVisible() && !_list->isMinimized();
+    // The time display lives in this window: while it cannot be seen, the clock need only wake
+    // for the subtitles.
+    _th.setTimeSeen(windowShown);
     if (windowShown) {
         const double duration
             = cues && !cues->empty() ? std::max(timing.toClock(cues->lastEnd()), 0.0) : 0.0;
