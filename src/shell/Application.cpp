@@ -100,7 +100,11 @@ int runApplication(int argc, char** argv)
     // Qt's X11 back end waits for the X server to finish with a shared-memory image before it
     // paints the next frame: a round trip and two more thread wake-ups for every frame of the
     // running time. Our repaints are small, and sent over the socket they need no answer.
-    ::setenv("QT_XCB_NO_MITSHM", "1", 0);
+    // Qt looks only at whether it is set, so 0 is how a user asks for shared memory back.
+    if (const char* noShm = std::getenv("QT_XCB_NO_MITSHM"); !noShm)
+        ::setenv("QT_XCB_NO_MITSHM", "1", 1);
+    else if (std::string_view(noShm) == "0")
+        ::unsetenv("QT_XCB_NO_MITSHM");
 
     QApplication app(argc, argv);
     nameTheApplication();
