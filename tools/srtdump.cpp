@@ -272,9 +272,8 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "No subtitles found in %s\n", path->c_str());
         if (format == Format::Srt) {
             // Written in the line ending the file was read with.
-            const std::uint8_t used = autoLineEnding ? reader->report().lineEnding : lineEnding;
-            const char* ending = used == SrtFile::kLf ? "\n" : used == SrtFile::kCr ? "\r" : "\r\n";
-            const std::string out = adjustedSrt(Cues(reader->dataArray()), timing, ending);
+            const std::string out = adjustedSrt(Cues(reader->dataArray()), timing,
+                SrtFile::writtenLineEnding(reader->report().lineEnding));
             std::fwrite(out.data(), 1, out.size(), stdout);
         } else {
             if (!timing.isIdentity())

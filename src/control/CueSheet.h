@@ -54,7 +54,6 @@ public:
     void back();
     // Takes back the last change of cues, texts or script; false when there is none.
     bool undo();
-    bool canUndo() const { return !_undo.empty(); }
 
     // Numbered 1 to n in time order, ready for the writer.
     std::vector<WrittenCue> written() const;

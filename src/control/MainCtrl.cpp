@@ -5,7 +5,6 @@
 #include "platform/Log.h"
 #include "subtitles/ReadingReport.h"
 #include "subtitles/SrtFile.h"
-#include "subtitles/TimeCode.h"
 #include "subtitles/TimeEntry.h"
 
 #include <pwd.h>
@@ -176,6 +175,7 @@ struct MainCtrl::Read {
     bool sizeLogged = false;
     // Written by the read's thread; read on the UI thread after the join.
     bool ok = false;
+    SharedCues cues; // none when the read failed or found nothing
     std::thread thread;
 };
 
@@ -618,6 +618,9 @@ void MainCtrl::readInBackground(std::unique_ptr<SrtFile> reader, SharedCues old)
             // Millions of entries take a noticeable time to free: not on the UI thread.
             old.reset();
             r->ok = r->reader->readData();
+            // The index over millions of entries is sorted here too, not on the UI thread.
+            if (r->ok && !r->reader->dataArray().empty())
+                r->cues = std::make_shared<const Cues>(r->reader->dataArray());
             _o.uiQueue->post([this, r, alive] {
                 if (alive.lock())
                     finishRead(r);
@@ -640,8 +643,8 @@ void MainCtrl::finishRead(Read* read)
     const bool waited = std::exchange(_playWhenRead, false) && _started;
     if (done->ok) {
         showReading(*done->reader);
-        if (!done->reader->dataArray().empty()) {
-            _o.th->setCues(std::make_shared<const Cues>(done->reader->dataArray()));
+        if (done->cues) {
+            _o.th->setCues(done->cues);
             if (waited)
                 _o.th->start();
             return;
@@ -844,10 +847,7 @@ std::optional<std::string> MainCtrl::adjustedSubtitles() const
     const SharedCues cues = _o.th->cues();
     if (!cues)
         return std::nullopt;
-    const char* ending = _returnCode == SrtFile::kLf ? "\n"
-        : _returnCode == SrtFile::kCr                ? "\r"
-                                                     : "\r\n";
-    return adjustedSrt(*cues, _o.th->timing(), ending);
+    return adjustedSrt(*cues, _o.th->timing(), SrtFile::writtenLineEnding(_returnCode));
 }
 
 void MainCtrl::restoreTiming(const std::string& path)

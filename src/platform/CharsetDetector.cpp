@@ -13,34 +13,6 @@
 namespace encodings {
 namespace {
 
-constexpr EncodingId kEucJp = 3;
-constexpr EncodingId kIso2022Jp = 21;
-constexpr EncodingId kLatin1 = 5;
-constexpr EncodingId kLatin9 = 0x8000020F;
-constexpr EncodingId kWindows1252 = 12;
-constexpr EncodingId kMacRoman = 30;
-constexpr EncodingId kLatin2 = 9;
-constexpr EncodingId kWindows1250 = 15;
-constexpr EncodingId kWindows1251 = 11;
-constexpr EncodingId kKoi8R = 0x80000A02;
-constexpr EncodingId kKoi8U = 0x80000A08;
-constexpr EncodingId kWindows1253 = 13;
-constexpr EncodingId kWindows1254 = 14;
-constexpr EncodingId kWindows1255 = 0x80000505;
-constexpr EncodingId kWindows1256 = 0x80000506;
-constexpr EncodingId kWindows1257 = 0x80000507;
-constexpr EncodingId kWindows1258 = 0x80000508;
-constexpr EncodingId kWindows874 = 0x8000041D;
-constexpr EncodingId kGb18030 = 0x80000632;
-constexpr EncodingId kGbk = 0x80000631;
-constexpr EncodingId kBig5 = 0x80000A03;
-constexpr EncodingId kEucKr = 0x80000940;
-constexpr EncodingId kUtf16Be = 0x90000100;
-constexpr EncodingId kUtf16Le = 0x94000100;
-constexpr EncodingId kUtf32 = 0x8C000100;
-constexpr EncodingId kUtf32Be = 0x98000100;
-constexpr EncodingId kUtf32Le = 0x9C000100;
-
 struct Name {
     EncodingId id;
     const char* shortName;

@@ -17,6 +17,34 @@ inline constexpr EncodingId kAscii = 1;
 inline constexpr EncodingId kUtf8 = 4;
 inline constexpr EncodingId kShiftJis = 8;
 inline constexpr EncodingId kUtf16 = 10;
+// The others that detection and its descriptions name.
+inline constexpr EncodingId kEucJp = 3;
+inline constexpr EncodingId kLatin1 = 5;
+inline constexpr EncodingId kLatin2 = 9;
+inline constexpr EncodingId kWindows1251 = 11;
+inline constexpr EncodingId kWindows1252 = 12;
+inline constexpr EncodingId kWindows1253 = 13;
+inline constexpr EncodingId kWindows1254 = 14;
+inline constexpr EncodingId kWindows1250 = 15;
+inline constexpr EncodingId kIso2022Jp = 21;
+inline constexpr EncodingId kMacRoman = 30;
+inline constexpr EncodingId kLatin9 = 0x8000020F;
+inline constexpr EncodingId kWindows874 = 0x8000041D;
+inline constexpr EncodingId kWindows1255 = 0x80000505;
+inline constexpr EncodingId kWindows1256 = 0x80000506;
+inline constexpr EncodingId kWindows1257 = 0x80000507;
+inline constexpr EncodingId kWindows1258 = 0x80000508;
+inline constexpr EncodingId kGbk = 0x80000631;
+inline constexpr EncodingId kGb18030 = 0x80000632;
+inline constexpr EncodingId kEucKr = 0x80000940;
+inline constexpr EncodingId kKoi8R = 0x80000A02;
+inline constexpr EncodingId kBig5 = 0x80000A03;
+inline constexpr EncodingId kKoi8U = 0x80000A08;
+inline constexpr EncodingId kUtf32 = 0x8C000100;
+inline constexpr EncodingId kUtf16Be = 0x90000100;
+inline constexpr EncodingId kUtf16Le = 0x94000100;
+inline constexpr EncodingId kUtf32Be = 0x98000100;
+inline constexpr EncodingId kUtf32Le = 0x9C000100;
 
 struct Encoding {
     EncodingId id;

@@ -19,9 +19,6 @@ double monotonic_sec()
     return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 0.000000001;
 }
 
-// The mark toggle is process-wide: a mark line may start in one run and end in the next.
-std::atomic<bool> first{ true };
-
 void setIfConnected(TextDisplay* display, const std::string& text)
 {
     if (display)
@@ -72,26 +69,18 @@ void TimerThread::run()
             _resting = rested = false;
         }
         drawTime(value);
-        const std::string* text = nullptr;
         // Held for the pass, so a list replaced meanwhile lives until the pass is done.
         const std::shared_ptr<const Shown> current = shown();
-        if (current && current->cues) {
-            const std::int32_t i = cursor.indexAt(*current->cues, current->timing.toFile(value));
-            if (i != Cues::kNone) {
-                const auto& message
-                    = current->cues->entries()[static_cast<std::size_t>(i)]->message();
-                text = message ? &*message : nullptr;
-            }
-        }
+        const std::string* text = current && current->cues
+            ? current->cues->textOf(cursor.indexAt(*current->cues, current->timing.toFile(value)))
+            : nullptr;
         setIfConnected(_messageTextField, text ? *text : empty);
         setIfConnected(_messageTextField2, text ? *text : empty);
         unsigned micros = 10000;
         if (!_timeSeen.load()) {
-            const bool followed = _source.load() != nullptr;
-            micros = restAfter(current.get(), value, followed);
+            micros = restAfter(current.get(), value, _source.load() != nullptr);
             std::lock_guard lock(_restMutex);
             _resting = rested = true;
-            _restFollowed = followed;
             _restValue = value;
             _restFrom = _clock();
         }
@@ -149,10 +138,10 @@ double TimerThread::getPosition() const
     std::unique_lock lock(_restMutex);
     if (!_resting)
         return _value.load();
-    if (_restFollowed) {
+    // What the next pass will show: a followed player's position, or the own clock counted on.
+    if (const PositionSource* source = _source.load()) {
         lock.unlock();
-        const PositionSource* source = _source.load();
-        return source ? source->position() : _value.load();
+        return source->position();
     }
     return _restValue + (_clock() - _restFrom);
 }

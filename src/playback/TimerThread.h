@@ -119,7 +119,6 @@ private:
     // reading, from which getPosition() counts on. Locked only around a rest.
     mutable std::mutex _restMutex;
     bool _resting = false;
-    bool _restFollowed = false;
     double _restValue = 0;
     double _restFrom = 0;
     std::mutex _wakeMutex;

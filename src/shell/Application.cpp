@@ -32,12 +32,14 @@ void nameTheApplication()
 }
 
 // Prints and exits on --help, --version or a mistyped option.
-void parseCommandLine(QCommandLineParser& parser, const QCoreApplication& app)
+// `settingsFile` is named in the help.
+void parseCommandLine(
+    QCommandLineParser& parser, const QCoreApplication& app, const QString& settingsFile)
 {
     parser.setApplicationDescription(
         QObject::tr("Plays a SubRip (.srt) subtitle file against a running clock.\n"
                     "Settings (encoding, line ending, last file, player followed) are kept in %1.")
-            .arg(QtPreferences().fileName()));
+            .arg(settingsFile));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
@@ -85,7 +87,7 @@ int runApplication(int argc, char** argv)
         QCoreApplication app(argc, argv);
         nameTheApplication();
         QCommandLineParser parser;
-        parseCommandLine(parser, app);
+        parseCommandLine(parser, app, QtPreferences().fileName());
         return 0;
     }
 
@@ -115,7 +117,7 @@ int runApplication(int argc, char** argv)
     setLogSink(&log);
     QtPreferences preferences;
     QCommandLineParser parser;
-    parseCommandLine(parser, app);
+    parseCommandLine(parser, app, preferences.fileName());
 
     int status = 0;
     {

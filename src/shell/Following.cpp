@@ -173,7 +173,7 @@ void Following::startFollowing(const QString& busName)
     if (_p.ctrl->started())
         _p.ui->startButton->click();
     _follower.follow(busName);
-    _title = followedTitle();
+    _title = _follower.titleOf(_follower.followed());
     _p.ctrl->sendParsedArray();
     _p.timer->setPositionSource(&_follower.position());
     // Moves to a subtitle or a time (Ctrl+Left/Right, the list, Go to) go to the player.
@@ -199,17 +199,6 @@ void Following::stopFollowing()
     rebuildMenu();
     showPlayback();
     showCapabilities();
-}
-
-QString Following::followedTitle() const
-{
-    const std::vector<PlayerInfo>& players = _follower.players();
-    const std::vector<std::string> titles = playerTitles(players);
-    for (std::size_t i = 0; i < players.size(); ++i) {
-        if (QString::fromStdString(players[i].busName) == _follower.followed())
-            return QString::fromStdString(titles[i]);
-    }
-    return _follower.followed();
 }
 
 void Following::showPlayback()

@@ -72,7 +72,6 @@ private:
     void showCapabilities();
     void onMediaChanged(const QUrl& url);
     void say(const QString& message);
-    QString followedTitle() const;
 
     Parts _p;
     MprisFollower _follower;

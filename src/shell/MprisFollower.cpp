@@ -258,8 +258,7 @@ void MprisFollower::follow(const QString& busName)
     if (!_followed.isEmpty())
         connectPlayerSignals(false);
     _followed = busName;
-    ++_epoch;
-    _readInFlight = false;
+    dropReadings();
     _stuckReported = false;
     _canControl = _canSeek = _canPause = true;
     _trackId.clear();
@@ -274,18 +273,8 @@ void MprisFollower::follow(const QString& busName)
     // Everything at once; its Position is the first reading.
     QDBusMessage all = QDBusMessage::createMethodCall(_followed, kPath, kProperties, "GetAll");
     all << kPlayer;
-    const double sent = monotonicSeconds();
-    const std::uint64_t epoch = _epoch;
-    _readInFlight = true;
-    call(all, [this, sent, epoch](const QDBusMessage& reply) {
-        if (epoch != _epoch)
-            return;
-        _readInFlight = false;
-        if (reply.type() != QDBusMessage::ReplyMessage)
-            return;
-        applyPlayerProperties(
-            qdbus_cast<QVariantMap>(reply.arguments().value(0).value<QDBusArgument>()),
-            (sent + monotonicSeconds()) / 2);
+    readFromPlayer(all, [this](const QDBusMessage& reply, double at) {
+        applyPlayerProperties(toMap(reply.arguments().value(0)), at);
     });
     _poll.start();
     emit capabilitiesChanged();
@@ -332,10 +321,30 @@ void MprisFollower::applyPlayerProperties(const QVariantMap& properties, double 
         emit mediaChanged(_url);
 }
 
-void MprisFollower::onSeeked(qlonglong positionUs)
+void MprisFollower::dropReadings()
 {
     ++_epoch;
     _readInFlight = false;
+}
+
+void MprisFollower::readFromPlayer(
+    const QDBusMessage& message, std::function<void(const QDBusMessage&, double)> use)
+{
+    const double sent = monotonicSeconds();
+    const std::uint64_t epoch = _epoch;
+    _readInFlight = true;
+    call(message, [this, sent, epoch, use = std::move(use)](const QDBusMessage& reply) {
+        if (epoch != _epoch)
+            return;
+        _readInFlight = false;
+        if (reply.type() == QDBusMessage::ReplyMessage)
+            use(reply, (sent + monotonicSeconds()) / 2);
+    });
+}
+
+void MprisFollower::onSeeked(qlonglong positionUs)
+{
+    dropReadings();
     _position.seeked(static_cast<double>(positionUs) / 1e6, monotonicSeconds());
     _stuckReported = false;
     emit playbackChanged();
@@ -352,8 +361,7 @@ void MprisFollower::onPropertiesChanged(
     for (const QString& name : moving) {
         if (changed.contains(name) || invalidated.contains(name)) {
             // A reading already on its way may predate the change.
-            ++_epoch;
-            _readInFlight = false;
+            dropReadings();
             readPosition();
             return;
         }
@@ -367,17 +375,9 @@ void MprisFollower::readPosition()
         return;
     QDBusMessage get = QDBusMessage::createMethodCall(_followed, kPath, kProperties, "Get");
     get << kPlayer << QStringLiteral("Position");
-    const double sent = monotonicSeconds();
-    const std::uint64_t epoch = _epoch;
-    _readInFlight = true;
-    call(get, [this, sent, epoch](const QDBusMessage& reply) {
-        if (epoch != _epoch)
-            return;
-        _readInFlight = false;
-        if (reply.type() != QDBusMessage::ReplyMessage)
-            return;
-        _position.read(static_cast<double>(unwrap(reply.arguments().value(0)).toLongLong()) / 1e6,
-            (sent + monotonicSeconds()) / 2);
+    readFromPlayer(get, [this](const QDBusMessage& reply, double at) {
+        _position.read(
+            static_cast<double>(unwrap(reply.arguments().value(0)).toLongLong()) / 1e6, at);
         if (_position.stuck() && !_stuckReported) {
             _stuckReported = true;
             emit positionStuck();

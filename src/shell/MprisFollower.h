@@ -14,7 +14,7 @@
 #include <QVariantMap>
 
 #include <cstdint>
-#include <map>
+#include <functional>
 #include <vector>
 
 class QDBusMessage;
@@ -43,6 +43,8 @@ public:
     // Follows the player with this bus name; an empty name stops following.
     void follow(const QString& busName);
     const QString& followed() const { return _followed; }
+    // The name the player is listed under; the bus name itself for one not listed.
+    QString titleOf(const QString& busName) const;
     FollowedPosition& position() { return _position; }
     const FollowedPosition& position() const { return _position; }
 
@@ -86,8 +88,12 @@ private:
     void connectPlayerSignals(bool connect);
     // Reads Position; answers to an older request than the last change are dropped.
     void readPosition();
+    // Sends a read to the player and hands a good answer to `use` with the middle of its round
+    // trip; answers to a read older than the last dropReadings() are ignored.
+    void readFromPlayer(
+        const QDBusMessage& message, std::function<void(const QDBusMessage&, double at)> use);
+    void dropReadings();
     void applyPlayerProperties(const QVariantMap& properties, double at);
-    QString titleOf(const QString& busName) const;
 
     QDBusConnection _bus;
     std::vector<PlayerInfo> _players;

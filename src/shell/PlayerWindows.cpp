@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
@@ -121,7 +120,7 @@ PlayerWindows::PlayerWindows(PreferencesStore& preferences, const QDBusConnectio
     });
 
     _sync = new SyncControls(_window, *_ui, _ctrl, _th);
-    connectOutlets(preferences);
+    connectOutlets();
     connectActions();
     addShortcuts(_window);
     addMenus();
@@ -147,7 +146,7 @@ PlayerWindows::~PlayerWindows()
     delete _timingPane;
 }
 
-void PlayerWindows::connectOutlets(PreferencesStore& preferences)
+void PlayerWindows::connectOutlets()
 {
     Ui::MainWindow& ui = *_ui;
     // TimerThread outlets.
@@ -178,7 +177,7 @@ void PlayerWindows::connectOutlets(PreferencesStore& preferences)
         .slider = _slider.get(),
         .filenameLabel = _fileLabel.get(),
         .mainPanel = _panelPort.get(),
-        .theUserDefaultsController = &preferences,
+        .theUserDefaultsController = &_preferences,
         .encButton = _encMenu.get(),
         .retButton = _retMenu.get(),
         .openDialog = &_openDialog,

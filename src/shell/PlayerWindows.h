@@ -64,7 +64,7 @@ public:
     SyncControls& sync() { return *_sync; }
 
 private:
-    void connectOutlets(PreferencesStore& preferences);
+    void connectOutlets();
     void connectActions();
     void addShortcuts(QWidget& window);
     void addMenus();

@@ -325,25 +325,31 @@ int tagOf(const QWidget* control)
     return ok ? tag : -1;
 }
 
-std::unique_ptr<TextDisplay> makeLabelDisplay(QLabel* label)
+namespace {
+
+// Any widget with a text property: a label, the time, the panel.
+template <typename Widget> std::unique_ptr<TextDisplay> frameDisplay(Widget* widget, double maxHz)
 {
     return std::make_unique<FrameDisplay>(
-        label, [label](const QString& text) { label->setText(text); }, label->text().toStdString(),
-        kTextHz);
+        widget, [widget](const QString& text) { widget->setText(text); },
+        widget->text().toStdString(), maxHz);
+}
+
+} // namespace
+
+std::unique_ptr<TextDisplay> makeLabelDisplay(QLabel* label)
+{
+    return frameDisplay(label, kTextHz);
 }
 
 std::unique_ptr<TextDisplay> makeTimeDisplay(TimeFace* face)
 {
-    return std::make_unique<FrameDisplay>(
-        face, [face](const QString& text) { face->setText(text); }, face->text().toStdString(),
-        kTimeHz);
+    return frameDisplay(face, kTimeHz);
 }
 
 std::unique_ptr<TextDisplay> makePanelDisplay(SubtitlePanel* panel)
 {
-    return std::make_unique<FrameDisplay>(
-        panel, [panel](const QString& text) { panel->setText(text); }, panel->text().toStdString(),
-        kTextHz);
+    return frameDisplay(panel, kTextHz);
 }
 
 std::unique_ptr<TextDisplay> makeFileLabelDisplay(QLabel* label, QWidget* window)

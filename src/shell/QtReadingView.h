@@ -7,7 +7,6 @@
 #include <QString>
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 

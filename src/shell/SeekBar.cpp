@@ -1,6 +1,8 @@
 // The seek bar: painted by hand, so an update is one small repaint and no layout.
 #include "shell/SeekBar.h"
 
+#include "subtitles/ReadingReport.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -14,10 +16,7 @@ namespace {
 // "1:02:03" or "2:03"; whole seconds, truncated like the time display.
 QString shortTime(double seconds)
 {
-    const auto s = static_cast<long long>(std::max(seconds, 0.0));
-    if (s >= 3600)
-        return QString::asprintf("%lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);
-    return QString::asprintf("%lld:%02lld", s / 60, s % 60);
+    return QString::fromStdString(reporting::durationText(seconds));
 }
 
 } // namespace

@@ -2,13 +2,13 @@
 // while it plays, so the worker wakes no more often than before.
 #include "shell/SyncControls.h"
 
+#include "platform/AtomicFile.h"
 #include "shell/QtAdapters.h"
 #include "shell/SeekBar.h"
 #include "shell/SubtitleList.h"
 #include "ui_MainWindow.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -17,7 +17,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -245,21 +244,15 @@ std::optional<QString> SyncControls::saveTo(const QString& path) const
     const std::optional<std::string> text = _ctrl.adjustedSubtitles();
     if (!text)
         return tr("No subtitles have been read yet.");
-    // Written beside the target and renamed over it: a failure leaves the old file whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(text->data(), static_cast<qint64>(text->size()))
-        != static_cast<qint64>(text->size()))
-        return file.errorString();
-    if (!file.commit())
-        return file.errorString();
+    // A failure leaves the old file whole; the name keeps bytes that are not UTF-8.
+    if (!writeFileAtomically(resolveLocalPath(path), *text))
+        return tr("%1 could not be written.").arg(path);
     return std::nullopt;
 }
 
 void SyncControls::saveAs()
 {
-    if (!_ctrl.adjustedSubtitles()) {
+    if (!_th.cues()) {
         QMessageBox::information(&_window, tr("Save Subtitles As"),
             tr("No subtitles have been read yet: choose a file, or press Start to read the one "
                "chosen."));

@@ -12,7 +12,6 @@
 
 #include <memory>
 #include <optional>
-#include <string>
 
 class QLabel;
 class QMainWindow;

@@ -119,20 +119,8 @@ private:
     bool _done = false;
 };
 
-constexpr std::array<std::pair<std::uint8_t, std::string_view>, 3> kSeparators{ {
-    { SrtFile::kCrLf, "\r\n" },
-    { SrtFile::kLf, "\n" },
-    { SrtFile::kCr, "\r" },
-} };
-
-std::string_view separatorOf(std::uint8_t code)
-{
-    for (const auto& [c, s] : kSeparators) {
-        if (c == code)
-            return s;
-    }
-    return {};
-}
+// In the order a tie prefers.
+constexpr std::array<std::uint8_t, 3> kReturnCodes{ SrtFile::kCrLf, SrtFile::kLf, SrtFile::kCr };
 
 bool hasC1Bytes(std::string_view bytes)
 {
@@ -146,14 +134,12 @@ bool hasC1Bytes(std::string_view bytes)
 // put letters and punctuation: a file holding those bytes was written with the Windows one.
 encodings::EncodingId printableSibling(encodings::EncodingId id, std::string_view bytes)
 {
-    constexpr encodings::EncodingId kLatin1 = 5, kLatin9 = 0x8000020F, kWindows1252 = 12;
-    constexpr encodings::EncodingId kLatin2 = 9, kWindows1250 = 15;
+    using namespace encodings;
     if ((id == kLatin1 || id == kLatin9) && hasC1Bytes(bytes))
         return kWindows1252;
     if (id == kLatin2 && hasC1Bytes(bytes))
         return kWindows1250;
     // Where KOI8-U has Ukrainian letters (і ї є ґ), KOI8-R has box-drawing pieces no subtitle uses.
-    constexpr encodings::EncodingId kKoi8R = 0x80000A02, kKoi8U = 0x80000A08;
     if (id == kKoi8R && bytes.find_first_of("\xA4\xA6\xA7\xAD\xB4\xB6\xB7\xBD") != bytes.npos)
         return kKoi8U;
     return id;
@@ -162,8 +148,8 @@ encodings::EncodingId printableSibling(encodings::EncodingId id, std::string_vie
 std::size_t mostTimeLines(std::string_view text)
 {
     std::size_t most = 0;
-    for (const auto& [code, separator] : kSeparators)
-        most = std::max(most, countTimeLines(text, separator));
+    for (const std::uint8_t code : kReturnCodes)
+        most = std::max(most, countTimeLines(text, SrtFile::separatorFor(code)));
     return most;
 }
 
@@ -174,8 +160,9 @@ struct Decoded {
 
 bool isWide(encodings::EncodingId id)
 {
-    return id == encodings::kUtf16 || id == 0x90000100 || id == 0x94000100 || id == 0x8C000100
-        || id == 0x98000100 || id == 0x9C000100;
+    using namespace encodings;
+    return id == kUtf16 || id == kUtf16Be || id == kUtf16Le || id == kUtf32 || id == kUtf32Be
+        || id == kUtf32Le;
 }
 
 // The first 256 KiB, up to their last line break; without one, less up to three high bytes at
@@ -238,8 +225,8 @@ std::uint8_t detectLineEnding(std::string_view text)
 {
     std::uint8_t best = SrtFile::kCrLf;
     std::size_t bestCount = 0;
-    for (const auto& [code, separator] : kSeparators) {
-        const std::size_t count = countTimeLines(text, separator);
+    for (const std::uint8_t code : kReturnCodes) {
+        const std::size_t count = countTimeLines(text, SrtFile::separatorFor(code));
         if (count > bestCount) {
             best = code;
             bestCount = count;
@@ -412,11 +399,9 @@ bool read(std::string bytes, std::optional<encodings::EncodingId> encoding,
     report.lineEnding
         = lineEnding ? *lineEnding : detectLineEnding(std::string_view(*text).substr(0, 1 << 20));
     const std::size_t before = out.size();
-    walk(*text, lineEnding ? separatorOf(*lineEnding) : std::string_view(), out,
+    walk(*text, lineEnding ? SrtFile::separatorFor(*lineEnding) : std::string_view(), out,
         report.skippedLines);
-    report.subtitles = out.size() - before;
-    for (std::size_t i = before; i < out.size(); ++i)
-        report.duration = std::max(report.duration, out[i]->endTimeData());
+    report.countFrom(out, before);
     return true;
 }
 

@@ -123,9 +123,8 @@ std::int32_t Cues::Cursor::indexAt(const Cues& cues, double x)
     return cues._winners[_segment];
 }
 
-const std::string* Cues::textAt(double x) const
+const std::string* Cues::textOf(std::int32_t i) const
 {
-    const std::int32_t i = indexAt(x);
     if (i == kNone)
         return nullptr;
     const auto& text = _entries[static_cast<std::size_t>(i)]->message();

@@ -27,7 +27,9 @@ public:
     // kNone. An entry whose end is not after its start never shows.
     std::int32_t indexAt(double x) const;
     // The text that shows at x; null between subtitles and for an entry without text.
-    const std::string* textAt(double x) const;
+    const std::string* textAt(double x) const { return textOf(indexAt(x)); }
+    // The text of entry i; null for kNone and for an entry without text.
+    const std::string* textOf(std::int32_t i) const;
 
     // The first entry (in list order) of those starting soonest after x, or kNone.
     std::int32_t nextStart(double x) const;

@@ -62,6 +62,11 @@ File::~File()
 ReadFailure File::check() const
 {
     struct stat st { };
+    return check(st);
+}
+
+ReadFailure File::check(struct stat& st) const
+{
     if (_fd < 0)
         return ReadFailure::notFound;
     if (::fstat(_fd, &st) != 0)
@@ -80,10 +85,8 @@ bool File::readWhole(std::string& bytes) const
         _failure = why;
         return false;
     };
-    if (const ReadFailure why = check(); why != ReadFailure::none)
+    if (const ReadFailure why = check(st); why != ReadFailure::none)
         return fail(why);
-    if (::fstat(_fd, &st) != 0)
-        return fail(ReadFailure::readError);
     // A file truncated since it was opened must not make us allocate its old size.
     const auto capacity = static_cast<std::size_t>(std::min<off_t>(_filesize, st.st_size));
     bytes.resize(capacity);

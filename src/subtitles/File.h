@@ -1,6 +1,8 @@
 // A read-only file opened once, with its size known from the start.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -35,6 +37,9 @@ public:
     ReadFailure check() const;
 
 protected:
+    // check(), keeping what it learnt of the file.
+    ReadFailure check(struct stat& st) const;
+
     // Reads the whole file with one read into a buffer of its size. Fails on anything that is not
     // a regular file that opened, and on a failed read; a short read keeps the bytes read.
     bool readWhole(std::string& bytes) const;

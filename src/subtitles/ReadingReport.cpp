@@ -3,8 +3,16 @@
 
 #include "platform/CharsetDetector.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+
+void ReadingReport::countFrom(const SrtMessageList& list, std::size_t from)
+{
+    subtitles = list.size() - from;
+    for (std::size_t i = from; i < list.size(); ++i)
+        duration = std::max(duration, list[i]->endTimeData());
+}
 
 namespace reporting {
 namespace {

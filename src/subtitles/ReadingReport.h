@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Encodings.h"
+#include "subtitles/SrtMessage.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,6 +19,9 @@ struct ReadingReport {
     // First line (from 1) of each block that was skipped: text before the first subtitle, or a
     // block whose time line does not read.
     std::vector<std::size_t> skippedLines;
+
+    // Counts the entries a read appended to `list` from index `from`, and their duration.
+    void countFrom(const SrtMessageList& list, std::size_t from);
 };
 
 namespace reporting {

@@ -27,6 +27,14 @@ constexpr SpeedRatio kSame{ 1.0, "same frame rate" };
 
 constexpr double kSnapWindow = 0.0015;
 
+// Entry i's start in clock time, or none for kNone.
+std::optional<double> startOf(const Cues& cues, const Timing& timing, std::int32_t i)
+{
+    if (i == Cues::kNone)
+        return std::nullopt;
+    return timing.toClock(cues.entries()[static_cast<std::size_t>(i)]->startTimeData());
+}
+
 } // namespace
 
 std::span<const SpeedRatio> speedRatios()
@@ -51,18 +59,12 @@ const SpeedRatio* nearestRatio(double speed)
 std::optional<double> nextStartAt(const Cues& cues, const Timing& timing, double clock)
 {
     // The speed is positive, so the order of starts is the same in file and clock time.
-    const std::int32_t i = cues.nextStart(timing.toFile(clock));
-    if (i == Cues::kNone)
-        return std::nullopt;
-    return timing.toClock(cues.entries()[static_cast<std::size_t>(i)]->startTimeData());
+    return startOf(cues, timing, cues.nextStart(timing.toFile(clock)));
 }
 
 std::optional<double> previousStartAt(const Cues& cues, const Timing& timing, double clock)
 {
-    const std::int32_t i = cues.previousStart(timing.toFile(clock));
-    if (i == Cues::kNone)
-        return std::nullopt;
-    return timing.toClock(cues.entries()[static_cast<std::size_t>(i)]->startTimeData());
+    return startOf(cues, timing, cues.previousStart(timing.toFile(clock)));
 }
 
 std::optional<SolvedTiming> solveTiming(const CaughtLine& a, const CaughtLine& b)

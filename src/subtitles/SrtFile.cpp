@@ -11,21 +11,27 @@
 #include <cstring>
 #include <limits>
 
-namespace {
-
-std::string_view separatorFor(std::uint8_t returnCode)
+std::string_view SrtFile::separatorFor(std::uint8_t returnCode)
 {
     switch (returnCode) {
-    case SrtFile::kCrLf:
+    case kCrLf:
         return "\r\n";
-    case SrtFile::kLf:
+    case kLf:
         return "\n";
-    case SrtFile::kCr:
+    case kCr:
         return "\r";
     default:
         return {};
     }
 }
+
+std::string_view SrtFile::writtenLineEnding(std::uint8_t returnCode)
+{
+    const std::string_view separator = separatorFor(returnCode);
+    return separator.empty() ? "\r\n" : separator;
+}
+
+namespace {
 
 // memchr for the first byte, then a look at the rest: a generic substring search costs a call or
 // two per candidate, and there is a candidate on every line.
@@ -269,9 +275,10 @@ bool SrtFile::readData()
         ReleasedPages pages(*text);
         walk(*text, separatorFor(_returnCode), _nsma, &pages);
     }
-    _report = ReadingReport{ _encodeType, _returnCode, false, false, _nsma.size() - before, 0, {} };
-    for (std::size_t i = before; i < _nsma.size(); ++i)
-        _report.duration = std::max(_report.duration, _nsma[i]->endTimeData());
+    _report = ReadingReport{};
+    _report.encoding = _encodeType;
+    _report.lineEnding = _returnCode;
+    _report.countFrom(_nsma, before);
     return true;
 }
 

@@ -19,6 +19,10 @@ public:
     static constexpr std::uint8_t kCrLf = 0;
     static constexpr std::uint8_t kLf = 1;
     static constexpr std::uint8_t kCr = 2;
+    // The line ending a return code splits at; empty for a code that splits nothing.
+    static std::string_view separatorFor(std::uint8_t returnCode);
+    // The line ending a written file gets for a return code: CRLF for one that splits nothing.
+    static std::string_view writtenLineEnding(std::uint8_t returnCode);
 
     static std::unique_ptr<SrtFile> file(
         const std::string& path, std::uint32_t encode, std::uint8_t retCode);
