@@ -115,8 +115,8 @@ TEST_F(FollowWindowTest, FollowsAPlayerFromTheMenuUntilItQuits)
     EXPECT_EQ(actionTitled(menu, "Fake Player"), nullptr);
     EXPECT_TRUE(ui.rewindButton->isEnabled());
     EXPECT_EQ(ui.rewindButton->toolTip(), "Skip back by the slider's seconds (Left)");
-    // The last update queued by the worker lands first.
-    QTest::qWait(50);
+    // The last update queued by the worker lands first (the time shows 10 frames a second).
+    QTest::qWait(150);
     const QString held = ui.timeDisplay->text();
     QTest::qWait(200);
     EXPECT_EQ(ui.timeDisplay->text(), held);
