@@ -183,6 +183,7 @@ void Following::startFollowing(const QString& busName)
     rebuildMenu();
     showPlayback();
     showCapabilities();
+    emit activeChanged();
 }
 
 void Following::stopFollowing()
@@ -199,6 +200,7 @@ void Following::stopFollowing()
     rebuildMenu();
     showPlayback();
     showCapabilities();
+    emit activeChanged();
 }
 
 void Following::showPlayback()

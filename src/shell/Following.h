@@ -62,6 +62,10 @@ public:
     MprisFollower& follower() { return _follower; }
     QMenu* menu() { return _menu; }
 
+signals:
+    // A player is followed from now on, or no longer.
+    void activeChanged();
+
 private:
     void rebuildMenu();
     void startFollowing(const QString& busName);

@@ -132,6 +132,10 @@ PlayerWindows::PlayerWindows(PreferencesStore& preferences, const QDBusConnectio
                                                  .ctrl = &_ctrl,
                                                  .store = &preferences },
         bus);
+    // The seek bar and the list follow a followed player's clock as they follow the own one.
+    _sync->setPlaying([this] { return _ctrl.started() || _following->active(); });
+    QObject::connect(
+        _following.get(), &Following::activeChanged, _sync, [this] { _sync->refresh(); });
     acceptFileDrops();
     addTimingPane();
     _ctrl.awakeFromNib();

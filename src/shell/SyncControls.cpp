@@ -177,7 +177,7 @@ void SyncControls::refresh()
         _list->setCues(cues, timing);
         _list->setCurrent(cues ? cues->indexAt(timing.toFile(position)) : Cues::kNone);
     }
-    if (_ctrl.started() && (windowShown || listShown)) {
+    if ((_playing ? _playing() : _ctrl.started()) && (windowShown || listShown)) {
         if (!_timer->isActive())
             _timer->start();
     } else {

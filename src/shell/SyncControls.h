@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -39,6 +40,9 @@ public:
     // Brings the seek bar and the list up to date, and runs their refresh while playing and
     // shown. Called after every command that may move the clock or change the subtitles.
     void refresh();
+    // Whether the clock runs: the own clock started, by default; a followed player too, once
+    // the window knows of one.
+    void setPlaying(std::function<bool()> playing) { _playing = std::move(playing); }
 
     // Writes the adjusted subtitles to `path` atomically; the error text on failure.
     std::optional<QString> saveTo(const QString& path) const;
@@ -59,6 +63,7 @@ private:
     QMainWindow& _window;
     Ui::MainWindow& _ui;
     MainCtrl& _ctrl;
+    std::function<bool()> _playing;
     TimerThread& _th;
     SeekBar* _seekBar;
     QLabel* _timingLabel;

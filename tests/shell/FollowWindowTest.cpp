@@ -3,6 +3,8 @@
 // and its quitting; and the menu without a session bus.
 #include "shell/PlayerWindows.h"
 #include "shell/QtPreferences.h"
+#include "shell/SeekBar.h"
+#include "shell/SyncControls.h"
 
 #include "TempDir.h"
 #include "fakes/FakeLog.h"
@@ -68,6 +70,9 @@ TEST_F(FollowWindowTest, FollowsAPlayerFromTheMenuUntilItQuits)
 
     // The player's position and its video's subtitles, said where from.
     EXPECT_TRUE(waitUntil([&] { return ui.timeDisplay->text().startsWith("00:00:1"); }));
+    // The seek bar follows the player's clock too, not only the own one.
+    EXPECT_TRUE(waitUntil([&] { return windows->sync().seekBar().labelText().startsWith("0:1"); }))
+        << windows->sync().seekBar().labelText().toStdString();
     // Texts keep the line break of their last line.
     EXPECT_TRUE(waitUntil([&] { return ui.messageDisplay->text() == "Hello\n"; }));
     EXPECT_TRUE(message().contains("movie.srt")) << message().toStdString();
