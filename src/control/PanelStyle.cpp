@@ -74,6 +74,7 @@ PanelStyle PanelStyle::load(PreferencesStore& store)
 
 void PanelStyle::save(PreferencesStore& store) const
 {
+    const PreferencesStore::Batch batch(store);
     store.setString("panel_font_family", fontFamily);
     store.setInt("panel_font_size", fontPoints);
     store.setString("panel_text_color", colorName(textRgb));
@@ -104,6 +105,7 @@ std::optional<PanelPlace> PanelPlace::load(PreferencesStore& store)
 
 void PanelPlace::save(PreferencesStore& store) const
 {
+    const PreferencesStore::Batch batch(store);
     store.setInt("panel_x", geometry.x);
     store.setInt("panel_y", geometry.y);
     store.setInt("panel_width", geometry.width);

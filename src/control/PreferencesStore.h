@@ -23,7 +23,27 @@ public:
     virtual void setInt(const std::string& key, std::int32_t value) = 0;
     virtual void setString(const std::string& key, const std::string& value) = 0;
 
+    // Several values that belong together reach the disk in one write when the batch ends,
+    // rather than one write each.
+    class Batch {
+    public:
+        explicit Batch(PreferencesStore& store)
+            : _store(store)
+        {
+            _store.holdWrites(true);
+        }
+        ~Batch() { _store.holdWrites(false); }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        PreferencesStore& _store;
+    };
+
 protected:
+    // Batches nest; a store that writes nothing itself need not care.
+    virtual void holdWrites(bool) { }
+
     PreferencesStore() = default;
     PreferencesStore(const PreferencesStore&) = delete;
     PreferencesStore& operator=(const PreferencesStore&) = delete;

@@ -1,5 +1,6 @@
 // Reads raise PreferencesError for a key lost to an unreadable file or a value of the wrong kind;
-// every write is synced at once (QSettings replaces the file atomically).
+// every write is synced at once, or at the end of its batch (QSettings replaces the file
+// atomically).
 #include "shell/QtPreferences.h"
 
 #include "shell/QtAdapters.h"
@@ -55,7 +56,15 @@ void QtPreferences::write(const std::string& key, const QVariant& value)
     _settings->setValue(QString::fromStdString(key), value);
     // Written now, so a crash later loses nothing. When the disk refuses, the value still holds
     // for this run: a read-only home must not stop playback.
-    _settings->sync();
+    if (_held == 0)
+        _settings->sync();
+}
+
+void QtPreferences::holdWrites(bool hold)
+{
+    _held += hold ? 1 : -1;
+    if (_held == 0)
+        _settings->sync();
 }
 
 void QtPreferences::setInt(const std::string& key, std::int32_t value)

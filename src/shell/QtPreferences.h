@@ -23,9 +23,13 @@ public:
     // Where the settings are kept.
     QString fileName() const { return _settings->fileName(); }
 
+protected:
+    void holdWrites(bool hold) override;
+
 private:
     QVariant read(const std::string& key);
     void write(const std::string& key, const QVariant& value);
 
     std::unique_ptr<QSettings> _settings;
+    int _held = 0; // open batches
 };

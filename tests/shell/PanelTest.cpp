@@ -14,6 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <string>
+
 namespace {
 
 TEST(Panel, TextIsFittedNotCut)
@@ -114,6 +118,11 @@ TEST(Panel, StyleAndPlaceRoundTripThroughTheSettingsFile)
         QtPreferences preferences(QString::fromStdString(conf));
         style.save(preferences);
         place.save(preferences);
+        // On the disk as each save ends, not when the store goes.
+        std::ifstream file(conf);
+        const std::string written{ std::istreambuf_iterator<char>(file), {} };
+        EXPECT_NE(written.find("panel_max_width=70"), std::string::npos) << written;
+        EXPECT_NE(written.find("panel_screen=HDMI-1"), std::string::npos) << written;
     }
     QtPreferences preferences(QString::fromStdString(conf));
     EXPECT_EQ(PanelStyle::load(preferences), style);
