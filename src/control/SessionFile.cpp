@@ -3,12 +3,15 @@
 
 #include "platform/AtomicFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <system_error>
+#include <vector>
 
 namespace {
 
@@ -169,25 +172,33 @@ std::string fileName(std::string_view scriptName, std::string_view began)
     return stem + " " + when + ".session";
 }
 
-std::optional<std::string> latest(const std::string& folder)
+std::optional<FoundSession> findLatest(const std::string& folder)
 {
     namespace fs = std::filesystem;
-    std::optional<std::string> best;
-    fs::file_time_type bestTime;
+    std::vector<std::pair<fs::file_time_type, std::string>> saved;
     std::error_code ec;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
         if (entry.path().extension() != ".session" || !entry.is_regular_file(ec))
             continue;
         const fs::file_time_type time = entry.last_write_time(ec);
-        if (ec || (best && time <= bestTime))
-            continue;
-        const std::optional<SavedSession> s = parse(readWhole(entry.path().string()));
-        if (s && (!s->state.cues.empty() || !s->state.paragraphs->empty())) {
-            best = entry.path().string();
-            bestTime = time;
-        }
+        if (!ec)
+            saved.emplace_back(time, entry.path().string());
     }
-    return best;
+    // Newest first, so that only as many files are read as it takes to find one worth offering.
+    std::sort(saved.begin(), saved.end(), std::greater<>());
+    for (auto& [time, path] : saved) {
+        std::optional<SavedSession> s = parse(readWhole(path));
+        if (s && (!s->state.cues.empty() || !s->state.paragraphs->empty()))
+            return FoundSession{ std::move(path), std::move(*s) };
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> latest(const std::string& folder)
+{
+    if (std::optional<FoundSession> found = findLatest(folder))
+        return std::move(found->path);
+    return std::nullopt;
 }
 
 } // namespace session

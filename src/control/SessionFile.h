@@ -30,7 +30,13 @@ std::string timestamp(std::time_t t);
 // The script's name without its extension ("untitled" without one) and the date and time the
 // session began: "scene 2026-12-08 034012.session".
 std::string fileName(std::string_view scriptName, std::string_view began);
-// The most recently saved session in `folder` that holds a cue or a script, if any.
+struct FoundSession {
+    std::string path;
+    SavedSession session;
+};
+// The most recently saved session in `folder` that holds a cue or a script, read, if any.
+std::optional<FoundSession> findLatest(const std::string& folder);
+// Its path only.
 std::optional<std::string> latest(const std::string& folder);
 
 } // namespace session

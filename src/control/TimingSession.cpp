@@ -1,9 +1,6 @@
 // Marks and holds into the sheet; the sheet into the session file and the record file.
 #include "control/TimingSession.h"
 
-#include <fstream>
-#include <sstream>
-
 TimingSession::TimingSession(Position position, Now now, std::string folder, std::string began)
     : _position(std::move(position))
     , _now(std::move(now))
@@ -11,12 +8,9 @@ TimingSession::TimingSession(Position position, Now now, std::string folder, std
 {
     if (folder.empty())
         return;
-    if (std::optional<std::string> path = session::latest(folder)) {
-        std::ifstream in(*path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        _offered = session::parse(text.str());
-        _offeredPath = *path;
+    if (std::optional<session::FoundSession> found = session::findLatest(folder)) {
+        _offered = std::move(found->session);
+        _offeredPath = std::move(found->path);
     }
     _sheet.addListener([this] { _saveFailed = !_keeper.save(_sheet.state()); });
 }
