@@ -464,22 +464,40 @@ bool MainCtrl::alertWithOffer(
     if (!_o.alert->runModalWithOffer(message, informative, suggestion, "Use these"))
         return false;
     // As if both were chosen in the menus, which now show them.
-    _automaticEncoding = false;
-    _automaticLineEnding = false;
-    _encodingType = static_cast<std::int32_t>(offer->encoding);
-    _returnCode = offer->lineEnding;
-    std::fprintf(_stdout, "enccode:%d\n", _encodingType);
-    std::fflush(_stdout);
-    logLine(_returnCode == SrtFile::kLf   ? "RC_LF"
-            : _returnCode == SrtFile::kCr ? "RC_CR"
-                                          : "RC_CRLF");
-    PreferencesStore& store = *_o.theUserDefaultsController;
-    store.setInt(kEncTypeKey, _encodingType);
-    store.setInt(kReturnCodeKey, _returnCode);
-    store.setInt(kAutoEncodingKey, 0);
-    store.setInt(kAutoLineEndingKey, 0);
+    chooseEncoding(static_cast<std::int32_t>(offer->encoding));
+    chooseLineEnding(offer->lineEnding);
     selectMenus();
     return true;
+}
+
+bool MainCtrl::alertNoSubtitles(const SrtFile& reader)
+{
+    return alertWithOffer(
+        "No subtitles found in " + lastPathComponent(_filename.value_or("")), "", reader);
+}
+
+void MainCtrl::chooseEncoding(std::int32_t id)
+{
+    _encodingType = id;
+    std::fprintf(_stdout, "enccode:%d\n", _encodingType);
+    std::fflush(_stdout);
+    PreferencesStore& store = *_o.theUserDefaultsController;
+    store.setInt(kEncTypeKey, _encodingType);
+    if (_automaticEncoding)
+        store.setInt(kAutoEncodingKey, 0);
+    _automaticEncoding = false;
+}
+
+void MainCtrl::chooseLineEnding(std::uint8_t code, bool announce)
+{
+    if (announce)
+        logLine(code == SrtFile::kLf ? "RC_LF" : code == SrtFile::kCr ? "RC_CR" : "RC_CRLF");
+    _returnCode = code;
+    PreferencesStore& store = *_o.theUserDefaultsController;
+    store.setInt(kReturnCodeKey, _returnCode);
+    if (_automaticLineEnding)
+        store.setInt(kAutoLineEndingKey, 0);
+    _automaticLineEnding = false;
 }
 
 std::unique_ptr<SrtFile> MainCtrl::readerForReadingAgain()
@@ -511,7 +529,7 @@ void MainCtrl::readAgain()
     }
     showReading(*reader);
     if (reader->dataArray().empty()) {
-        if (alertWithOffer("No subtitles found in " + lastPathComponent(*_filename), "", *reader))
+        if (alertNoSubtitles(*reader))
             readAgain();
         return;
     }
@@ -557,9 +575,7 @@ bool MainCtrl::sendParsedArray()
         showReading(*reader);
         if (reader->dataArray().empty()) {
             // Not a silent clock: say so, and offer what would read.
-            return alertWithOffer(
-                       "No subtitles found in " + lastPathComponent(*_filename), "", *reader)
-                && sendParsedArray();
+            return alertNoSubtitles(*reader) && sendParsedArray();
         }
         _o.th->setCues(std::make_shared<const Cues>(reader->dataArray()));
         return true;
@@ -657,10 +673,7 @@ void MainCtrl::finishRead(Read* read)
     // The Start that waited fails as it would have at once; taking the offer starts again.
     _started = false;
     _o.startButton->setTitle("Start");
-    const bool taken = done->ok
-        ? alertWithOffer(
-            "No subtitles found in " + lastPathComponent(_filename.value_or("")), "", *done->reader)
-        : alertReadFailure(*done->reader);
+    const bool taken = done->ok ? alertNoSubtitles(*done->reader) : alertReadFailure(*done->reader);
     if (taken)
         play();
 }
@@ -675,13 +688,7 @@ void MainCtrl::changeEncoding(const PopUpMenu& sender)
         _automaticEncoding = true;
         store.setInt(kAutoEncodingKey, 1);
     } else {
-        _encodingType = *tag;
-        std::fprintf(_stdout, "enccode:%d\n", _encodingType);
-        std::fflush(_stdout);
-        store.setInt(kEncTypeKey, _encodingType);
-        if (_automaticEncoding)
-            store.setInt(kAutoEncodingKey, 0);
-        _automaticEncoding = false;
+        chooseEncoding(*tag);
     }
     readAgain();
 }
@@ -696,26 +703,9 @@ void MainCtrl::changeReturnCode(const PopUpMenu& sender)
         readAgain();
         return;
     }
-    switch (tag) {
-    case SrtFile::kLf:
-        logLine("RC_LF");
-        _returnCode = SrtFile::kLf;
-        break;
-    case SrtFile::kCr:
-        logLine("RC_CR");
-        _returnCode = SrtFile::kCr;
-        break;
-    case SrtFile::kCrLf:
-        logLine("RC_CRLF");
-        _returnCode = SrtFile::kCrLf;
-        break;
-    default:
-        break;
-    }
-    _o.theUserDefaultsController->setInt(kReturnCodeKey, _returnCode);
-    if (_automaticLineEnding)
-        _o.theUserDefaultsController->setInt(kAutoLineEndingKey, 0);
-    _automaticLineEnding = false;
+    // An unknown tag keeps the line ending, stored again but not logged.
+    const bool known = settings::isLineEndingCode(tag);
+    chooseLineEnding(known ? static_cast<std::uint8_t>(tag) : _returnCode, known);
     readAgain();
 }
 

@@ -164,6 +164,12 @@ private:
     // Automatic finds subtitles in it. True when the user took the offer (menus now switched).
     bool alertWithOffer(
         const std::string& message, const std::string& informative, const SrtFile& reader);
+    // The alert of a read that found nothing in the chosen file, with its offer.
+    bool alertNoSubtitles(const SrtFile& reader);
+    // A hand-picked encoding or line ending, as the menus and a taken offer choose it: said,
+    // stored, and Automatic off for it. `announce` false stores the line ending unsaid.
+    void chooseEncoding(std::int32_t id);
+    void chooseLineEnding(std::uint8_t code, bool announce = true);
     void showReading(const SrtFile& reader);
     void rememberRecent(const std::string& path);
     void storeRecent();
