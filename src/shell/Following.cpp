@@ -44,11 +44,7 @@ Following::Following(const Parts& parts, const QDBusConnection& bus)
     _ownClockButton = new QPushButton(tr("Use own clock"), _p.window);
     _ownClockButton->hide();
     _p.window->statusBar()->addPermanentWidget(_ownClockButton);
-    connect(_ownClockButton, &QPushButton::clicked, this, [this] {
-        _wish.reset();
-        _p.store->setString(kSettingsKey, "");
-        followOwnClock();
-    });
+    connect(_ownClockButton, &QPushButton::clicked, this, &Following::chooseOwnClock);
 
     connect(&_follower, &MprisFollower::playersChanged, this, [this] {
         rebuildMenu();
@@ -86,11 +82,7 @@ void Following::rebuildMenu()
     own->setCheckable(true);
     own->setChecked(!active());
     group->addAction(own);
-    connect(own, &QAction::triggered, this, [this] {
-        _wish.reset();
-        _p.store->setString(kSettingsKey, "");
-        followOwnClock();
-    });
+    connect(own, &QAction::triggered, this, &Following::chooseOwnClock);
     if (!_follower.busAvailable()) {
         own->setToolTip(_follower.busError());
         _menu->menuAction()->setToolTip(_follower.busError());
@@ -108,11 +100,8 @@ void Following::rebuildMenu()
         action->setChecked(busName == _follower.followed());
         action->setToolTip(tr("Take the position from %1").arg(busName));
         group->addAction(action);
-        connect(action, &QAction::triggered, this, [this, busName] {
-            _wish.reset();
-            _p.store->setString(kSettingsKey, storedPlayerName(busName.toStdString()));
-            startFollowing(busName);
-        });
+        connect(action, &QAction::triggered, this,
+            [this, busName] { followChosen(busName.toStdString()); });
     }
 }
 
@@ -148,7 +137,18 @@ void Following::tryWish()
     const std::optional<std::size_t> chosen = choosePlayer(_follower.players(), *_wish);
     if (!chosen)
         return;
-    const std::string busName = _follower.players()[*chosen].busName;
+    followChosen(_follower.players()[*chosen].busName);
+}
+
+void Following::chooseOwnClock()
+{
+    _wish.reset();
+    _p.store->setString(kSettingsKey, "");
+    followOwnClock();
+}
+
+void Following::followChosen(const std::string& busName)
+{
     _wish.reset();
     _p.store->setString(kSettingsKey, storedPlayerName(busName));
     startFollowing(QString::fromStdString(busName));

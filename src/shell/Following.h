@@ -74,6 +74,9 @@ private:
     void tryWish();
     void showPlayback();
     void showCapabilities();
+    // The user's (or the stored wish's) choice, stored and followed.
+    void chooseOwnClock();
+    void followChosen(const std::string& busName);
     void onMediaChanged(const QUrl& url);
     void say(const QString& message);
 
