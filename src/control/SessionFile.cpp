@@ -7,9 +7,7 @@
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <system_error>
 #include <vector>
 
@@ -81,14 +79,6 @@ std::string seconds(double x)
     char out[48];
     std::snprintf(out, sizeof out, "%.6f", x);
     return out;
-}
-
-std::string readWhole(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
 }
 
 } // namespace
@@ -187,7 +177,7 @@ std::optional<FoundSession> findLatest(const std::string& folder)
     // Newest first, so that only as many files are read as it takes to find one worth offering.
     std::sort(saved.begin(), saved.end(), std::greater<>());
     for (auto& [time, path] : saved) {
-        std::optional<SavedSession> s = parse(readWhole(path));
+        std::optional<SavedSession> s = parse(readWholeFile(path).value_or(std::string{}));
         if (s && (!s->state.cues.empty() || !s->state.paragraphs->empty()))
             return FoundSession{ std::move(path), std::move(*s) };
     }

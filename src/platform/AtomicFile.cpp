@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <string_view>
 
 namespace {
@@ -62,6 +64,16 @@ void removeLeftTemporaries(const std::string& path)
 }
 
 } // namespace
+
+std::optional<std::string> readWholeFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes)
 {

@@ -30,8 +30,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -148,16 +146,6 @@ bool typingIn(const QWidget* widget)
     return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QTextEdit*>(widget)
         || qobject_cast<const QPlainTextEdit*>(widget)
         || qobject_cast<const QAbstractSpinBox*>(widget);
-}
-
-std::optional<std::string> readWhole(const QString& path)
-{
-    std::ifstream in(resolveLocalPath(path), std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
 
 } // namespace
@@ -340,7 +328,7 @@ void TimingPane::refresh()
 
 bool TimingPane::openScript(const QString& path)
 {
-    const std::optional<std::string> bytes = readWhole(path);
+    const std::optional<std::string> bytes = readWholeFile(resolveLocalPath(path));
     std::optional<std::string> text = bytes ? script::decode(*bytes) : std::nullopt;
     if (!text) {
         QMessageBox::warning(&_window, tr("Open Script"),
