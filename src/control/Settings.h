@@ -1,9 +1,9 @@
-// Every stored setting in one table: its key, its type, its value when nothing is stored, and
-// which stored values are valid. A stored value that is not valid is treated like one that cannot
-// be read, so a menu and the value in force never disagree.
+// The player's stored settings in one table: its key, its type, its value when nothing is
+// stored, and which stored values are valid. A stored value that is not valid is treated like one
+// that cannot be read, so a menu and the value in force never disagree. The panel's look and
+// place keep their own panel_* keys (control/PanelStyle.h), each with its own range.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -48,8 +48,5 @@ inline constexpr Key kAutoLineEnding{ "auto_line_ending", Type::integer, 0, &isF
 // Up to ten paths, most recent first, one a line; "%" and a line break in a path are written
 // "%25" and "%0A".
 inline constexpr Key kRecentFiles{ "recent_files", Type::text, 0, nullptr };
-
-inline constexpr std::array kAll{ kEncType, kReturnCode, kLastFilename, kFollowPlayer, kFileTiming,
-    kAutoEncoding, kAutoLineEnding, kRecentFiles };
 
 } // namespace settings
