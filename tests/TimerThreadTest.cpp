@@ -347,7 +347,7 @@ TEST_F(TimerThreadTest, UnseenTimeWakesOnlyForSubtitleChangesAndStillKnowsThePos
         EXPECT_EQ(p.rest, 0.01);
 }
 
-TEST(TimerThreadRest, ShowingTheTimeOrStoppingEndsARestAtOnce)
+TEST(TimerThreadRest, NewSubtitlesShowingTheTimeOrStoppingEndARestAtOnce)
 {
     // The real sleep: only a wake can end a rest of 10 s before the limits below.
     TimerThread timer;
@@ -359,6 +359,9 @@ TEST(TimerThreadRest, ShowingTheTimeOrStoppingEndsARestAtOnce)
     // Time to make its first pass and settle into the rest.
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     ASSERT_EQ(time.sets(), 1);
+    // New subtitles: the rest was for the old ones.
+    timer.setDataArray({ entry(1, 0.0, 900.0, "Near") });
+    EXPECT_TRUE(time.waitForSets(1, std::chrono::seconds(3)));
     timer.setTimeSeen(true);
     EXPECT_TRUE(time.waitForSets(2, std::chrono::seconds(3)));
     timer.setTimeSeen(false);

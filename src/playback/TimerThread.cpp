@@ -84,6 +84,10 @@ void TimerThread::run()
             _restValue = value;
             _restFrom = _clock();
         }
+        // A list or timing replaced since this pass read it came too early to wake the rest:
+        // pass again at once.
+        if (rested && shown() != current)
+            micros = 0;
         _sleeper(micros);
     }
     if (rested) {
@@ -196,7 +200,13 @@ void TimerThread::replaceShown(SharedCues cues, const Timing& timing)
         std::lock_guard lock(_dataArrayMutex);
         _dataArray.swap(next);
     }
-    // A resting worker would otherwise keep the old list's next change.
+    // A resting worker would keep the old list's next change; one passing every 10 ms takes the
+    // new list at its next pass, as before, and is not hurried into one now.
+    {
+        std::lock_guard lock(_restMutex);
+        if (!_resting)
+            return;
+    }
     wake();
 }
 

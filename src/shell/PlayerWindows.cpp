@@ -133,7 +133,7 @@ PlayerWindows::PlayerWindows(PreferencesStore& preferences, const QDBusConnectio
                                                  .store = &preferences },
         bus);
     // The seek bar and the list follow a followed player's clock as they follow the own one.
-    _sync->setPlaying([this] { return _ctrl.started() || _following->active(); });
+    _sync->setPlaying([this] { return _ctrl.started() || (_following && _following->active()); });
     QObject::connect(
         _following.get(), &Following::activeChanged, _sync, [this] { _sync->refresh(); });
     acceptFileDrops();
