@@ -4,6 +4,7 @@
 // place keep their own panel_* keys (control/PanelStyle.h), each with its own range.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -48,5 +49,8 @@ inline constexpr Key kAutoLineEnding{ "auto_line_ending", Type::integer, 0, &isF
 // Up to ten paths, most recent first, one a line; "%" and a line break in a path are written
 // "%25" and "%0A".
 inline constexpr Key kRecentFiles{ "recent_files", Type::text, 0, nullptr };
+
+inline constexpr std::array kAll{ kEncType, kReturnCode, kLastFilename, kFollowPlayer, kFileTiming,
+    kAutoEncoding, kAutoLineEnding, kRecentFiles };
 
 } // namespace settings
