@@ -356,12 +356,14 @@ TEST(TimerThreadRest, NewSubtitlesShowingTheTimeOrStoppingEndARestAtOnce)
     timer.setDataArray({ entry(1, 500.0, 501.0, "Far away") });
     timer.setTimeSeen(false);
     timer.start();
-    // Time to make its first pass and settle into the rest.
+    ASSERT_TRUE(time.waitForTotalSets(1));
+    // Time to settle into the rest.
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     ASSERT_EQ(time.sets(), 1);
-    // New subtitles: the rest was for the old ones.
+    // New subtitles: the rest was for the old ones. (The pass they cause may come before the
+    // wait starts, hence the count in all.)
     timer.setDataArray({ entry(1, 0.0, 900.0, "Near") });
-    EXPECT_TRUE(time.waitForSets(1, std::chrono::seconds(3)));
+    EXPECT_TRUE(time.waitForTotalSets(2, std::chrono::seconds(3)));
     timer.setTimeSeen(true);
     EXPECT_TRUE(time.waitForSets(2, std::chrono::seconds(3)));
     timer.setTimeSeen(false);

@@ -54,6 +54,13 @@ public:
         return _changed.wait_for(lock, limit, [&] { return _sets >= target; });
     }
 
+    // Waits until `total` sets in all have arrived, however many came before the call.
+    bool waitForTotalSets(int total, std::chrono::milliseconds limit = std::chrono::seconds(10))
+    {
+        std::unique_lock lock(_mutex);
+        return _changed.wait_for(lock, limit, [&] { return _sets >= total; });
+    }
+
 private:
     mutable std::mutex _mutex;
     std::condition_variable _changed;
