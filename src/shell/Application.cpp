@@ -124,7 +124,7 @@ int runApplication(int argc, char** argv)
         PlayerWindows windows(preferences);
         const QString record = parser.value("record");
         if (!record.isEmpty()
-            && !windows.timing().recordTo(
+            && !windows.cueSession().recordTo(
                 localPathOfArgument(record, QCoreApplication::arguments(), argc, argv))) {
             std::fprintf(stderr, "subclock: cannot append to %s\n", qPrintable(record));
             status = 1;

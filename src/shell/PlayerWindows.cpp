@@ -1,9 +1,9 @@
 // Outlets and actions: which widget plays which part for the controller and the timer.
 #include "shell/PlayerWindows.h"
 
+#include "shell/CuePane.h"
 #include "shell/PreferencesDialog.h"
 #include "shell/SyncControls.h"
-#include "shell/TimingPane.h"
 #include "ui_MainWindow.h"
 
 #include <QAction>
@@ -104,7 +104,7 @@ PlayerWindows::PlayerWindows(PreferencesStore& preferences, const QDBusConnectio
     : _preferences(preferences)
     , _ui(std::make_unique<Ui::MainWindow>())
     , _openDialog(&_window)
-    , _timing([this] { return _th.getPosition(); }, &monotonicSeconds,
+    , _cueSession([this] { return _th.getPosition(); }, &monotonicSeconds,
           session::folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")),
           session::timestamp(std::time(nullptr)))
 {
@@ -137,7 +137,7 @@ PlayerWindows::PlayerWindows(PreferencesStore& preferences, const QDBusConnectio
     QObject::connect(
         _following.get(), &Following::activeChanged, _sync, [this] { _sync->refresh(); });
     acceptFileDrops();
-    addTimingPane();
+    addCuePane();
     _ctrl.awakeFromNib();
 }
 
@@ -147,7 +147,7 @@ PlayerWindows::~PlayerWindows()
     _th.stop();
     _th.waitFor();
     // The pane reads the timing session, which goes before the window that holds the pane.
-    delete _timingPane;
+    delete _cuePane;
 }
 
 void PlayerWindows::connectOutlets()
@@ -263,12 +263,12 @@ void PlayerWindows::acceptFileDrops()
     }
 }
 
-void PlayerWindows::addTimingPane()
+void PlayerWindows::addCuePane()
 {
-    _timing.follow(_th.marks());
-    _timingPane = new TimingPane(_timing, _window);
+    _cueSession.follow(_th.marks());
+    _cuePane = new CuePane(_cueSession, _window);
     auto* toggle = new QToolButton(&_window);
-    toggle->setDefaultAction(_timingPane->toggleViewAction());
+    toggle->setDefaultAction(_cuePane->toggleViewAction());
     _ui->transportLayout->addWidget(toggle);
 }
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "control/MainCtrl.h"
-#include "control/TimingSession.h"
+#include "cueing/CueSession.h"
 #include "playback/TimerThread.h"
 #include "shell/Following.h"
 #include "shell/QtAdapters.h"
@@ -29,7 +29,7 @@ class QPushButton;
 class QMenu;
 class QShortcut;
 class SyncControls;
-class TimingPane;
+class CuePane;
 
 class PlayerWindows {
 public:
@@ -58,8 +58,8 @@ public:
     MainCtrl& controller() { return _ctrl; }
     QtReadingView& readingView() { return *_readingView; }
     TimerThread& timer() { return _th; }
-    TimingSession& timing() { return _timing; }
-    TimingPane& timingPane() { return *_timingPane; }
+    CueSession& cueSession() { return _cueSession; }
+    CuePane& cuePane() { return *_cuePane; }
     Following& following() { return *_following; }
     SyncControls& sync() { return *_sync; }
 
@@ -72,7 +72,7 @@ private:
     // Dropping a file on either window chooses it; several files: the first.
     void acceptFileDrops();
     // Marks and holds become cues in a docked pane (Ctrl+T).
-    void addTimingPane();
+    void addCuePane();
 
     PreferencesStore& _preferences;
     QMainWindow _window;
@@ -101,8 +101,8 @@ private:
     TimerThread _th;
     MainCtrl _ctrl;
     // Cues from marks and holds; after the timer, whose marks it follows.
-    TimingSession _timing;
-    TimingPane* _timingPane = nullptr;
+    CueSession _cueSession;
+    CuePane* _cuePane = nullptr;
     // Goes first: it hands the timer back its own clock.
     std::unique_ptr<Following> _following;
     // Owned by the main window, as a child object.

@@ -1,7 +1,7 @@
 // The timing session on disk: saved whole after every change, found again at the next start.
 #pragma once
 
-#include "control/CueSheet.h"
+#include "cueing/CueSheet.h"
 
 #include <ctime>
 #include <optional>
@@ -11,7 +11,7 @@
 struct SavedSession {
     // When the session began, "YYYY-MM-DD HH:MM:SS" in local time.
     std::string began;
-    TimingState state;
+    CueState state;
 };
 
 namespace session {
@@ -54,7 +54,7 @@ public:
     void adopt(const SavedSession& session, std::string path);
     // Writes the state; the name follows the script, and a file left behind under an earlier
     // name is removed only when it held no cue. False when the file could not be written.
-    bool save(const TimingState& state);
+    bool save(const CueState& state);
     const std::string& path() const { return _path; }
 
 private:

@@ -18,7 +18,7 @@ struct TimedCue {
 };
 
 // Everything a session file keeps; a value, so an undo step is a copy of it.
-struct TimingState {
+struct CueState {
     std::string scriptName;
     // Shared between the undo steps: only opening a script replaces it.
     std::shared_ptr<const std::vector<std::string>> paragraphs
@@ -35,7 +35,7 @@ public:
     // Told after every change, including a move through the script and an undo.
     using Listener = std::function<void()>;
 
-    const TimingState& state() const { return _state; }
+    const CueState& state() const { return _state; }
     const std::vector<TimedCue>& cues() const { return _state.cues; }
     // The paragraph the next cue will take, or null without a script or past its end.
     const std::string* upNext() const;
@@ -48,7 +48,7 @@ public:
     // Starts the script's first paragraph; the cues already made stay.
     void openScript(std::string name, std::vector<std::string> paragraphs);
     // Replaces everything, as when a saved session comes back.
-    void replace(TimingState state);
+    void replace(CueState state);
     // Skips the next paragraph, or goes back to the one before it. Cues keep their texts.
     void skip();
     void back();
@@ -64,7 +64,7 @@ private:
     void remember();
     void changed();
 
-    TimingState _state;
-    std::vector<TimingState> _undo;
+    CueState _state;
+    std::vector<CueState> _undo;
     std::vector<Listener> _listeners;
 };

@@ -2,10 +2,10 @@
 // saved on every change, and appended to a record file as they are made.
 #pragma once
 
-#include "control/CueRecorder.h"
-#include "control/CueSheet.h"
-#include "control/HoldToTime.h"
-#include "control/SessionFile.h"
+#include "cueing/CueRecorder.h"
+#include "cueing/CueSheet.h"
+#include "cueing/HoldToTime.h"
+#include "cueing/SessionFile.h"
 #include "playback/MarkList.h"
 
 #include <functional>
@@ -14,7 +14,7 @@
 #include <string>
 
 // Used on the UI thread only.
-class TimingSession {
+class CueSession {
 public:
     // The clock's position, which cue times are: never the subtitle timing's.
     using Position = std::function<double()>;
@@ -23,7 +23,7 @@ public:
 
     // Sessions are kept in `folder`; none are when it is empty. The last session found there
     // now is the one offered for restoring.
-    TimingSession(Position position, Now now, std::string folder, std::string began);
+    CueSession(Position position, Now now, std::string folder, std::string began);
 
     // Each completed mark pair becomes a cue too.
     void follow(MarkList& marks);

@@ -1,7 +1,7 @@
 // Appends each cue to a SubRip file as it is made, so that another program can watch it grow.
 #pragma once
 
-#include "control/CueSheet.h"
+#include "cueing/CueSheet.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // Marks and holds into the sheet; the sheet into the session file and the record file.
-#include "control/TimingSession.h"
+#include "cueing/CueSession.h"
 
-TimingSession::TimingSession(Position position, Now now, std::string folder, std::string began)
+CueSession::CueSession(Position position, Now now, std::string folder, std::string began)
     : _position(std::move(position))
     , _now(std::move(now))
     , _keeper(folder, std::move(began))
@@ -15,7 +15,7 @@ TimingSession::TimingSession(Position position, Now now, std::string folder, std
     _sheet.addListener([this] { _saveFailed = !_keeper.save(_sheet.state()); });
 }
 
-void TimingSession::follow(MarkList& marks)
+void CueSession::follow(MarkList& marks)
 {
     marks.addListener([this](const Mark& mark) {
         if (mark.end)
@@ -23,7 +23,7 @@ void TimingSession::follow(MarkList& marks)
     });
 }
 
-bool TimingSession::recordTo(const std::string& path)
+bool CueSession::recordTo(const std::string& path)
 {
     _recorder = std::make_unique<CueRecorder>(path);
     if (!_recorder->isOpen())
@@ -31,27 +31,27 @@ bool TimingSession::recordTo(const std::string& path)
     return _recorder != nullptr;
 }
 
-void TimingSession::press(HoldToTime::Source source, bool autoRepeat)
+void CueSession::press(HoldToTime::Source source, bool autoRepeat)
 {
     made(_hold.press(source, _position(), _now(), autoRepeat));
 }
 
-void TimingSession::release(HoldToTime::Source source, bool autoRepeat)
+void CueSession::release(HoldToTime::Source source, bool autoRepeat)
 {
     made(_hold.release(source, _position(), _now(), autoRepeat));
 }
 
-void TimingSession::settle()
+void CueSession::settle()
 {
     made(_hold.settle(_now()));
 }
 
-void TimingSession::interrupt()
+void CueSession::interrupt()
 {
     made(_hold.interrupt(_position()));
 }
 
-void TimingSession::restoreOffered()
+void CueSession::restoreOffered()
 {
     if (!_offered)
         return;
@@ -61,7 +61,7 @@ void TimingSession::restoreOffered()
     _sheet.replace(std::move(restored.state));
 }
 
-void TimingSession::made(const std::optional<HeldSpan>& span)
+void CueSession::made(const std::optional<HeldSpan>& span)
 {
     if (!span)
         return;

@@ -1,5 +1,5 @@
 // The hold state: at most one hold at a time.
-#include "control/HoldToTime.h"
+#include "cueing/HoldToTime.h"
 
 std::optional<HeldSpan> HoldToTime::press(
     Source source, double position, double at, bool autoRepeat)

@@ -2,7 +2,7 @@
 // out (a SubRip file, the clipboard). Docked in the main window, toggled with Ctrl+T.
 #pragma once
 
-#include "control/TimingSession.h"
+#include "cueing/CueSession.h"
 
 #include <QDockWidget>
 
@@ -14,12 +14,12 @@ class QTimer;
 class QWidget;
 class CueTableModel;
 
-class TimingPane final : public QDockWidget {
+class CuePane final : public QDockWidget {
 public:
     // Docks itself at the bottom of `window`, hidden unless a session is offered for restoring.
     // Holding N anywhere in the application, outside a text field, times a cue.
-    TimingPane(TimingSession& session, QMainWindow& window);
-    ~TimingPane() override;
+    CuePane(CueSession& session, QMainWindow& window);
+    ~CuePane() override;
 
     // The widgets a test or a script drives.
     QAbstractButton* holdButton() const { return _holdButton; }
@@ -39,7 +39,7 @@ private:
     void deleteSelected();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    TimingSession& _session;
+    CueSession& _session;
     QMainWindow& _window;
     CueTableModel* _model = nullptr;
     QTableView* _table = nullptr;

@@ -1,5 +1,5 @@
 // Cue list changes, each a step that undo takes back.
-#include "control/CueSheet.h"
+#include "cueing/CueSheet.h"
 
 #include <algorithm>
 
@@ -62,7 +62,7 @@ void CueSheet::openScript(std::string name, std::vector<std::string> paragraphs)
     changed();
 }
 
-void CueSheet::replace(TimingState state)
+void CueSheet::replace(CueState state)
 {
     remember();
     _state = std::move(state);

@@ -1,5 +1,5 @@
 // The session file's format, its folder and names, and saving it.
-#include "control/SessionFile.h"
+#include "cueing/SessionFile.h"
 
 #include "platform/AtomicFile.h"
 
@@ -87,7 +87,7 @@ namespace session {
 
 std::string format(const SavedSession& session)
 {
-    const TimingState& state = session.state;
+    const CueState& state = session.state;
     std::string out(kHeader);
     out += "\nbegan\t" + escaped(session.began);
     out += "\nscript\t" + escaped(state.scriptName);
@@ -106,7 +106,7 @@ std::optional<SavedSession> parse(std::string_view text)
         return std::nullopt;
     SavedSession session;
     std::vector<std::string> paragraphs;
-    TimingState& state = session.state;
+    CueState& state = session.state;
     while (!text.empty()) {
         const std::size_t newline = text.find('\n');
         const std::vector<std::string_view> f = fields(text.substr(0, newline));
@@ -200,7 +200,7 @@ void SessionKeeper::adopt(const SavedSession& session, std::string path)
     _pathHeldCues = !session.state.cues.empty();
 }
 
-bool SessionKeeper::save(const TimingState& state)
+bool SessionKeeper::save(const CueState& state)
 {
     if (_folder.empty())
         return false;

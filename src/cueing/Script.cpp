@@ -1,5 +1,5 @@
 // Decoding and splitting a script.
-#include "control/Script.h"
+#include "cueing/Script.h"
 
 #include "platform/Encodings.h"
 

@@ -1,5 +1,5 @@
 // The record file: append, number, flush.
-#include "control/CueRecorder.h"
+#include "cueing/CueRecorder.h"
 
 #include "subtitles/SrtWriter.h"
 

@@ -1,6 +1,6 @@
 // The Timing pane in the real windows: N held in the application, M pairs beside their printed
 // line, the pane's own keys, undo, and a saved file.
-#include "shell/TimingPane.h"
+#include "shell/CuePane.h"
 #include "shell/PlayerWindows.h"
 #include "shell/QtPreferences.h"
 #include "shell/SyncControls.h"
@@ -27,22 +27,22 @@
 
 namespace {
 
-class TimingPaneTest : public ::testing::Test {
+class CuePaneTest : public ::testing::Test {
 protected:
-    TimingPaneTest()
+    CuePaneTest()
         : preferences(QString::fromStdString((dir.path() / "subclock.conf").string()))
         , windows(preferences)
     {
         windows.timer().setMarkOutput(marks);
         windows.show();
-        windows.timingPane().show();
+        windows.cuePane().show();
         windows.mainWindow().activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&windows.mainWindow()));
     }
-    ~TimingPaneTest() override { std::fclose(marks); }
+    ~CuePaneTest() override { std::fclose(marks); }
 
-    const std::vector<TimedCue>& cues() { return windows.timing().sheet().cues(); }
-    QString upNext() { return windows.timingPane().upNext()->text(); }
+    const std::vector<TimedCue>& cues() { return windows.cueSession().sheet().cues(); }
+    QString upNext() { return windows.cuePane().upNext()->text(); }
     // A key event as the window system sends it, auto-repeat flag included.
     void key(QEvent::Type type, Qt::Key k, bool autoRepeat = false)
     {
@@ -57,9 +57,9 @@ protected:
     PlayerWindows windows;
 };
 
-TEST_F(TimingPaneTest, HoldsAndMarksTimeTheScriptAndThePaneKeysMoveThroughIt)
+TEST_F(CuePaneTest, HoldsAndMarksTimeTheScriptAndThePaneKeysMoveThroughIt)
 {
-    TimingPane& pane = windows.timingPane();
+    CuePane& pane = windows.cuePane();
     ASSERT_TRUE(pane.openScript(
         QString::fromStdString(dir.write("scene.txt", "One\nline\n\nTwo\n\nThree\n\nFour\n"))));
     EXPECT_EQ(upNext(), "One\nline");
@@ -130,7 +130,7 @@ TEST_F(TimingPaneTest, HoldsAndMarksTimeTheScriptAndThePaneKeysMoveThroughIt)
     EXPECT_TRUE(text.str().starts_with("1\r\n00:00:0")) << text.str();
     EXPECT_NE(text.str().find("\r\nOne\r\nline\r\n\r\n2\r\n"), std::string::npos) << text.str();
     // The session was saved as it went.
-    EXPECT_TRUE(std::filesystem::exists(windows.timing().sessionPath()));
+    EXPECT_TRUE(std::filesystem::exists(windows.cueSession().sessionPath()));
 }
 
 } // namespace

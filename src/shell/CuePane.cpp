@@ -1,7 +1,7 @@
 // The Timing pane's widgets, its keys, and the files it reads and writes.
-#include "shell/TimingPane.h"
+#include "shell/CuePane.h"
 
-#include "control/Script.h"
+#include "cueing/Script.h"
 #include "platform/AtomicFile.h"
 #include "shell/QtAdapters.h"
 #include "subtitles/SrtWriter.h"
@@ -150,12 +150,12 @@ bool typingIn(const QWidget* widget)
 
 } // namespace
 
-TimingPane::TimingPane(TimingSession& session, QMainWindow& window)
+CuePane::CuePane(CueSession& session, QMainWindow& window)
     : QDockWidget(QObject::tr("Timing"), &window)
     , _session(session)
     , _window(window)
 {
-    setObjectName("timingPane");
+    setObjectName("cuePane");
     build();
     window.addDockWidget(Qt::BottomDockWidgetArea, this);
 
@@ -192,12 +192,12 @@ TimingPane::TimingPane(TimingSession& session, QMainWindow& window)
     setVisible(_session.offered().has_value());
 }
 
-TimingPane::~TimingPane()
+CuePane::~CuePane()
 {
     qApp->removeEventFilter(this);
 }
 
-void TimingPane::build()
+void CuePane::build()
 {
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
@@ -277,10 +277,10 @@ void TimingPane::build()
     connect(undo, &QShortcut::activated, this, [this] { _session.sheet().undo(); });
 }
 
-void TimingPane::refresh()
+void CuePane::refresh()
 {
     const CueSheet& sheet = _session.sheet();
-    const TimingState& state = sheet.state();
+    const CueState& state = sheet.state();
     // The list is read afresh on every change; the row the user is on stays current.
     const QModelIndex current = _table->currentIndex();
     _model->reload();
@@ -326,7 +326,7 @@ void TimingPane::refresh()
     }
 }
 
-bool TimingPane::openScript(const QString& path)
+bool CuePane::openScript(const QString& path)
 {
     const std::optional<std::string> bytes = readWholeFile(resolveLocalPath(path));
     std::optional<std::string> text = bytes ? script::decode(*bytes) : std::nullopt;
@@ -341,7 +341,7 @@ bool TimingPane::openScript(const QString& path)
     return true;
 }
 
-bool TimingPane::saveCues(const QString& path, bool crlf)
+bool CuePane::saveCues(const QString& path, bool crlf)
 {
     const std::string srt = writeSrt(_session.sheet().written(), crlf ? "\r\n" : "\n");
     if (writeFileAtomically(resolveLocalPath(path), srt))
@@ -351,13 +351,13 @@ bool TimingPane::saveCues(const QString& path, bool crlf)
     return false;
 }
 
-void TimingPane::copyAsSrt()
+void CuePane::copyAsSrt()
 {
     QGuiApplication::clipboard()->setText(
         QString::fromStdString(writeSrt(_session.sheet().written(), "\n")));
 }
 
-void TimingPane::chooseScript()
+void CuePane::chooseScript()
 {
     const QString path = QFileDialog::getOpenFileName(
         &_window, tr("Open Script"), {}, tr("Text files (*.txt);;All files (*)"));
@@ -365,7 +365,7 @@ void TimingPane::chooseScript()
         openScript(path);
 }
 
-void TimingPane::chooseSaveFile()
+void CuePane::chooseSaveFile()
 {
     // The line ending is part of the choice of file type.
     const QString crlf = tr("SubRip, Windows line endings (*.srt)");
@@ -378,7 +378,7 @@ void TimingPane::chooseSaveFile()
         saveCues(dialog.selectedFiles().first(), dialog.selectedNameFilter() != lf);
 }
 
-void TimingPane::deleteSelected()
+void CuePane::deleteSelected()
 {
     QModelIndexList rows = _table->selectionModel()->selectedRows();
     // From the bottom up, so the rows still to go keep their numbers.
@@ -388,7 +388,7 @@ void TimingPane::deleteSelected()
         _session.sheet().remove(static_cast<std::size_t>(row.row()));
 }
 
-bool TimingPane::eventFilter(QObject* watched, QEvent* event)
+bool CuePane::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     if (watched == _holdButton
