@@ -20,7 +20,7 @@ packages=(
 )
 # Extra tools for the sanitizer, fuzzing, packaging and benchmark commands.
 if [[ "${1:-}" == "--all" ]]; then
-    packages+=(clang-14 clang-format-14 libclang-rt-14-dev dpkg-dev file time xdotool python3
+    packages+=(clang-14 clang-format-14 clang-tidy-14 libclang-rt-14-dev dpkg-dev file time xdotool python3
         mpv mpv-mpris playerctl ffmpeg)
 fi
 

@@ -1,7 +1,7 @@
 // Marks and holds into the sheet; the sheet into the session file and the record file.
 #include "cueing/CueSession.h"
 
-CueSession::CueSession(Position position, Now now, std::string folder, std::string began)
+CueSession::CueSession(Position position, Now now, const std::string& folder, std::string began)
     : _position(std::move(position))
     , _now(std::move(now))
     , _keeper(folder, std::move(began))

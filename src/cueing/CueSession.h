@@ -23,7 +23,7 @@ public:
 
     // Sessions are kept in `folder`; none are when it is empty. The last session found there
     // now is the one offered for restoring.
-    CueSession(Position position, Now now, std::string folder, std::string began);
+    CueSession(Position position, Now now, const std::string& folder, std::string began);
 
     // Each completed mark pair becomes a cue too.
     void follow(MarkList& marks);

@@ -26,6 +26,8 @@ public:
         const std::uintptr_t end = reinterpret_cast<std::uintptr_t>(p) & ~(_page - 1);
         if (!_enabled || end < _next + kStep)
             return;
+        // The page boundary is computed as an integer; madvise wants it back as an address.
+        // NOLINTNEXTLINE(performance-no-int-to-ptr)
         ::madvise(reinterpret_cast<void*>(_next), end - _next, MADV_DONTNEED);
         _next = end;
     }

@@ -19,8 +19,9 @@ Thread::~Thread()
 {
     // A subclass that owns a running worker must have joined it in its own destructor; this is
     // only the last guard against destroying an object under a live thread.
+    // Not stop(): its wake() would be this class's no-op here, the subclass being gone.
     if (_joinable) {
-        stop();
+        _teardown.store(true);
         waitFor();
     }
 }
