@@ -7,6 +7,8 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     libicu-dev libuchardet-dev
+    # Automatic sync cross-correlates with FFTW.
+    libfftw3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
     # The tests that follow a media player run on a private session bus.

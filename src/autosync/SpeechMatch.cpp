@@ -1,0 +1,332 @@
+// The cross-correlation of subtitle spans with heard speech (FFTW), the ratio and delay it picks,
+// the split search over its strongest peaks, and how sure the result is.
+#include "autosync/SpeechMatch.h"
+
+#include "subtitles/Resync.h"
+
+#include <fftw3.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <mutex>
+#include <numeric>
+
+namespace autosync {
+namespace {
+
+// FFTW's planner is not thread-safe; executing a plan is.
+std::mutex& plannerMutex()
+{
+    static std::mutex m;
+    return m;
+}
+
+struct FftwFree {
+    void operator()(void* p) const { fftw_free(p); }
+};
+
+// c[m] = sum over k of sub[k] * speech[k + m], for every m in [-maxLag, maxLag], by FFT. The
+// speech's spectrum is taken once and serves every subtitle mask.
+class Correlator {
+public:
+    Correlator(const std::vector<double>& speech, std::size_t longestSub, std::size_t maxLag)
+        : _maxLag(maxLag)
+    {
+        _n = 1;
+        while (_n < std::max(speech.size(), longestSub) + maxLag + 1)
+            _n <<= 1;
+        const std::size_t bins = _n / 2 + 1;
+        _real.reset(static_cast<double*>(fftw_malloc(sizeof(double) * _n)));
+        _spectrum.reset(static_cast<fftw_complex*>(fftw_malloc(sizeof(fftw_complex) * bins)));
+        _speech.reset(static_cast<fftw_complex*>(fftw_malloc(sizeof(fftw_complex) * bins)));
+        {
+            const std::lock_guard lock(plannerMutex());
+            _forward = fftw_plan_dft_r2c_1d(
+                static_cast<int>(_n), _real.get(), _spectrum.get(), FFTW_ESTIMATE);
+            _backward = fftw_plan_dft_c2r_1d(
+                static_cast<int>(_n), _spectrum.get(), _real.get(), FFTW_ESTIMATE);
+        }
+        load(speech);
+        fftw_execute(_forward);
+        std::copy_n(&_spectrum.get()[0][0], 2 * bins, &_speech.get()[0][0]);
+    }
+    ~Correlator()
+    {
+        const std::lock_guard lock(plannerMutex());
+        fftw_destroy_plan(_forward);
+        fftw_destroy_plan(_backward);
+    }
+    Correlator(const Correlator&) = delete;
+    Correlator& operator=(const Correlator&) = delete;
+
+    // Indexed m + maxLag.
+    std::vector<double> correlate(const std::vector<double>& sub)
+    {
+        load(sub);
+        fftw_execute(_forward);
+        fftw_complex* x = _spectrum.get();
+        const fftw_complex* s = _speech.get();
+        for (std::size_t i = 0; i < _n / 2 + 1; ++i) {
+            // speech times the conjugate of sub
+            const double re = s[i][0] * x[i][0] + s[i][1] * x[i][1];
+            const double im = s[i][1] * x[i][0] - s[i][0] * x[i][1];
+            x[i][0] = re;
+            x[i][1] = im;
+        }
+        fftw_execute(_backward);
+        std::vector<double> out(2 * _maxLag + 1);
+        const double scale = 1.0 / static_cast<double>(_n);
+        for (std::size_t j = 0; j < out.size(); ++j) {
+            // Negative lags wrap around to the end.
+            const std::size_t at = (j + _n - _maxLag) % _n;
+            out[j] = _real.get()[at] * scale;
+        }
+        return out;
+    }
+
+private:
+    void load(const std::vector<double>& values)
+    {
+        std::fill_n(_real.get(), _n, 0.0);
+        std::copy(values.begin(), values.end(), _real.get());
+    }
+
+    std::size_t _n = 0;
+    std::size_t _maxLag = 0;
+    std::unique_ptr<double, FftwFree> _real;
+    std::unique_ptr<fftw_complex, FftwFree> _spectrum, _speech;
+    fftw_plan _forward = nullptr;
+    fftw_plan _backward = nullptr;
+};
+
+// Frame indices [begin, end) of each span at a speed, and the mask they cover.
+struct Frames {
+    std::vector<std::pair<std::ptrdiff_t, std::ptrdiff_t>> spans;
+    std::vector<double> mask;
+};
+
+Frames framesAt(std::span<const Span> cues, double speed, double frameSeconds)
+{
+    Frames f;
+    std::ptrdiff_t last = 0;
+    for (const Span& c : cues) {
+        const auto a = static_cast<std::ptrdiff_t>(
+            std::lround(std::max(c.start, 0.0) * speed / frameSeconds));
+        const auto b
+            = static_cast<std::ptrdiff_t>(std::lround(std::max(c.end, 0.0) * speed / frameSeconds));
+        f.spans.emplace_back(a, std::max(a, b));
+        last = std::max(last, b);
+    }
+    f.mask.assign(static_cast<std::size_t>(last) + 1, 0.0);
+    for (const auto& [a, b] : f.spans)
+        std::fill(f.mask.begin() + a, f.mask.begin() + b, 1.0);
+    return f;
+}
+
+// The strongest local maxima, at least `apart` frames from each other, best first.
+std::vector<std::size_t> peaks(const std::vector<double>& c, std::size_t apart, std::size_t count)
+{
+    std::vector<std::size_t> order(c.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(
+        order.begin(), order.end(), [&](std::size_t x, std::size_t y) { return c[x] > c[y]; });
+    std::vector<std::size_t> out;
+    for (const std::size_t i : order) {
+        if (out.size() == count)
+            break;
+        const bool clear = std::none_of(
+            out.begin(), out.end(), [&](std::size_t p) { return (i > p ? i - p : p - i) < apart; });
+        if (clear)
+            out.push_back(i);
+    }
+    return out;
+}
+
+// The best value of c farther than `apart` from every lag in `taken`.
+double bestApart(
+    const std::vector<double>& c, const std::vector<std::size_t>& taken, std::size_t apart)
+{
+    double best = -INFINITY;
+    for (std::size_t i = 0; i < c.size(); ++i) {
+        const bool clear = std::all_of(taken.begin(), taken.end(),
+            [&](std::size_t t) { return (i > t ? i - t : t - i) > apart; });
+        if (clear)
+            best = std::max(best, c[i]);
+    }
+    return best;
+}
+
+} // namespace
+
+Match matchSpeech(
+    std::span<const Span> unsorted, const SpeechTrack& speech, const MatchOptions& options)
+{
+    Match result;
+    const double fs = speech.frameSeconds;
+    if (unsorted.empty() || speech.frames.empty() || !(fs > 0))
+        return result;
+    std::vector<Span> cues(unsorted.begin(), unsorted.end());
+    std::sort(
+        cues.begin(), cues.end(), [](const Span& a, const Span& b) { return a.start < b.start; });
+
+    // Centred over the heard frames, so that a detector that calls most of the film speech (music,
+    // noise) does not favour whatever line-up puts the most subtitles where something was heard.
+    std::size_t heard = 0;
+    std::size_t spoken = 0;
+    for (const std::int8_t v : speech.frames) {
+        heard += v != 0;
+        spoken += v > 0;
+    }
+    // Less than half a minute of speech, or speech nearly everywhere, says nothing about timing.
+    const double spokenShare = heard ? static_cast<double>(spoken) / static_cast<double>(heard) : 0;
+    if (static_cast<double>(spoken) * fs < 30.0 || spokenShare < 0.02 || spokenShare > 0.98) {
+        result.verdict = Match::Verdict::noSpeech;
+        return result;
+    }
+    std::vector<double> centred(speech.frames.size(), 0.0);
+    for (std::size_t i = 0; i < centred.size(); ++i) {
+        if (speech.frames[i] != 0)
+            centred[i] = (speech.frames[i] > 0 ? 1.0 : -1.0) - (2 * spokenShare - 1);
+    }
+
+    std::vector<double> speeds{ 1.0 };
+    for (const SpeedRatio& r : speedRatios())
+        speeds.push_back(r.speed);
+    const auto maxLag = static_cast<std::size_t>(std::lround(options.maxShift / fs));
+    std::size_t longest = 0;
+    std::vector<Frames> frames;
+    for (const double s : speeds) {
+        frames.push_back(framesAt(cues, s, fs));
+        longest = std::max(longest, frames.back().mask.size());
+    }
+    Correlator correlator(centred, longest, maxLag);
+    std::size_t bestSpeed = 0;
+    std::vector<double> best;
+    for (std::size_t i = 0; i < speeds.size(); ++i) {
+        std::vector<double> c = correlator.correlate(frames[i].mask);
+        // Ties go to the earlier speed: the same rate first.
+        if (best.empty()
+            || *std::max_element(c.begin(), c.end())
+                > *std::max_element(best.begin(), best.end())) {
+            best = std::move(c);
+            bestSpeed = i;
+        }
+    }
+    const auto lagOf = [&](std::size_t j) {
+        return static_cast<std::ptrdiff_t>(j) - static_cast<std::ptrdiff_t>(maxLag);
+    };
+    std::size_t top
+        = static_cast<std::size_t>(std::max_element(best.begin(), best.end()) - best.begin());
+    // Speech fills a subtitle's span only in part, so a range of lags fits about equally well:
+    // the middle of that plateau, not its first lag.
+    {
+        const double mean
+            = std::accumulate(best.begin(), best.end(), 0.0) / static_cast<double>(best.size());
+        const double level = best[top] - 0.02 * (best[top] - mean);
+        std::size_t lo = top;
+        std::size_t hi = top;
+        while (lo > 0 && best[lo - 1] >= level)
+            --lo;
+        while (hi + 1 < best.size() && best[hi + 1] >= level)
+            ++hi;
+        top = (lo + hi) / 2;
+    }
+    std::vector<std::size_t> chosen{ top };
+    result.speed = speeds[bestSpeed];
+    result.delay = static_cast<double>(lagOf(top)) * fs;
+
+    if (options.findSplit && cues.size() >= 20) {
+        // What each subtitle scores at a lag: the speech under it, from prefix sums.
+        std::vector<double> prefix(centred.size() + 1, 0.0);
+        std::partial_sum(centred.begin(), centred.end(), prefix.begin() + 1);
+        const auto n = static_cast<std::ptrdiff_t>(centred.size());
+        const auto& spans = frames[bestSpeed].spans;
+        const auto scores = [&](std::ptrdiff_t lag) {
+            std::vector<double> acc(spans.size() + 1, 0.0);
+            for (std::size_t i = 0; i < spans.size(); ++i) {
+                const std::ptrdiff_t a = std::clamp<std::ptrdiff_t>(spans[i].first + lag, 0, n);
+                const std::ptrdiff_t b = std::clamp<std::ptrdiff_t>(spans[i].second + lag, 0, n);
+                acc[i + 1] = acc[i] + prefix[static_cast<std::size_t>(b)]
+                    - prefix[static_cast<std::size_t>(a)];
+            }
+            return acc;
+        };
+        const std::vector<std::size_t> candidates
+            = peaks(best, static_cast<std::size_t>(std::lround(2.0 / fs)), 6);
+        std::vector<std::vector<double>> sums;
+        for (const std::size_t c : candidates)
+            sums.push_back(scores(lagOf(c)));
+        const std::size_t count = spans.size();
+        const double single = sums[0][count];
+        const std::size_t minSide = std::max<std::size_t>(10, count / 20);
+        double bestGain = 0;
+        for (std::size_t x = 0; x < candidates.size(); ++x) {
+            for (std::size_t y = 0; y < candidates.size(); ++y) {
+                if (x == y)
+                    continue;
+                for (std::size_t k = minSide; k + minSide <= count; ++k) {
+                    const double total = sums[x][k] + sums[y][count] - sums[y][k];
+                    if (total - single > bestGain) {
+                        bestGain = total - single;
+                        result.delay = static_cast<double>(lagOf(candidates[x])) * fs;
+                        const double before = cues[k - 1].end;
+                        result.split
+                            = SplitPoint{ k, (std::min(before, cues[k].start) + cues[k].start) / 2,
+                                  static_cast<double>(lagOf(candidates[y])) * fs };
+                        chosen = { candidates[x], candidates[y] };
+                    }
+                }
+            }
+        }
+        // A second delay must earn its place: fitting noise with two delays always gains a little.
+        if (bestGain < 0.15 * std::abs(single)) {
+            result.split.reset();
+            result.delay = static_cast<double>(lagOf(top)) * fs;
+            chosen = { top };
+        }
+    }
+
+    const double peak = *std::max_element(best.begin(), best.end());
+    const double mean
+        = std::accumulate(best.begin(), best.end(), 0.0) / static_cast<double>(best.size());
+    // Beyond the width of a subtitle's own echo in the correlation.
+    const double second = bestApart(best, chosen, static_cast<std::size_t>(std::lround(5.0 / fs)));
+    result.score
+        = peak > mean ? std::clamp((peak - std::max(second, mean)) / (peak - mean), 0.0, 1.0) : 0.0;
+    result.verdict = result.score >= kSureScore ? Match::Verdict::sure
+        : result.score >= kProposeScore         ? Match::Verdict::likely
+                                                : Match::Verdict::noClearMatch;
+    return result;
+}
+
+std::string describe(const Match& match)
+{
+    switch (match.verdict) {
+    case Match::Verdict::noSpeech:
+        return "No speech found in the video.";
+    case Match::Verdict::noClearMatch:
+        return "No clear match between the subtitles and the speech.";
+    case Match::Verdict::sure:
+    case Match::Verdict::likely:
+        break;
+    }
+    char text[160];
+    std::snprintf(text, sizeof text, "delay %+.3f s", match.delay);
+    std::string out = text;
+    if (const SpeedRatio* r = nearestRatio(match.speed); r && match.speed != 1.0) {
+        out += " \u00B7 ";
+        out += r->label;
+    }
+    if (match.split) {
+        const auto at = static_cast<long>(match.split->fileTime);
+        std::snprintf(text, sizeof text, " \u00B7 from %ld:%02ld:%02ld %+.3f s", at / 3600,
+            at / 60 % 60, at % 60, match.split->delay);
+        out += text;
+    }
+    out += match.verdict == Match::Verdict::sure ? " \u00B7 sure" : " \u00B7 likely";
+    return out;
+}
+
+} // namespace autosync
