@@ -7,8 +7,10 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     libicu-dev libuchardet-dev
-    # Automatic sync cross-correlates with FFTW.
-    libfftw3-dev
+    # Automatic sync: FFmpeg decodes the video's sound, WebRTC's detector hears the speech, FFTW
+    # cross-correlates; its test speaks subtitles into a film with espeak-ng and ffmpeg.
+    libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libwebrtc-audio-processing-dev
+    libfftw3-dev espeak-ng ffmpeg
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
     # The tests that follow a media player run on a private session bus.

@@ -1,4 +1,6 @@
 // srtdump: reads one subtitle file exactly as the player does at Start and prints its entries.
+#include "autosync/Soundtrack.h"
+#include "autosync/SpeechMatch.h"
 #include "platform/CharsetDetector.h"
 #include "platform/StderrLog.h"
 #include "subtitles/Resync.h"
@@ -16,7 +18,9 @@ namespace {
 
 constexpr const char* kUsage
     = "usage: srtdump [--encoding ID|auto] [--line-ending crlf|lf|cr|CODE|auto]\n"
-      "               [--format dump|json|srt|report] [--delay SECONDS] [--speed K] FILE\n";
+      "               [--format dump|json|srt|report] [--delay SECONDS] [--speed K] FILE\n"
+      "       srtdump --sync-to VIDEO [--format srt|report] [--encoding ...] [--line-ending ...] "
+      "FILE\n";
 
 constexpr int kExitUsage = 64;
 
@@ -179,6 +183,45 @@ void printReport(const ReadingReport& r)
     }
 }
 
+// The subtitles lined up with the speech of `video`: the file with the found timing (srt), or
+// what was found, one fact per line (report). Exit 3 when nothing is proposed, and why.
+int syncTo(
+    const std::string& video, const SrtMessageList& entries, std::uint8_t lineEnding, bool report)
+{
+    std::vector<autosync::Span> spans;
+    spans.reserve(entries.size());
+    for (const auto& e : entries)
+        spans.push_back({ e->startTimeData(), e->endTimeData() });
+    const autosync::Heard heard = autosync::listen(video);
+    if (!heard.error.empty()) {
+        std::fprintf(stderr, "srtdump: cannot hear %s: %s\n", video.c_str(), heard.error.c_str());
+        return 3;
+    }
+    const autosync::Match m = autosync::matchSpeech(spans, heard.track);
+    if (report) {
+        std::printf("delay: %+.3f\n", m.delay);
+        std::printf("speed: %.8f\n", m.speed);
+        if (m.split)
+            std::printf("split: %.3f %+.3f\n", m.split->fileTime, m.split->delay);
+        else
+            std::printf("split: none\n");
+        std::printf("score: %.3f\n", m.score);
+        std::printf("result: %s\n", autosync::describe(m).c_str());
+        return m.proposed() ? 0 : 3;
+    }
+    if (!m.proposed()) {
+        std::fprintf(stderr, "srtdump: %s\n", autosync::describe(m).c_str());
+        return 3;
+    }
+    std::optional<TimingSplit> split;
+    if (m.split)
+        split = TimingSplit{ m.split->fileTime, Timing{ m.split->delay, m.speed } };
+    const std::string out = adjustedSrt(
+        Cues(entries), Timing{ m.delay, m.speed }, SrtFile::writtenLineEnding(lineEnding), split);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return 0;
+}
+
 int usageError(const char* why)
 {
     std::fprintf(stderr, "srtdump: %s\n%s", why, kUsage);
@@ -196,6 +239,10 @@ int main(int argc, char** argv)
     enum class Format { Dump, Json, Srt, Report } format = Format::Dump;
     Timing timing;
     std::optional<std::string> path;
+    std::optional<std::string> video;
+    bool formatChosen = false;
+    bool encodingChosen = false;
+    bool lineEndingChosen = false;
 
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -204,6 +251,7 @@ int main(int argc, char** argv)
             std::fputs(kUsage, stdout);
             return 0;
         } else if (arg == "--encoding") {
+            encodingChosen = true;
             const char* v = value();
             autoEncoding = v && std::strcmp(v, "auto") == 0;
             const auto id = v && !autoEncoding ? parseUnsigned(v, UINT32_MAX) : std::nullopt;
@@ -211,13 +259,20 @@ int main(int argc, char** argv)
                 return usageError("--encoding needs auto, or a decimal or 0x-hex identifier");
             encoding = id.value_or(encoding);
         } else if (arg == "--line-ending") {
+            lineEndingChosen = true;
             const char* v = value();
             autoLineEnding = v && std::strcmp(v, "auto") == 0;
             const auto code = v && !autoLineEnding ? parseLineEnding(v) : std::nullopt;
             if (!code && !autoLineEnding)
                 return usageError("--line-ending needs auto, crlf, lf, cr or a code from 0 to 255");
             lineEnding = code.value_or(lineEnding);
+        } else if (arg == "--sync-to") {
+            const char* v = value();
+            if (!v)
+                return usageError("--sync-to needs a video file");
+            video = v;
         } else if (arg == "--format") {
+            formatChosen = true;
             const char* v = value();
             if (v && std::strcmp(v, "json") == 0)
                 format = Format::Json;
@@ -255,6 +310,17 @@ int main(int argc, char** argv)
     }
     if (!path)
         return usageError("expected exactly one FILE");
+    // A new way in reads as the player does by default: Automatic, unless told otherwise.
+    if (video) {
+        autoEncoding = autoEncoding || !encodingChosen;
+        autoLineEnding = autoLineEnding || !lineEndingChosen;
+    }
+    if (video && !formatChosen)
+        format = Format::Srt;
+    if (video && format != Format::Srt && format != Format::Report)
+        return usageError("--sync-to prints srt or report");
+    if (video && !timing.isIdentity())
+        return usageError("--sync-to finds the delay and speed itself");
 
     StderrLog log("srtdump");
     setLogSink(&log);
@@ -270,7 +336,10 @@ int main(int argc, char** argv)
         const bool automatic = autoEncoding || autoLineEnding;
         if (automatic && reader->dataArray().empty())
             std::fprintf(stderr, "No subtitles found in %s\n", path->c_str());
-        if (format == Format::Srt) {
+        if (video) {
+            status = syncTo(
+                *video, reader->dataArray(), reader->report().lineEnding, format == Format::Report);
+        } else if (format == Format::Srt) {
             // Written in the line ending the file was read with.
             const std::string out = adjustedSrt(Cues(reader->dataArray()), timing,
                 SrtFile::writtenLineEnding(reader->report().lineEnding));

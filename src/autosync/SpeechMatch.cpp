@@ -202,47 +202,99 @@ Match matchSpeech(
         longest = std::max(longest, frames.back().mask.size());
     }
     Correlator correlator(centred, longest, maxLag);
-    std::size_t bestSpeed = 0;
-    std::vector<double> best;
-    for (std::size_t i = 0; i < speeds.size(); ++i) {
-        std::vector<double> c = correlator.correlate(frames[i].mask);
-        // Ties go to the earlier speed: the same rate first.
-        if (best.empty()
-            || *std::max_element(c.begin(), c.end())
-                > *std::max_element(best.begin(), best.end())) {
-            best = std::move(c);
-            bestSpeed = i;
-        }
-    }
     const auto lagOf = [&](std::size_t j) {
         return static_cast<std::ptrdiff_t>(j) - static_cast<std::ptrdiff_t>(maxLag);
     };
-    std::size_t top
-        = static_cast<std::size_t>(std::max_element(best.begin(), best.end()) - best.begin());
-    // Speech fills a subtitle's span only in part, so a range of lags fits about equally well:
-    // the middle of that plateau, not its first lag.
-    {
-        const double mean
-            = std::accumulate(best.begin(), best.end(), 0.0) / static_cast<double>(best.size());
-        const double level = best[top] - 0.02 * (best[top] - mean);
-        std::size_t lo = top;
-        std::size_t hi = top;
-        while (lo > 0 && best[lo - 1] >= level)
+    const auto secondsOf = [&](std::size_t j) { return static_cast<double>(lagOf(j)) * fs; };
+    const auto meanOf = [](const std::vector<double>& c) {
+        return std::accumulate(c.begin(), c.end(), 0.0) / static_cast<double>(c.size());
+    };
+    const auto topOf = [](const std::vector<double>& c) {
+        return static_cast<std::size_t>(std::max_element(c.begin(), c.end()) - c.begin());
+    };
+    // How far the peak at `at` stands out: 1 when nothing beyond the width of a subtitle's own
+    // echo in the correlation comes near it, 0 when something else is as good.
+    const auto standsOut = [&](const std::vector<double>& c, std::size_t at) {
+        const double mean = meanOf(c);
+        const double second = bestApart(c, { at }, static_cast<std::size_t>(std::lround(5.0 / fs)));
+        return c[at] > mean
+            ? std::clamp((c[at] - std::max(second, mean)) / (c[at] - mean), 0.0, 1.0)
+            : 0.0;
+    };
+
+    // Speech fills a subtitle's span only in part, so a range of lags fits about equally well.
+    // Subtitles start where speech starts and linger after it: within that plateau, the lag
+    // that puts the most subtitle starts on a heard onset. Gives the lag and those starts.
+    std::vector<std::size_t> onsets(speech.frames.size() + 1, 0);
+    for (std::size_t k = 0; k < speech.frames.size(); ++k)
+        onsets[k + 1] = onsets[k] + (speech.frames[k] > 0 && (k == 0 || speech.frames[k - 1] < 0));
+    const auto refine = [&](const std::vector<double>& c, const Frames& f, std::size_t at,
+                            std::size_t firstCue, std::size_t endCue) {
+        const double level = c[at] - 0.05 * (c[at] - meanOf(c));
+        std::size_t lo = at;
+        std::size_t hi = at;
+        while (lo > 0 && c[lo - 1] >= level)
             --lo;
-        while (hi + 1 < best.size() && best[hi + 1] >= level)
+        while (hi + 1 < c.size() && c[hi + 1] >= level)
             ++hi;
-        top = (lo + hi) / 2;
+        constexpr std::ptrdiff_t kNear = 3; // frames either side of a start
+        const auto count = static_cast<std::ptrdiff_t>(speech.frames.size());
+        const std::size_t middle = (lo + hi) / 2;
+        const auto off = [&](std::size_t x) { return x > middle ? x - middle : middle - x; };
+        std::pair<std::size_t, std::size_t> out{ middle, 0 };
+        for (std::size_t j = lo; j <= hi; ++j) {
+            std::size_t hits = 0;
+            for (std::size_t i = firstCue; i < endCue; ++i) {
+                const std::ptrdiff_t k = f.spans[i].first + lagOf(j);
+                hits += onsets[static_cast<std::size_t>(
+                            std::clamp<std::ptrdiff_t>(k + kNear + 1, 0, count))]
+                    - onsets[static_cast<std::size_t>(
+                        std::clamp<std::ptrdiff_t>(k - kNear, 0, count))];
+            }
+            if (hits > out.second || (hits == out.second && off(j) < off(out.first)))
+                out = { j, hits };
+        }
+        return out;
+    };
+
+    // The ratio: over a long film a wrong one drifts far and its peak falls; over a short one
+    // neighbouring ratios peak alike, and the one whose subtitle starts land on heard onsets
+    // wins. Ties go to the same rate, which comes first.
+    std::vector<std::vector<double>> correlations;
+    double strongest = -INFINITY;
+    for (std::size_t i = 0; i < speeds.size(); ++i) {
+        correlations.push_back(correlator.correlate(frames[i].mask));
+        const std::vector<double>& c = correlations.back();
+        strongest = std::max(strongest, c[topOf(c)] - meanOf(c));
     }
-    std::vector<std::size_t> chosen{ top };
+    std::size_t bestSpeed = 0;
+    std::size_t top = 0;
+    std::size_t mostHits = 0;
+    bool found = false;
+    for (std::size_t i = 0; i < speeds.size(); ++i) {
+        const std::vector<double>& c = correlations[i];
+        if (c[topOf(c)] - meanOf(c) < 0.97 * strongest)
+            continue;
+        const auto [lag, hits] = refine(c, frames[i], topOf(c), 0, cues.size());
+        if (!found || hits > mostHits) {
+            found = true;
+            bestSpeed = i;
+            top = lag;
+            mostHits = hits;
+        }
+    }
+    const std::vector<double>& best = correlations[bestSpeed];
+    const Frames& chosenFrames = frames[bestSpeed];
     result.speed = speeds[bestSpeed];
-    result.delay = static_cast<double>(lagOf(top)) * fs;
+    result.delay = secondsOf(top);
+    result.score = standsOut(best, topOf(best));
 
     if (options.findSplit && cues.size() >= 20) {
         // What each subtitle scores at a lag: the speech under it, from prefix sums.
         std::vector<double> prefix(centred.size() + 1, 0.0);
         std::partial_sum(centred.begin(), centred.end(), prefix.begin() + 1);
         const auto n = static_cast<std::ptrdiff_t>(centred.size());
-        const auto& spans = frames[bestSpeed].spans;
+        const auto& spans = chosenFrames.spans;
         const auto scores = [&](std::ptrdiff_t lag) {
             std::vector<double> acc(spans.size() + 1, 0.0);
             for (std::size_t i = 0; i < spans.size(); ++i) {
@@ -262,39 +314,63 @@ Match matchSpeech(
         const double single = sums[0][count];
         const std::size_t minSide = std::max<std::size_t>(10, count / 20);
         double bestGain = 0;
+        std::size_t splitAt = 0;
         for (std::size_t x = 0; x < candidates.size(); ++x) {
             for (std::size_t y = 0; y < candidates.size(); ++y) {
-                if (x == y)
-                    continue;
-                for (std::size_t k = minSide; k + minSide <= count; ++k) {
+                for (std::size_t k = minSide; x != y && k + minSide <= count; ++k) {
                     const double total = sums[x][k] + sums[y][count] - sums[y][k];
                     if (total - single > bestGain) {
                         bestGain = total - single;
-                        result.delay = static_cast<double>(lagOf(candidates[x])) * fs;
-                        const double before = cues[k - 1].end;
-                        result.split
-                            = SplitPoint{ k, (std::min(before, cues[k].start) + cues[k].start) / 2,
-                                  static_cast<double>(lagOf(candidates[y])) * fs };
-                        chosen = { candidates[x], candidates[y] };
+                        splitAt = k;
                     }
                 }
             }
         }
         // A second delay must earn its place: fitting noise with two delays always gains a little.
-        if (bestGain < 0.15 * std::abs(single)) {
-            result.split.reset();
-            result.delay = static_cast<double>(lagOf(top)) * fs;
-            chosen = { top };
+        // Each side is then lined up and judged on its own.
+        if (splitAt && bestGain >= 0.15 * std::abs(single)) {
+            const std::span<const Span> all(cues);
+            double score = 1;
+            std::size_t lags[2] = {};
+            for (int side = 0; side < 2; ++side) {
+                const std::span<const Span> part
+                    = side == 0 ? all.first(splitAt) : all.subspan(splitAt);
+                const std::vector<double> c
+                    = correlator.correlate(framesAt(part, result.speed, fs).mask);
+                lags[side] = refine(
+                    c, chosenFrames, topOf(c), side == 0 ? 0 : splitAt, side == 0 ? splitAt : count)
+                                 .first;
+                score = std::min(score, standsOut(c, topOf(c)));
+            }
+            // The subtitles next to the split fit either delay about as well: the one whose
+            // start lands on a heard onset says which side it is on.
+            const auto onsetAt = [&](std::size_t i, std::size_t lag) {
+                const std::ptrdiff_t k = spans[i].first + lagOf(lag);
+                return onsets[static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(k + 4, 0, n))]
+                    > onsets[static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(k - 3, 0, n))];
+            };
+            const std::vector<double> before = scores(lagOf(lags[0]));
+            const std::vector<double> after = scores(lagOf(lags[1]));
+            std::vector<double> hits(count + 1, 0.0);
+            for (std::size_t i = 0; i < count; ++i)
+                hits[i + 1] = hits[i] + (onsetAt(i, lags[0]) ? 50.0 : 0.0)
+                    - (onsetAt(i, lags[1]) ? 50.0 : 0.0);
+            double most = -INFINITY;
+            for (std::size_t k = minSide; k + minSide <= count; ++k) {
+                const double total = before[k] + after[count] - after[k] + hits[k];
+                if (total > most) {
+                    most = total;
+                    splitAt = k;
+                }
+            }
+            result.delay = secondsOf(lags[0]);
+            result.split = SplitPoint{ splitAt,
+                (std::min(cues[splitAt - 1].end, cues[splitAt].start) + cues[splitAt].start) / 2,
+                secondsOf(lags[1]) };
+            result.score = score;
         }
     }
 
-    const double peak = *std::max_element(best.begin(), best.end());
-    const double mean
-        = std::accumulate(best.begin(), best.end(), 0.0) / static_cast<double>(best.size());
-    // Beyond the width of a subtitle's own echo in the correlation.
-    const double second = bestApart(best, chosen, static_cast<std::size_t>(std::lround(5.0 / fs)));
-    result.score
-        = peak > mean ? std::clamp((peak - std::max(second, mean)) / (peak - mean), 0.0, 1.0) : 0.0;
     result.verdict = result.score >= kSureScore ? Match::Verdict::sure
         : result.score >= kProposeScore         ? Match::Verdict::likely
                                                 : Match::Verdict::noClearMatch;

@@ -113,13 +113,15 @@ std::string describeTiming(const Timing& timing)
     return text;
 }
 
-std::string adjustedSrt(const Cues& cues, const Timing& timing, std::string_view lineEnding)
+std::string adjustedSrt(const Cues& cues, const Timing& timing, std::string_view lineEnding,
+    const std::optional<TimingSplit>& split)
 {
     std::vector<WrittenCue> written;
     written.reserve(cues.size());
     for (const auto& e : cues.entries()) {
-        written.push_back({ e->numberData(), timing.toClock(e->startTimeData()),
-            timing.toClock(e->endTimeData()), e->message().value_or(std::string{}) });
+        const Timing& t = split && e->startTimeData() >= split->fileTime ? split->after : timing;
+        written.push_back({ e->numberData(), t.toClock(e->startTimeData()),
+            t.toClock(e->endTimeData()), e->message().value_or(std::string{}) });
     }
     std::string out = writeSrt(written, lineEnding);
     // Our reader keeps a blank line at the very end of a file in the last text: the file ends

@@ -59,4 +59,6 @@ std::string describeTiming(const Timing& timing);
 
 // The entries as a standard SubRip file with the timing applied, numbered as read. Read back
 // through SrtFile it gives the same texts, and the same times to the millisecond.
-std::string adjustedSrt(const Cues& cues, const Timing& timing, std::string_view lineEnding);
+// With a split, the entries that start from its file time on take its timing.
+std::string adjustedSrt(const Cues& cues, const Timing& timing, std::string_view lineEnding,
+    const std::optional<TimingSplit>& split = std::nullopt);

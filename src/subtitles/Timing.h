@@ -12,3 +12,10 @@ struct Timing {
     bool isIdentity() const { return delay == 0 && speed == 1; }
     bool operator==(const Timing&) const = default;
 };
+
+// From `fileTime` on, the subtitles take a timing of their own: a video with a scene cut or added
+// after that point.
+struct TimingSplit {
+    double fileTime = 0;
+    Timing after;
+};
