@@ -29,8 +29,19 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <type_traits>
+#include <utility>
 
 namespace {
+
+// These displays touch their widgets directly: the type must keep them from the worker, which
+// writes any TextDisplay from its own thread.
+static_assert(
+    !std::is_convertible_v<decltype(std::declval<SyncControls&>().statusDisplay()), TextDisplay*>);
+static_assert(
+    !std::is_convertible_v<decltype(std::declval<SyncControls&>().timingDisplay()), TextDisplay*>);
+static_assert(!std::is_convertible_v<decltype(makeFileLabelDisplay(nullptr, nullptr)),
+              std::unique_ptr<TextDisplay>>);
 
 // Four lines of a film as a file made for 23.976 fps and 2 s late would have them.
 const double kOriginal[] = { 1.0, 4.48, 88.98, 92.2 };
