@@ -2,6 +2,7 @@
 #include "control/MainCtrl.h"
 
 #include "control/NullPorts.h"
+#include "control/Settings.h"
 #include "platform/Log.h"
 #include "subtitles/ReadingReport.h"
 #include "subtitles/Resync.h"
