@@ -190,6 +190,10 @@ TEST_F(SyncTest, TimingComesBackAfterARestartWithTheRealSettingsFile)
         EXPECT_EQ(w->mainWindow().statusBar()->currentMessage(), "");
         for (int i = 0; i < 12; ++i)
             key(*w, Qt::Key_Z);
+        // Stored once the keys have been quiet for a moment, not only at quit.
+        EXPECT_TRUE(waitUntil([&] {
+            return preferences.stringValue("file_timing").value_or("").starts_with("-1.2\t");
+        }));
     }
     // Read again from the file: the last file comes back with its timing at start-up.
     QtPreferences preferences(settingsFile);
