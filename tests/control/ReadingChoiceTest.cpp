@@ -17,7 +17,7 @@ namespace {
 // "Привет" in Windows-1251, LF line endings.
 const std::string kCyrillicLf = "1\n00:00:01,000 --> 00:00:02,000\n\xCF\xF0\xE8\xE2\xE5\xF2\n";
 
-// An offer is made only when it differs from the choice in a part chosen by hand; taking it
+// An offer is made only when it differs from what was chosen by hand; taking it
 // switches both menus to it, says so and stores it with Automatic off.
 TEST(ReadingChoice, OffersOnlyWhatDiffersFromAHandChoiceAndTakingItStoresIt)
 {
