@@ -1,4 +1,5 @@
-// The application's one controller: transport and file commands, and the settings that persist.
+// The application's controller: transport and file commands, wiring the reading choice, the
+// recent files, the reads and the subtitle timing together.
 #pragma once
 
 #include "control/Alert.h"
@@ -9,14 +10,16 @@
 #include "control/Panel.h"
 #include "control/PopUpMenu.h"
 #include "control/PreferencesStore.h"
+#include "control/QuietTimer.h"
+#include "control/ReadingChoice.h"
 #include "control/ReadingView.h"
-#include "control/Settings.h"
+#include "control/RecentFiles.h"
 #include "control/Slider.h"
-#include "control/TimingMemory.h"
+#include "control/SubtitleLoader.h"
+#include "control/SubtitleTiming.h"
 #include "control/UiQueue.h"
-#include "playback/TextDisplay.h"
+#include "control/UiText.h"
 #include "playback/TimerThread.h"
-#include "subtitles/Resync.h"
 #include "subtitles/SrtFile.h"
 
 #include <cstdint>
@@ -31,16 +34,17 @@ class MainCtrl {
 public:
     // Command tags of the transport and file controls.
     enum Tag { kRewind = 0, kFastForward = 1, kStartStop = 2, kReset = 3, kChooseFile = 4 };
-    // The item tag of "Automatic", first in both menus; no encoding or line ending has it.
-    static constexpr int kAutomaticTag = -1;
-    static constexpr std::size_t kRecentLimit = 10;
+    static constexpr int kAutomaticTag = ReadingChoice::kAutomaticTag;
+    static constexpr std::size_t kRecentLimit = RecentFiles::kLimit;
+    static constexpr std::int32_t kBackgroundReadBytes = SubtitleLoader::kBackgroundReadBytes;
 
-    // Everything the controller drives; all must be set before awakeFromNib.
+    // Everything the controller drives; all but the optional ones must be set before
+    // awakeFromNib. An optional outlet left out does nothing.
     struct Outlets {
         TimerThread* th = nullptr;
         Button* startButton = nullptr;
         Slider* slider = nullptr;
-        TextDisplay* filenameLabel = nullptr;
+        UiText* filenameLabel = nullptr;
         Panel* mainPanel = nullptr;
         PreferencesStore* theUserDefaultsController = nullptr;
         PopUpMenu* encButton = nullptr;
@@ -49,27 +53,24 @@ public:
         Alert* alert = nullptr;
         // Without a queue every file is read on the UI thread.
         UiQueue* uiQueue = nullptr;
+        // Optional from here on.
         BusyIndicator* busy = nullptr;
-        // Optional: the subtitle timing in force (empty when none), and passing messages.
-        TextDisplay* timingLabel = nullptr;
-        TextDisplay* statusLine = nullptr;
-        // Optional: the status line, File › Open Recent and the watch on the file.
+        // The subtitle timing in force (empty when none), and passing messages.
+        UiText* timingLabel = nullptr;
+        UiText* statusLine = nullptr;
+        // The status line, File › Open Recent and the watch on the file.
         ReadingView* view = nullptr;
+        // Saves the subtitle timing once a run of changes stops; without it, at every change.
+        QuietTimer* quietTimer = nullptr;
     };
 
-    // A file at least this large is read off the UI thread (when a UI queue is connected): a film
-    // reads in a millisecond, a damaged or hostile file of hundreds of megabytes in seconds.
-    static constexpr std::int32_t kBackgroundReadBytes = 4 << 20;
-
-    MainCtrl();
-    // Waits for a read still under way.
-    ~MainCtrl();
+    MainCtrl() = default;
     MainCtrl(const MainCtrl&) = delete;
     MainCtrl& operator=(const MainCtrl&) = delete;
 
-    void connect(const Outlets& outlets) { _o = outlets; }
+    void connect(const Outlets& outlets);
     // Where "enccode:" lines go; standard output unless a test redirects it.
-    void setStandardOutput(std::FILE* out) { _stdout = out; }
+    void setStandardOutput(std::FILE* out) { _choice.setStandardOutput(out); }
 
     // Fills the encoding menu and restores the stored settings.
     void awakeFromNib();
@@ -96,7 +97,7 @@ public:
     // True when the list was handed to the timer. A large file is handed to a thread instead,
     // and the clock starts when that read is done; false then too, with reading() true.
     bool sendParsedArray();
-    bool reading() const { return pendingRead() != nullptr; }
+    bool reading() const { return _loader.reading(); }
     void changeEncoding(const PopUpMenu& sender);
     void changeReturnCode(const PopUpMenu& sender);
     void alertMessage(const std::string& message, const std::string& subMessage);
@@ -104,7 +105,7 @@ public:
     // swapping the subtitles without a stop. A read that fails keeps the subtitles shown.
     void fileChangedOnDisk();
     // Most recent first, only files that still exist.
-    const std::vector<std::string>& recentFiles() const { return _recent; }
+    const std::vector<std::string>& recentFiles() const { return _recent.paths(); }
 
     // Lining the subtitles up with the video; nothing happens without subtitles.
     // To the start of the next subtitle; nothing after the last.
@@ -117,43 +118,34 @@ public:
     // Seeks to a typed time (see parseTimeEntry); a bad entry is refused with an alert that
     // shows the accepted forms. True when it moved.
     bool goToTime(const std::string& entry);
-    // Moves the subtitles later (positive) or earlier against the clock.
-    void shiftDelay(double seconds);
-    // Sets the delay so that the next (or the previous) subtitle starts at the position. With
-    // an earlier catch at least kMinCatchSpan away in the file, solves the speed as well.
-    void catchLine(bool next);
-    // A speed from the ratio menu; the delay stays.
-    void setSpeed(double speed);
-    void resetTiming();
+    void shiftDelay(double seconds) { _timing.shiftDelay(seconds); }
+    void catchLine(bool next) { _timing.catchLine(next); }
+    void setSpeed(double speed) { _timing.setSpeed(speed); }
+    void resetTiming() { _timing.resetTiming(); }
     // The subtitles read, with the timing applied, as a standard SubRip file in the chosen line
     // ending; none before a file has been read.
     std::optional<std::string> adjustedSubtitles() const;
 
     bool started() const { return _started; }
     const std::optional<std::string>& filename() const { return _filename; }
-    std::int32_t encodingType() const { return _encodingType; }
-    std::uint8_t returnCode() const { return _returnCode; }
-    bool automaticEncoding() const { return _automaticEncoding; }
-    bool automaticLineEnding() const { return _automaticLineEnding; }
+    std::int32_t encodingType() const { return _choice.encodingType(); }
+    std::uint8_t returnCode() const { return _choice.returnCode(); }
+    bool automaticEncoding() const { return _choice.automaticEncoding(); }
+    bool automaticLineEnding() const { return _choice.automaticLineEnding(); }
+
+    ReadingChoice& readingChoice() { return _choice; }
+    SubtitleTiming& timing() { return _timing; }
+    SubtitleLoader& loader() { return _loader; }
 
 private:
-    struct Read;
-
     void toggleStartStop();
-    // Reads on a thread of its own; the outcome comes back on the UI thread.
-    // `old`, the list being replaced, is let go on that thread too.
-    void readInBackground(std::unique_ptr<SrtFile> reader, SharedCues old = nullptr);
-    void finishRead(Read* read);
-    // The read of the current file under way, if any.
-    Read* pendingRead() const;
-    bool readsInBackground(const SrtFile& reader) const;
-    // The timing stored for `path`, or none; said in the status line when there is one.
-    void restoreTiming(const std::string& path);
-    void applyTiming(const Timing& timing);
-    void say(const std::string& message);
+    // A background read of the current choice has ended.
+    void finishRead(const SubtitleLoader::Outcome& outcome);
+    // A Start that waited for a read since superseded by a read on this thread: it plays the
+    // subtitles read, or the button says honestly that nothing plays.
+    void handOverWaitingStart(bool readable);
     // "Encoding Error", with the offer of what the file looks like; true when it was taken.
     bool alertReadFailure(const SrtFile& reader);
-    std::unique_ptr<SrtFile> readerFor(const std::string& path) const;
     // Reads the chosen file now (after a menu change). While playing, the subtitles are swapped
     // and the position kept; a failure or an empty read is said, with a fix when there is one.
     void readAgain();
@@ -166,38 +158,17 @@ private:
         const std::string& message, const std::string& informative, const SrtFile& reader);
     // The alert of a read that found nothing in the chosen file, with its offer.
     bool alertNoSubtitles(const SrtFile& reader);
-    // A hand-picked encoding or line ending, as the menus and a taken offer choose it: said,
-    // stored, and Automatic off for it. `announce` false stores the line ending unsaid.
-    void chooseEncoding(std::int32_t id);
-    void chooseLineEnding(std::uint8_t code, bool announce = true);
     void showReading(const SrtFile& reader);
-    void rememberRecent(const std::string& path);
-    void storeRecent();
-    void restoreRecent();
-    void selectMenus();
+    std::string shortName() const;
 
     Outlets _o;
-    std::FILE* _stdout = stdout;
     double _skipValue = 60.0;
     bool _started = false;
     std::optional<std::string> _filename;
-    std::int32_t _encodingType = settings::kEncType.defaultValue;
-    std::uint8_t _returnCode = settings::kReturnCode.defaultValue;
-
-    std::vector<std::unique_ptr<Read>> _reads;
-    // Bumped by every new choice or read, so that the outcome of an older read is dropped.
-    std::uint64_t _readGeneration = 0;
-    // A Start waits for the read under way.
-    bool _playWhenRead = false;
-    // Lets a late outcome, queued for the UI thread, see that the controller has gone.
-    std::shared_ptr<char> _alive = std::make_shared<char>();
-    TimingMemory _timingMemory;
-    // The lines caught in this file since its timing was last reset.
-    std::vector<CaughtLine> _catches;
-    bool _automaticEncoding = false;
-    bool _automaticLineEnding = false;
-    std::vector<std::string> _recent;
-    // The open dialog starts in this file's folder, while there is one.
-    std::string _lastFile;
     std::function<void(double)> _seekHandler;
+    ReadingChoice _choice;
+    RecentFiles _recent;
+    SubtitleTiming _timing;
+    // Last, so that its reads end before the rest goes.
+    SubtitleLoader _loader;
 };

@@ -85,14 +85,25 @@ std::optional<Timing> TimingMemory::find(const std::string& path) const
 
 void TimingMemory::remember(PreferencesStore& store, const std::string& path, const Timing& timing)
 {
+    if (note(path, timing))
+        save(store);
+}
+
+bool TimingMemory::note(const std::string& path, const Timing& timing)
+{
     // A line break in the name would split its line; such a file is not remembered.
     if (path.empty() || path.find('\n') != std::string::npos)
-        return;
+        return false;
     std::erase_if(_entries, [&](const auto& e) { return e.first == path; });
     if (!timing.isIdentity())
         _entries.emplace(_entries.begin(), path, timing);
     if (_entries.size() > kCapacity)
         _entries.resize(kCapacity);
+    return true;
+}
+
+void TimingMemory::save(PreferencesStore& store) const
+{
     try {
         store.setString(kKey, serialize(_entries));
     } catch (const PreferencesError&) {

@@ -21,6 +21,10 @@ public:
     std::optional<Timing> find(const std::string& path) const;
     // Puts the file first and writes the list; the identity timing forgets the file.
     void remember(PreferencesStore& store, const std::string& path, const Timing& timing);
+    // As remember, without the write: for a run of changes that save() writes once. False when
+    // the file cannot be remembered.
+    bool note(const std::string& path, const Timing& timing);
+    void save(PreferencesStore& store) const;
 
     static std::string serialize(const std::vector<std::pair<std::string, Timing>>& entries);
     static std::vector<std::pair<std::string, Timing>> parse(const std::string& text);

@@ -171,6 +171,7 @@ void PlayerWindows::connectOutlets()
     _alert = makeAlert(&_window);
     _uiQueue = makeUiQueue(&_window);
     _busy = makeBusyIndicator(&_window);
+    _quietTimer = makeQuietTimer(&_window);
     // Filled by the controller; File lists it once the menus are built.
     _recentMenu = new QMenu(QObject::tr("Open &Recent"), &_window);
     _readingView = new QtReadingView(
@@ -190,7 +191,8 @@ void PlayerWindows::connectOutlets()
         .busy = _busy.get(),
         .timingLabel = _sync->timingDisplay(),
         .statusLine = _sync->statusDisplay(),
-        .view = _readingView });
+        .view = _readingView,
+        .quietTimer = _quietTimer.get() });
 }
 
 void PlayerWindows::connectActions()

@@ -84,7 +84,8 @@ private:
     QLabel* _notice = nullptr;
 
     // The displays outlive the timer, which joins its worker when it goes.
-    std::unique_ptr<TextDisplay> _timeDisplay, _messageDisplay, _messageDisplay2, _fileLabel;
+    std::unique_ptr<TextDisplay> _timeDisplay, _messageDisplay, _messageDisplay2;
+    std::unique_ptr<UiText> _fileLabel;
     std::unique_ptr<Button> _startButton;
     std::unique_ptr<Control> _rewind, _fastForward, _reset, _chooseFile;
     std::unique_ptr<Slider> _slider;
@@ -93,6 +94,7 @@ private:
     std::unique_ptr<Alert> _alert;
     std::unique_ptr<UiQueue> _uiQueue;
     std::unique_ptr<BusyIndicator> _busy;
+    std::unique_ptr<QuietTimer> _quietTimer;
     QtReadingView* _readingView = nullptr; // owned by the main window
     QMenu* _recentMenu = nullptr; // owned by the main window
     QtOpenDialog _openDialog;

@@ -34,6 +34,7 @@
 #include <cmath>
 #include <functional>
 #include <mutex>
+#include <utility>
 
 namespace {
 
@@ -146,7 +147,7 @@ private:
     Watcher _watcher;
 };
 
-class FileLabelDisplay final : public TextDisplay {
+class FileLabelDisplay final : public UiText {
 public:
     FileLabelDisplay(QLabel* label, QWidget* window)
         : _display(makeLabelDisplay(label))
@@ -352,7 +353,7 @@ std::unique_ptr<TextDisplay> makePanelDisplay(SubtitlePanel* panel)
     return frameDisplay(panel, kTextHz);
 }
 
-std::unique_ptr<TextDisplay> makeFileLabelDisplay(QLabel* label, QWidget* window)
+std::unique_ptr<UiText> makeFileLabelDisplay(QLabel* label, QWidget* window)
 {
     return std::make_unique<FileLabelDisplay>(label, window);
 }
@@ -449,6 +450,33 @@ private:
     QString _text;
 };
 
+class QtQuietTimer final : public QuietTimer {
+public:
+    explicit QtQuietTimer(QObject* context)
+    {
+        _timer.setSingleShot(true);
+        QObject::connect(&_timer, &QTimer::timeout, context, [this] {
+            // Taken first: the work may restart the timer.
+            if (auto work = std::exchange(_work, nullptr))
+                work();
+        });
+    }
+    void restart(std::chrono::milliseconds quiet, std::function<void()> work) override
+    {
+        _work = std::move(work);
+        _timer.start(quiet);
+    }
+    void cancel() override
+    {
+        _timer.stop();
+        _work = nullptr;
+    }
+
+private:
+    QTimer _timer;
+    std::function<void()> _work;
+};
+
 } // namespace
 
 std::unique_ptr<UiQueue> makeUiQueue(QObject* context)
@@ -459,6 +487,11 @@ std::unique_ptr<UiQueue> makeUiQueue(QObject* context)
 std::unique_ptr<BusyIndicator> makeBusyIndicator(QMainWindow* window)
 {
     return std::make_unique<QtBusyIndicator>(window);
+}
+
+std::unique_ptr<QuietTimer> makeQuietTimer(QObject* context)
+{
+    return std::make_unique<QtQuietTimer>(context);
 }
 
 std::optional<std::string> QtOpenDialog::runModal(

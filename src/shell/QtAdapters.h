@@ -7,8 +7,10 @@
 #include "control/OpenDialog.h"
 #include "control/Panel.h"
 #include "control/PopUpMenu.h"
+#include "control/QuietTimer.h"
 #include "control/Slider.h"
 #include "control/UiQueue.h"
+#include "control/UiText.h"
 #include "playback/TextDisplay.h"
 
 #include <QString>
@@ -38,8 +40,8 @@ int tagOf(const QWidget* control);
 std::unique_ptr<TextDisplay> makeLabelDisplay(QLabel* label);
 std::unique_ptr<TextDisplay> makeTimeDisplay(TimeFace* face);
 std::unique_ptr<TextDisplay> makePanelDisplay(SubtitlePanel* panel);
-// The file-name label, which also names the file in the window's title.
-std::unique_ptr<TextDisplay> makeFileLabelDisplay(QLabel* label, QWidget* window);
+// The file-name label, which also names the file in the window's title. UI thread only.
+std::unique_ptr<UiText> makeFileLabelDisplay(QLabel* label, QWidget* window);
 
 std::unique_ptr<Button> makeButton(QAbstractButton* button);
 std::unique_ptr<Control> makeCommandControl(QWidget* control);
@@ -53,6 +55,8 @@ std::unique_ptr<UiQueue> makeUiQueue(QObject* context);
 // A busy bar with the text in the window's status bar, shown only once the work has taken
 // 200 ms, so that quick work never flickers.
 std::unique_ptr<BusyIndicator> makeBusyIndicator(QMainWindow* window);
+// A single-shot timer on the thread of `context`, gone with it.
+std::unique_ptr<QuietTimer> makeQuietTimer(QObject* context);
 
 // The file chooser.
 class QtOpenDialog final : public OpenDialog {

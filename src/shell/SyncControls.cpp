@@ -29,7 +29,7 @@ constexpr int kRefreshMs = 250;
 constexpr int kMessageMs = 10000;
 
 // Passing messages in the status bar, for a while.
-class StatusDisplay final : public TextDisplay {
+class StatusDisplay final : public UiText {
 public:
     explicit StatusDisplay(QStatusBar* bar)
         : _bar(bar)
@@ -48,7 +48,7 @@ private:
 };
 
 // The timing label, hidden while no timing is in force.
-class TimingDisplay final : public TextDisplay {
+class TimingDisplay final : public UiText {
 public:
     explicit TimingDisplay(QLabel* label)
         : _label(label)
@@ -136,22 +136,22 @@ void SyncControls::addMenu()
     add(_menu, tr("&Go to Time…"), QKeySequence(Qt::CTRL | Qt::Key_G), [this] { askForTime(); });
     _menu->addSeparator();
     add(_menu, tr("Subtitles 100 ms &Earlier"), QKeySequence(Qt::Key_Z),
-        [this] { _ctrl.shiftDelay(-0.1); });
+        [this] { _ctrl.timing().shiftDelay(-0.1); });
     add(_menu, tr("Subtitles 100 ms &Later"), QKeySequence(Qt::Key_X),
-        [this] { _ctrl.shiftDelay(0.1); });
+        [this] { _ctrl.timing().shiftDelay(0.1); });
     add(_menu, tr("&Catch Next Line Now"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Right),
-        [this] { _ctrl.catchLine(true); });
+        [this] { _ctrl.timing().catchLine(true); });
     add(_menu, tr("Catch P&revious Line Now"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Left),
-        [this] { _ctrl.catchLine(false); });
+        [this] { _ctrl.timing().catchLine(false); });
     QMenu* speed = _menu->addMenu(tr("&Speed"));
-    add(speed, tr("Same frame rate (1)"), QKeySequence(), [this] { _ctrl.setSpeed(1.0); });
+    add(speed, tr("Same frame rate (1)"), QKeySequence(), [this] { _ctrl.timing().setSpeed(1.0); });
     for (const SpeedRatio& r : speedRatios()) {
         const QString text = QString::fromUtf8(r.label.data(), static_cast<int>(r.label.size()))
             + QString::asprintf("  (\u00D7%.5f)", r.speed);
         const double k = r.speed;
-        add(speed, text, QKeySequence(), [this, k] { _ctrl.setSpeed(k); });
+        add(speed, text, QKeySequence(), [this, k] { _ctrl.timing().setSpeed(k); });
     }
-    add(_menu, tr("Reset &Timing"), QKeySequence(), [this] { _ctrl.resetTiming(); });
+    add(_menu, tr("Reset &Timing"), QKeySequence(), [this] { _ctrl.timing().resetTiming(); });
     _menu->addSeparator();
     add(_menu, tr("Subtitle &List"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { toggleList(); });
     add(_menu, tr("Save Subtitles &As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
@@ -161,7 +161,7 @@ void SyncControls::addMenu()
 void SyncControls::refresh()
 {
     const SharedCues cues = _th.cues();
-    const Timing timing = _th.timing();
+    const Timing timing = _ctrl.timing().timing();
     const double position = _th.getPosition();
     const bool windowShown = _window.isVisible() && !_window.isMinimized();
     const bool listShown = _list->isVisible() && !_list->isMinimized();

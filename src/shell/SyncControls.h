@@ -4,7 +4,7 @@
 #pragma once
 
 #include "control/MainCtrl.h"
-#include "playback/TextDisplay.h"
+#include "control/UiText.h"
 #include "playback/TimerThread.h"
 
 #include <QObject>
@@ -31,8 +31,8 @@ public:
     ~SyncControls() override;
 
     // The controller's outlets for the timing in force and for passing messages.
-    TextDisplay* timingDisplay() const { return _timingDisplay.get(); }
-    TextDisplay* statusDisplay() const { return _statusDisplay.get(); }
+    UiText* timingDisplay() const { return _timingDisplay.get(); }
+    UiText* statusDisplay() const { return _statusDisplay.get(); }
 
     // Adds the Subtitles menu, with its keys, after the window's other menus.
     void addMenu();
@@ -70,5 +70,5 @@ private:
     SubtitleList* _list;
     QMenu* _menu = nullptr;
     QTimer* _timer;
-    std::unique_ptr<TextDisplay> _timingDisplay, _statusDisplay;
+    std::unique_ptr<UiText> _timingDisplay, _statusDisplay;
 };

@@ -7,6 +7,7 @@
 #include "control/OpenDialog.h"
 #include "control/Panel.h"
 #include "control/PopUpMenu.h"
+#include "control/QuietTimer.h"
 #include "control/ReadingView.h"
 #include "control/Slider.h"
 #include "control/UiQueue.h"
@@ -183,4 +184,29 @@ public:
     void begin(const std::string& what) override { shown = what; }
     void end() override { shown.reset(); }
     std::optional<std::string> shown;
+};
+
+// Holds the work until the test says the quiet time has passed.
+class FakeQuietTimer final : public QuietTimer {
+public:
+    void restart(std::chrono::milliseconds quiet, std::function<void()> work) override
+    {
+        ++restarts;
+        lastQuiet = quiet;
+        _work = std::move(work);
+    }
+    void cancel() override { _work = nullptr; }
+    // Runs the waiting work; false when there was none.
+    bool elapse()
+    {
+        if (!_work)
+            return false;
+        std::exchange(_work, nullptr)();
+        return true;
+    }
+    int restarts = 0;
+    std::chrono::milliseconds lastQuiet{ 0 };
+
+private:
+    std::function<void()> _work;
 };

@@ -1,6 +1,8 @@
-// A text display that remembers what it was set to; the worker sets it, hence the lock.
+// A text display that remembers what it was set to; the worker sets it, hence the lock. It
+// stands in for the controller's own lines (UiText) too.
 #pragma once
 
+#include "control/UiText.h"
 #include "playback/TextDisplay.h"
 
 #include <chrono>
@@ -9,7 +11,7 @@
 #include <string>
 #include <thread>
 
-class FakeDisplay final : public TextDisplay {
+class FakeDisplay final : public TextDisplay, public UiText {
 public:
     explicit FakeDisplay(std::string initial = "(untouched)")
         : _text(std::move(initial))

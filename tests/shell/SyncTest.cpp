@@ -29,8 +29,19 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <type_traits>
+#include <utility>
 
 namespace {
+
+// These displays touch their widgets directly: the type must keep them from the worker, which
+// writes any TextDisplay from its own thread.
+static_assert(
+    !std::is_convertible_v<decltype(std::declval<SyncControls&>().statusDisplay()), TextDisplay*>);
+static_assert(
+    !std::is_convertible_v<decltype(std::declval<SyncControls&>().timingDisplay()), TextDisplay*>);
+static_assert(!std::is_convertible_v<decltype(makeFileLabelDisplay(nullptr, nullptr)),
+              std::unique_ptr<TextDisplay>>);
 
 // Four lines of a film as a file made for 23.976 fps and 2 s late would have them.
 const double kOriginal[] = { 1.0, 4.48, 88.98, 92.2 };
@@ -179,6 +190,10 @@ TEST_F(SyncTest, TimingComesBackAfterARestartWithTheRealSettingsFile)
         EXPECT_EQ(w->mainWindow().statusBar()->currentMessage(), "");
         for (int i = 0; i < 12; ++i)
             key(*w, Qt::Key_Z);
+        // Stored once the keys have been quiet for a moment, not only at quit.
+        EXPECT_TRUE(waitUntil([&] {
+            return preferences.stringValue("file_timing").value_or("").starts_with("-1.2\t");
+        }));
     }
     // Read again from the file: the last file comes back with its timing at start-up.
     QtPreferences preferences(settingsFile);

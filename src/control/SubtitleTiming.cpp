@@ -1,0 +1,147 @@
+// The delay and speed in force, the catches that solve them, and their per-file memory.
+#include "control/SubtitleTiming.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// Catches closer than this in clock time are one catch, corrected.
+constexpr double kRecatchWindow = 2.0;
+
+} // namespace
+
+SubtitleTiming::~SubtitleTiming()
+{
+    _p.quiet->cancel();
+    save();
+}
+
+void SubtitleTiming::load()
+{
+    _memory.load(*_p.store);
+}
+
+void SubtitleTiming::restoreFor(const std::string& path)
+{
+    // The last file's run of changes is written before the memory moves on.
+    _p.quiet->cancel();
+    save();
+    _path = path;
+    _catches.clear();
+    const std::optional<Timing> stored = _memory.find(path);
+    _timing = stored.value_or(Timing{});
+    _p.th->setTiming(_timing);
+    _p.label->setText(describeTiming(_timing));
+    say(stored ? "timing restored: " + describeTiming(*stored) : std::string{});
+}
+
+void SubtitleTiming::forgetFile()
+{
+    _path.reset();
+}
+
+void SubtitleTiming::shiftDelay(double seconds)
+{
+    Timing timing = _timing;
+    // Whole milliseconds, so that steps of 0.1 s add up to what the window shows.
+    timing.delay = std::round((timing.delay + seconds) * 1000.0) / 1000.0;
+    apply(timing);
+}
+
+void SubtitleTiming::catchLine(bool next)
+{
+    const SharedCues cues = _p.th->cues();
+    if (!cues || cues->empty())
+        return;
+    const double position = _p.th->getPosition();
+    const double file = _timing.toFile(position);
+    const std::int32_t i = next ? cues->nextStart(file) : cues->previousStart(file);
+    if (i == Cues::kNone) {
+        say(next ? "No subtitle after this point to catch."
+                 : "No subtitle before this point to catch.");
+        return;
+    }
+    const auto& entry = *cues->entries()[static_cast<std::size_t>(i)];
+    const CaughtLine caught{ entry.startTimeData(), position };
+    const std::string line = "line " + std::to_string(entry.numberData());
+
+    // Pressed again at nearly the same moment: the user stepped on to the line they meant, and
+    // this catch replaces the last.
+    if (!_catches.empty() && std::abs(_catches.back().clockTime - position) < kRecatchWindow)
+        _catches.pop_back();
+    // The earlier catch farthest away in the file gives the surest speed.
+    const CaughtLine* partner = nullptr;
+    for (const CaughtLine& c : _catches) {
+        const double span = std::abs(c.fileTime - caught.fileTime);
+        if (span >= kMinCatchSpan
+            && (!partner || span > std::abs(partner->fileTime - caught.fileTime)))
+            partner = &c;
+    }
+    // Short enough for the status bar beside the timing, which shows the delay itself.
+    Timing result{ position - _timing.speed * caught.fileTime, _timing.speed };
+    std::string message = "Caught " + line + ".";
+    if (partner) {
+        if (const std::optional<SolvedTiming> solved = solveTiming(*partner, caught)) {
+            result = solved->timing;
+            if (solved->snapped) {
+                message = "Caught " + line + ": " + std::string(solved->snapped->label) + ".";
+            } else {
+                char speed[64];
+                std::snprintf(speed, sizeof speed, ": speed \u00D7%.5f.", result.speed);
+                message = "Caught " + line + speed;
+            }
+        } else {
+            message = "Caught " + line + ": no likely speed, delay only.";
+        }
+    } else if (_catches.empty()) {
+        message = "Caught " + line + ". One more a minute away solves the speed.";
+    }
+    _catches.push_back(caught);
+    apply(result);
+    say(message);
+}
+
+void SubtitleTiming::setSpeed(double speed)
+{
+    if (!(speed > 0))
+        return;
+    Timing timing = _timing;
+    timing.speed = speed;
+    apply(timing);
+}
+
+void SubtitleTiming::resetTiming()
+{
+    _catches.clear();
+    apply(Timing{});
+}
+
+void SubtitleTiming::save()
+{
+    if (!_unsaved)
+        return;
+    _unsaved = false;
+    _memory.save(*_p.store);
+}
+
+void SubtitleTiming::apply(const Timing& timing)
+{
+    _timing = timing;
+    _p.th->setTiming(_timing);
+    // Not written at each step of a held key: that would rewrite the settings file on this
+    // thread 30 times a second.
+    if (_path && _memory.note(*_path, _timing)) {
+        _unsaved = true;
+        _p.quiet->restart(kSaveAfter, [this] { save(); });
+    }
+    _p.label->setText(describeTiming(_timing));
+    // A stopped clock shows at once what the new timing puts at its position.
+    if (!_p.th->isRunning())
+        _p.th->drawMessages(_p.th->getPosition());
+}
+
+void SubtitleTiming::say(const std::string& message)
+{
+    _p.status->setText(message);
+}
