@@ -31,8 +31,11 @@ std::optional<std::string> findSubtitlesFor(
          it.increment(ec)) {
         const fs::path& file = it->path();
         const std::string name = file.filename().string();
+        // An entry that cannot be examined (a dangling link, a loop) is no candidate; its error
+        // is its own, not the listing's.
+        std::error_code entry;
         if (name.size() > stem.size() && name.compare(0, stem.size(), stem) == 0
-            && equalsIgnoringCase(file.extension().string(), ".srt") && it->is_regular_file(ec))
+            && equalsIgnoringCase(file.extension().string(), ".srt") && it->is_regular_file(entry))
             candidates.push_back(file);
     }
     const auto named = [&](const std::string& middle) -> std::optional<std::string> {

@@ -1,6 +1,8 @@
 // The MPRIS side of following: bus names, properties, signals and polling.
 #include "shell/MprisFollower.h"
 
+#include "shell/QtAdapters.h"
+
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -65,6 +67,13 @@ QString trackIdOf(const QVariantMap& metadata)
 
 } // namespace
 
+std::optional<std::string> localMediaPath(const QUrl& url)
+{
+    if (!url.isLocalFile())
+        return std::nullopt;
+    return localPathOf(url);
+}
+
 MprisFollower::MprisFollower(const QDBusConnection& bus, QObject* parent)
     : QObject(parent)
     , _bus(bus)
@@ -72,6 +81,21 @@ MprisFollower::MprisFollower(const QDBusConnection& bus, QObject* parent)
 {
     _poll.setInterval(kPollIntervalMs);
     connect(&_poll, &QTimer::timeout, this, &MprisFollower::readPosition);
+    const auto tell = [this](auto event) {
+        return [this, event] {
+            if (_listener)
+                (_listener->*event)();
+        };
+    };
+    connect(this, &MprisFollower::playersChanged, this, tell(&Listener::playersChanged));
+    connect(this, &MprisFollower::playbackChanged, this, tell(&Listener::playbackChanged));
+    connect(this, &MprisFollower::capabilitiesChanged, this, tell(&Listener::capabilitiesChanged));
+    connect(this, &MprisFollower::mediaChanged, this, tell(&Listener::mediaChanged));
+    connect(this, &MprisFollower::positionStuck, this, tell(&Listener::positionStuck));
+    connect(this, &MprisFollower::playerQuit, this, [this](const QString& title) {
+        if (_listener)
+            _listener->playerQuit(title.toStdString());
+    });
     if (!_bus.isConnected()) {
         _listed = true;
         return;
@@ -99,11 +123,12 @@ MprisFollower::~MprisFollower()
         connectPlayerSignals(false);
 }
 
-QString MprisFollower::busError() const
+std::string MprisFollower::busError() const
 {
     const QString why = _bus.lastError().message();
     return tr("No session D-Bus to find media players on%1.")
-        .arg(why.isEmpty() ? QString() : QStringLiteral(" (") + why + QStringLiteral(")"));
+        .arg(why.isEmpty() ? QString() : QStringLiteral(" (") + why + QStringLiteral(")"))
+        .toStdString();
 }
 
 void MprisFollower::call(const QDBusMessage& message, std::function<void(const QDBusMessage&)> done)
@@ -204,23 +229,23 @@ void MprisFollower::removePlayer(const QString& busName)
         _players.begin(), _players.end(), [&](const PlayerInfo& p) { return p.busName == name; });
     if (gone == _players.end())
         return;
-    const QString title = titleOf(busName);
+    const QString title = QString::fromStdString(titleOf(name));
     _players.erase(gone);
     if (busName == _followed) {
         // Held where it was, for the own clock to carry on from.
         _position.setStatus(FollowedPosition::Status::Paused);
-        follow({});
+        follow(std::string());
         emit playerQuit(title);
     }
     emit playersChanged();
 }
 
-QString MprisFollower::titleOf(const QString& busName) const
+std::string MprisFollower::titleOf(const std::string& busName) const
 {
     const std::vector<std::string> titles = playerTitles(_players);
     for (std::size_t i = 0; i < _players.size(); ++i) {
-        if (_players[i].busName == busName.toStdString())
-            return QString::fromStdString(titles[i]);
+        if (_players[i].busName == busName)
+            return titles[i];
     }
     return busName;
 }
@@ -251,8 +276,9 @@ void MprisFollower::connectPlayerSignals(bool connect)
     }
 }
 
-void MprisFollower::follow(const QString& busName)
+void MprisFollower::follow(const std::string& name)
 {
+    const QString busName = QString::fromStdString(name);
     if (busName == _followed)
         return;
     if (!_followed.isEmpty())
@@ -385,29 +411,41 @@ void MprisFollower::readPosition()
     });
 }
 
-void MprisFollower::playPause()
+void MprisFollower::send(const QString& method, const QVariantList& arguments)
 {
     if (_followed.isEmpty())
         return;
-    call(QDBusMessage::createMethodCall(_followed, kPath, kPlayer, QStringLiteral("PlayPause")),
-        [](const QDBusMessage&) {});
+    QDBusMessage message = QDBusMessage::createMethodCall(_followed, kPath, kPlayer, method);
+    message.setArguments(arguments);
+    call(message, [](const QDBusMessage&) {});
+}
+
+void MprisFollower::play()
+{
+    send(QStringLiteral("Play"));
+}
+
+void MprisFollower::pause()
+{
+    send(QStringLiteral("Pause"));
+}
+
+void MprisFollower::playPause()
+{
+    send(QStringLiteral("PlayPause"));
 }
 
 void MprisFollower::seekBy(double seconds)
 {
-    if (_followed.isEmpty())
-        return;
-    QDBusMessage seek = QDBusMessage::createMethodCall(_followed, kPath, kPlayer, "Seek");
-    seek << static_cast<qlonglong>(seconds * 1e6);
-    call(seek, [](const QDBusMessage&) {});
+    send(QStringLiteral("Seek"), { static_cast<qlonglong>(seconds * 1e6) });
 }
 
 void MprisFollower::setPosition(double seconds)
 {
-    if (_followed.isEmpty() || _trackId.isEmpty())
+    // Ignored by the player unless it names the track playing.
+    if (_trackId.isEmpty())
         return;
-    QDBusMessage set = QDBusMessage::createMethodCall(_followed, kPath, kPlayer, "SetPosition");
-    set << QVariant::fromValue(QDBusObjectPath(_trackId))
-        << static_cast<qlonglong>(std::max(seconds, 0.0) * 1e6);
-    call(set, [](const QDBusMessage&) {});
+    send(QStringLiteral("SetPosition"),
+        { QVariant::fromValue(QDBusObjectPath(_trackId)),
+            static_cast<qlonglong>(std::max(seconds, 0.0) * 1e6) });
 }

@@ -2,8 +2,7 @@
 // feeds the chosen player's readings to a FollowedPosition.
 #pragma once
 
-#include "control/PlayerChoice.h"
-#include "playback/FollowedPosition.h"
+#include "control/PlayerBus.h"
 
 #include <QDBusConnection>
 #include <QHash>
@@ -15,13 +14,20 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 class QDBusMessage;
 
+// The bytes of the local file a player's media URL names (its percent-encoding kept, not read as
+// UTF-8 text); none for media that is not a local file.
+std::optional<std::string> localMediaPath(const QUrl& url);
+
 // Lives on the GUI thread. Every call to a player is asynchronous with a timeout, so a slow or
-// hung player never blocks it; position() is also safe from the playback worker.
-class MprisFollower final : public QObject {
+// hung player never blocks it; position() is also safe from the playback worker. Its signals and
+// the listener's calls report the same events.
+class MprisFollower final : public QObject, public PlayerBus {
     Q_OBJECT
 
 public:
@@ -32,32 +38,30 @@ public:
     explicit MprisFollower(const QDBusConnection& bus, QObject* parent = nullptr);
     ~MprisFollower() override;
 
-    bool busAvailable() const { return _bus.isConnected(); }
-    // Why there is no bus, for the user.
-    QString busError() const;
-    // Players whose description has arrived (or timed out), in the order they appeared.
-    const std::vector<PlayerInfo>& players() const { return _players; }
+    void setListener(Listener* listener) override { _listener = listener; }
+    bool busAvailable() const override { return _bus.isConnected(); }
+    std::string busError() const override;
+    const std::vector<PlayerInfo>& players() const override { return _players; }
     // No ListNames or description still on its way.
-    bool playersKnown() const { return _pendingDescriptions == 0 && _listed; }
+    bool playersKnown() const override { return _pendingDescriptions == 0 && _listed; }
 
-    // Follows the player with this bus name; an empty name stops following.
-    void follow(const QString& busName);
-    const QString& followed() const { return _followed; }
-    // The name the player is listed under; the bus name itself for one not listed.
-    QString titleOf(const QString& busName) const;
-    FollowedPosition& position() { return _position; }
+    void follow(const std::string& busName) override;
+    std::string followed() const override { return _followed.toStdString(); }
+    std::string titleOf(const std::string& busName) const override;
+    FollowedPosition& position() override { return _position; }
     const FollowedPosition& position() const { return _position; }
 
-    // What the followed player says it allows; true until it says otherwise.
-    bool canControl() const { return _canControl; }
-    bool canSeek() const { return _canControl && _canSeek; }
-    bool canPause() const { return _canControl && _canPause; }
-    const QUrl& mediaUrl() const { return _url; }
+    bool canControl() const override { return _canControl; }
+    bool canSeek() const override { return _canControl && _canSeek; }
+    bool canPause() const override { return _canControl && _canPause; }
+    std::string mediaUrl() const override { return _url.toDisplayString().toStdString(); }
+    std::optional<std::string> mediaPath() const override { return localMediaPath(_url); }
 
-    // Transport for the followed player; nothing waits for its answer.
-    void playPause();
-    void seekBy(double seconds);
-    void setPosition(double seconds);
+    void play() override;
+    void pause() override;
+    void playPause() override;
+    void seekBy(double seconds) override;
+    void setPosition(double seconds) override;
 
     // Test seam: how often Position is read while following.
     void setPollInterval(int ms) { _poll.setInterval(ms); }
@@ -80,6 +84,8 @@ private slots:
         const QString& interface, const QVariantMap& changed, const QStringList& invalidated);
 
 private:
+    // Sends a call to the followed player that nothing waits for.
+    void send(const QString& method, const QVariantList& arguments = {});
     // Sends a call and hands its reply (or error, after the timeout) to `done`.
     void call(const QDBusMessage& message, std::function<void(const QDBusMessage&)> done);
     void addPlayer(const QString& busName);
@@ -96,6 +102,7 @@ private:
     void applyPlayerProperties(const QVariantMap& properties, double at);
 
     QDBusConnection _bus;
+    Listener* _listener = nullptr;
     std::vector<PlayerInfo> _players;
     // Each listed player's process id, and the other names of listed players.
     QHash<QString, QString> _owners;

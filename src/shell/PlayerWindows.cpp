@@ -198,27 +198,17 @@ void PlayerWindows::connectOutlets()
 void PlayerWindows::connectActions()
 {
     Ui::MainWindow& ui = *_ui;
-    _rewind = makeCommandControl(ui.rewindButton);
-    _fastForward = makeCommandControl(ui.fastForwardButton);
-    _reset = makeCommandControl(ui.resetButton);
     _chooseFile = makeCommandControl(ui.chooseFileButton);
 
-    // click: with the sender's tag; while a player is followed, the transport drives it instead.
-    const auto transport
-        = [this](QAbstractButton* button, const Control& sender, std::function<void()> followed) {
-              QObject::connect(button, &QAbstractButton::clicked, &_window,
-                  [this, &sender, followed = std::move(followed)] {
-                      if (_following->active())
-                          followed();
-                      else
-                          _ctrl.click(sender);
-                  });
-          };
-    transport(ui.rewindButton, *_rewind, [this] { _following->skip(-_slider->doubleValue()); });
-    transport(
-        ui.fastForwardButton, *_fastForward, [this] { _following->skip(_slider->doubleValue()); });
-    transport(ui.startButton, *_startButton, [this] { _following->playPause(); });
-    transport(ui.resetButton, *_reset, [this] { _following->toStart(); });
+    // The transport in force: the followed player's while there is one, else the own clock's.
+    const auto transport = [this](QAbstractButton* button, std::function<void(Transport&)> act) {
+        QObject::connect(button, &QAbstractButton::clicked, &_window,
+            [this, act = std::move(act)] { act(_following->transport()); });
+    };
+    transport(ui.rewindButton, [this](Transport& t) { t.skipBy(-_slider->doubleValue()); });
+    transport(ui.fastForwardButton, [this](Transport& t) { t.skipBy(_slider->doubleValue()); });
+    transport(ui.startButton, [](Transport& t) { t.playPause(); });
+    transport(ui.resetButton, [](Transport& t) { t.toStart(); });
     QObject::connect(ui.chooseFileButton, &QAbstractButton::clicked, &_window,
         [this] { _following->chooseByHand([this] { _ctrl.click(*_chooseFile); }); });
 

@@ -87,7 +87,7 @@ private:
     std::unique_ptr<TextDisplay> _timeDisplay, _messageDisplay, _messageDisplay2;
     std::unique_ptr<UiText> _fileLabel;
     std::unique_ptr<Button> _startButton;
-    std::unique_ptr<Control> _rewind, _fastForward, _reset, _chooseFile;
+    std::unique_ptr<Control> _chooseFile;
     std::unique_ptr<Slider> _slider;
     std::unique_ptr<PopUpMenu> _encMenu, _retMenu;
     std::unique_ptr<Panel> _panelPort;

@@ -28,7 +28,7 @@ double StatusService::Position() const
 
 QString StatusService::Following() const
 {
-    return _windows.following().follower().followed();
+    return QString::fromStdString(_windows.following().follower().followed());
 }
 
 QString StatusService::SubtitleFile() const

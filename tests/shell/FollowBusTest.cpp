@@ -49,7 +49,7 @@ TEST_F(FollowBusTest, FollowsPlayPauseSeekRateAndMediaUntilThePlayerQuits)
     ASSERT_TRUE(waitUntil([&] { return listed(follower, kFake); }));
     EXPECT_EQ(playerTitles(follower.players()).front(), "Fake Player");
 
-    follower.follow(kFake);
+    follower.follow(kFake.toStdString());
     // Picks up the position it is already at, and moves with it.
     ASSERT_TRUE(waitUntil([&] { return follower.position().position() > 10; }));
     QTest::qWait(300);
@@ -89,9 +89,8 @@ TEST_F(FollowBusTest, FollowsPlayPauseSeekRateAndMediaUntilThePlayerQuits)
     player.setMedia(
         QUrl::fromLocalFile(QString::fromStdString((dir.path() / "clip.mkv").string())).toString());
     ASSERT_TRUE(media.wait(2000));
-    const QUrl url = media.takeFirst().at(0).toUrl();
-    ASSERT_TRUE(url.isLocalFile());
-    EXPECT_EQ(findSubtitlesFor(url.toLocalFile().toStdString(), ""), srt);
+    ASSERT_TRUE(follower.mediaPath());
+    EXPECT_EQ(findSubtitlesFor(*follower.mediaPath(), ""), srt);
     QTest::qWait(300);
     EXPECT_TRUE(inStep()) << follower.position().position() << " vs " << player.position();
 
@@ -108,12 +107,28 @@ TEST_F(FollowBusTest, FollowsPlayPauseSeekRateAndMediaUntilThePlayerQuits)
     player.quit();
     ASSERT_TRUE(quit.wait(2000));
     EXPECT_EQ(quit.takeFirst().at(0).toString(), "Fake Player");
-    EXPECT_TRUE(follower.followed().isEmpty());
+    EXPECT_TRUE(follower.followed().empty());
     EXPECT_FALSE(listed(follower, kFake));
     const double held = follower.position().position();
     EXPECT_NEAR(held, last, 0.1);
     QTest::qWait(200);
     EXPECT_DOUBLE_EQ(follower.position().position(), held);
+}
+
+TEST(MediaPathTest, AMediaURLNamesTheBytesOfItsFile)
+{
+    struct Case {
+        const char* url;
+        std::optional<std::string> path;
+    };
+    const Case cases[] = {
+        // Latin-1, not UTF-8: the name's byte itself.
+        { "file:///films/caf%E9.mkv", "/films/caf\xe9.mkv" },
+        { "file:///films/caf%C3%A9%20noir.mkv", "/films/caf\xc3\xa9 noir.mkv" },
+        { "https://example.com/caf%E9.mkv", std::nullopt },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(localMediaPath(QUrl(QString::fromLatin1(c.url))), c.path) << c.url;
 }
 
 TEST_F(FollowBusTest, OnePlayerUnderTwoNamesIsListedOnceUnderTheShorter)
@@ -147,7 +162,7 @@ TEST_F(FollowBusTest, APositionThatNeverMovesIsReportedWithinThreeSeconds)
     QSignalSpy stuck(&follower, &MprisFollower::positionStuck);
     QElapsedTimer clock;
     clock.start();
-    follower.follow(kFake);
+    follower.follow(kFake.toStdString());
     ASSERT_TRUE(stuck.wait(4000));
     EXPECT_LE(clock.elapsed(), 3200);
 }
@@ -163,7 +178,7 @@ TEST_F(FollowBusTest, APlayerThatNeverAnswersLeavesTheGuiResponsive)
 
     QElapsedTimer clock;
     clock.start();
-    follower.follow(name);
+    follower.follow(name.toStdString());
     follower.playPause();
     follower.seekBy(5);
     // Nothing above waited for the player (a call times out after 1000 ms).
@@ -181,7 +196,7 @@ TEST_F(FollowBusTest, APlayerThatNeverAnswersLeavesTheGuiResponsive)
     EXPECT_LT(worstGap, 200);
     hung.kill();
     hung.waitForFinished();
-    EXPECT_TRUE(waitUntil([&] { return follower.followed().isEmpty(); }));
+    EXPECT_TRUE(waitUntil([&] { return follower.followed().empty(); }));
 }
 
 } // namespace

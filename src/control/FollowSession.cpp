@@ -1,0 +1,199 @@
+// The hand-over between a followed player and the own clock, and what each says to the user.
+#include "control/FollowSession.h"
+
+#include "control/MainCtrl.h"
+#include "control/PreferencesStore.h"
+#include "control/Settings.h"
+#include "control/SubtitleFinder.h"
+#include "playback/TimerThread.h"
+#include "subtitles/TimeCode.h"
+
+#include <filesystem>
+
+namespace {
+
+const std::string kKey(settings::kFollowPlayer.name);
+
+} // namespace
+
+FollowSession::FollowSession(Parts parts)
+    : _bus(*parts.bus)
+    , _ctrl(*parts.ctrl)
+    , _timer(*parts.timer)
+    , _store(*parts.store)
+    , _view(*parts.view)
+    , _language(std::move(parts.language))
+    , _ownClock(makeOwnClockTransport(_ctrl, _timer))
+    , _player(makePlayerTransport(_bus))
+{
+    _bus.setListener(this);
+}
+
+FollowSession::~FollowSession()
+{
+    _bus.setListener(nullptr);
+    // The worker must not read a position that is going away.
+    _timer.setPositionSource(nullptr);
+}
+
+void FollowSession::restore()
+{
+    std::optional<std::string> stored;
+    try {
+        stored = _store.stringValue(kKey);
+    } catch (const PreferencesError&) {
+        // A damaged value means the default, the own clock.
+    }
+    if (stored && !stored->empty())
+        followWhenThere(*stored);
+}
+
+void FollowSession::followWhenThere(const std::string& name)
+{
+    _wish = name;
+    if (!_bus.busAvailable()) {
+        _view.say(_bus.busError());
+        return;
+    }
+    _view.say(name.empty() ? "Waiting for a media player to follow."
+                           : "Waiting for a media player named “" + name + "” to follow.");
+    tryWish();
+}
+
+void FollowSession::tryWish()
+{
+    if (!_wish || active() || !_bus.playersKnown())
+        return;
+    const std::optional<std::size_t> chosen = choosePlayer(_bus.players(), *_wish);
+    if (chosen)
+        followChosen(_bus.players()[*chosen].busName);
+}
+
+void FollowSession::chooseOwnClock()
+{
+    _wish.reset();
+    _store.setString(kKey, "");
+    if (active()) {
+        stopFollowing();
+        _view.say("Own clock, paused at " + heldAt() + ".");
+    }
+}
+
+void FollowSession::followChosen(const std::string& busName)
+{
+    _wish.reset();
+    _store.setString(kKey, storedPlayerName(busName));
+    startFollowing(busName);
+}
+
+void FollowSession::startFollowing(const std::string& busName)
+{
+    if (busName == _bus.followed())
+        return;
+    if (active())
+        stopFollowing();
+    // Before following: the own clock's worker stops, and then runs for the player.
+    _ctrl.pause();
+    _bus.follow(busName);
+    _title = _bus.titleOf(_bus.followed());
+    _ctrl.sendParsedArray();
+    _timer.setPositionSource(&_bus.position());
+    // Moves to a subtitle or a time (Ctrl+Left/Right, the list, Go to) go to the player.
+    _ctrl.setSeekHandler([this](double position) { _player->seekTo(position); });
+    _timer.start();
+    _view.say("Following " + _title + ".");
+    showAll();
+}
+
+void FollowSession::stopFollowing()
+{
+    _bus.follow({});
+    _ctrl.setSeekHandler(nullptr);
+    _timer.stop();
+    _timer.waitFor();
+    _timer.setPositionSource(nullptr);
+    // Shown, and counted on from by the next Start.
+    _timer.seek(_timer.getPosition());
+    _view.offerOwnClock(false);
+    _chosenByHandFor.reset();
+    showAll();
+}
+
+void FollowSession::showAll()
+{
+    _view.showPlayers();
+    _view.showPlayback(transport().playing());
+    _view.showCapabilities();
+    _view.followingChanged();
+}
+
+std::string FollowSession::heldAt() const
+{
+    return displayText(_timer.getPosition());
+}
+
+void FollowSession::chooseByHand(const std::function<void()>& choose)
+{
+    const std::optional<std::string> before = _ctrl.filename();
+    choose();
+    if (_ctrl.filename() != before)
+        _chosenByHandFor = active() ? _bus.mediaUrl() : std::string();
+}
+
+void FollowSession::playersChanged()
+{
+    _view.showPlayers();
+    tryWish();
+}
+
+void FollowSession::playbackChanged()
+{
+    _view.showPlayback(transport().playing());
+}
+
+void FollowSession::capabilitiesChanged()
+{
+    _view.showCapabilities();
+}
+
+void FollowSession::mediaChanged()
+{
+    const std::string url = _bus.mediaUrl();
+    if (_chosenByHandFor && (_chosenByHandFor->empty() || *_chosenByHandFor == url)) {
+        _chosenByHandFor = url;
+        _view.say("Following " + _title + "; keeping the subtitles you chose.");
+        return;
+    }
+    _chosenByHandFor.reset();
+    if (url.empty())
+        return;
+    const std::optional<std::string> video = _bus.mediaPath();
+    if (!video) {
+        _view.say(_title + " plays " + url + ", not a local file: the subtitles stay as they are.");
+        return;
+    }
+    const std::optional<std::string> found = findSubtitlesFor(*video, _language);
+    if (!found) {
+        _view.say("No subtitles beside " + std::filesystem::path(*video).filename().string()
+            + ": the subtitles stay as they are.");
+        return;
+    }
+    // Read at once: the running clock shows them from its next pass.
+    if (!_ctrl.openFile(*found))
+        return;
+    const std::filesystem::path file(*found);
+    _view.say("Loaded " + file.filename().string() + " from " + file.parent_path().string()
+        + ", beside the video " + _title + " plays.");
+}
+
+void FollowSession::playerQuit(const std::string& title)
+{
+    stopFollowing();
+    _view.say(title + " quit: back to the own clock, paused at " + heldAt() + ".");
+}
+
+void FollowSession::positionStuck()
+{
+    _view.say(_title + " does not report its position.");
+    _view.offerOwnClock(true);
+}
