@@ -2,6 +2,8 @@
 // as an identifier from the encoding menu, since only those can be decoded.
 #include "platform/CharsetDetector.h"
 
+#include "platform/Ascii.h"
+
 #include <uchardet/uchardet.h>
 #include <unicode/ucsdet.h>
 
@@ -111,14 +113,6 @@ constexpr std::array kAliases{
     Alias{ "UTF-32BE", kUtf32Be },
     Alias{ "UTF-32LE", kUtf32Le },
 };
-
-bool sameIgnoringCase(std::string_view a, std::string_view b)
-{
-    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-        return upper(x) == upper(y);
-    });
-}
 
 // Enough text for the statistics to settle, and a bound on their time on odd files.
 constexpr std::size_t kSampleLimit = 256 << 10;
@@ -249,7 +243,7 @@ std::vector<EncodingId> guessWithIcu(std::string_view bytes)
 std::optional<EncodingId> encodingForCharsetName(std::string_view name)
 {
     for (const Alias& a : kAliases) {
-        if (sameIgnoringCase(name, a.name))
+        if (ascii::equalsIgnoringCase(name, a.name))
             return a.id;
     }
     return std::nullopt;
