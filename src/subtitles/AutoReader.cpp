@@ -1,8 +1,9 @@
 // The forgiving walk and the subtitle-aware choice between the detectors' candidates.
 #include "subtitles/AutoReader.h"
 
+#include "platform/Ascii.h"
 #include "platform/CharsetDetector.h"
-#include "subtitles/SrtFile.h"
+#include "subtitles/IndexLine.h"
 
 #include <algorithm>
 #include <array>
@@ -17,18 +18,10 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
+// Time lines and index lines are padded with spaces and tabs only.
 std::string_view trimmed(std::string_view s)
 {
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
+    return ascii::trimmed(s, ascii::kBlanks);
 }
 
 // Reads up to `maxDigits` digits; false when there is none.
@@ -119,9 +112,6 @@ private:
     bool _done = false;
 };
 
-// In the order a tie prefers.
-constexpr std::array<std::uint8_t, 3> kReturnCodes{ SrtFile::kCrLf, SrtFile::kLf, SrtFile::kCr };
-
 bool hasC1Bytes(std::string_view bytes)
 {
     return std::any_of(bytes.begin(), bytes.end(), [](char c) {
@@ -148,8 +138,8 @@ encodings::EncodingId printableSibling(encodings::EncodingId id, std::string_vie
 std::size_t mostTimeLines(std::string_view text)
 {
     std::size_t most = 0;
-    for (const std::uint8_t code : kReturnCodes)
-        most = std::max(most, countTimeLines(text, SrtFile::separatorFor(code)));
+    for (const LineEnding ending : kLineEndings)
+        most = std::max(most, countTimeLines(text, separatorOf(ending)));
     return most;
 }
 
@@ -202,7 +192,7 @@ bool parseTimeLine(std::string_view line, double& start, double& end)
     if (!timeCode(s, end))
         return false;
     // Whatever follows the end time (position notes) must be set off by a space.
-    if (!s.empty() && !isBlank(s.front()))
+    if (!s.empty() && !ascii::isSpace(s.front(), ascii::kBlanks))
         return false;
     return s.find_first_of("\r\n") == std::string_view::npos;
 }
@@ -221,14 +211,14 @@ std::size_t countTimeLines(std::string_view text, std::string_view separator)
     return count;
 }
 
-std::uint8_t detectLineEnding(std::string_view text)
+LineEnding detectLineEnding(std::string_view text)
 {
-    std::uint8_t best = SrtFile::kCrLf;
+    LineEnding best = kLineEndings[0];
     std::size_t bestCount = 0;
-    for (const std::uint8_t code : kReturnCodes) {
-        const std::size_t count = countTimeLines(text, SrtFile::separatorFor(code));
+    for (const LineEnding ending : kLineEndings) {
+        const std::size_t count = countTimeLines(text, separatorOf(ending));
         if (count > bestCount) {
-            best = code;
+            best = ending;
             bestCount = count;
         }
     }
@@ -340,7 +330,7 @@ void walk(std::string_view text, std::string_view separator, SrtMessageList& out
         const std::size_t number = aheadNumber ? aheadNumber : lines.number();
         aheadNumber = 0;
         const std::string_view index = trimmed(line);
-        if (SrtFile::isDigitCode(index)) {
+        if (isIndexLine(index)) {
             std::string_view next;
             if (lines.next(next)) {
                 double start = 0, end = 0;
@@ -379,7 +369,7 @@ void walk(std::string_view text, std::string_view separator, SrtMessageList& out
 }
 
 bool read(std::string bytes, std::optional<encodings::EncodingId> encoding,
-    std::optional<std::uint8_t> lineEnding, std::string_view locale, SrtMessageList& out,
+    std::optional<LineEnding> lineEnding, std::string_view locale, SrtMessageList& out,
     ReadingReport& report)
 {
     report = ReadingReport{};
@@ -399,7 +389,7 @@ bool read(std::string bytes, std::optional<encodings::EncodingId> encoding,
     report.lineEnding
         = lineEnding ? *lineEnding : detectLineEnding(std::string_view(*text).substr(0, 1 << 20));
     const std::size_t before = out.size();
-    walk(*text, lineEnding ? SrtFile::separatorFor(*lineEnding) : std::string_view(), out,
+    walk(*text, lineEnding ? separatorOf(*lineEnding) : std::string_view(), out,
         report.skippedLines);
     report.countFrom(out, before);
     return true;
@@ -414,7 +404,7 @@ std::optional<Suggestion> suggest(std::string_view bytes, std::string_view local
     if (!read(std::string(headOf(bytes)), std::nullopt, std::nullopt, locale, entries, report)
         || entries.empty())
         return std::nullopt;
-    return Suggestion{ report.encoding, report.lineEnding };
+    return Suggestion{ report.encoding, codeOf(report.lineEnding) };
 }
 
 } // namespace autoread
