@@ -5,7 +5,9 @@
 #include "platform/Ascii.h"
 
 #include <uchardet/uchardet.h>
+#include <unicode/uchar.h>
 #include <unicode/ucsdet.h>
+#include <unicode/utf8.h>
 
 #include <algorithm>
 #include <array>
@@ -33,7 +35,7 @@ constexpr std::array kLocales{
     LocaleEncodings{ "ko", { kEucKr, 0 } },
     LocaleEncodings{ "ru be bg sr mk", { kWindows1251, kKoi8R } },
     LocaleEncodings{ "uk", { kWindows1251, kKoi8U } },
-    LocaleEncodings{ "el", { kWindows1253, 0 } },
+    LocaleEncodings{ "el", { kWindows1253, kIsoGreek } },
     LocaleEncodings{ "tr az", { kWindows1254, 0 } },
     LocaleEncodings{ "he iw yi", { kWindows1255, 0 } },
     LocaleEncodings{ "ar fa ur", { kWindows1256, 0 } },
@@ -140,6 +142,36 @@ std::vector<EncodingId> guessWithIcu(std::string_view bytes)
             out.push_back(*id);
     }
     return out;
+}
+
+TextShape shapeOf(std::string_view utf8)
+{
+    TextShape shape;
+    bool afterSmall = false;
+    const auto length = static_cast<std::int32_t>(utf8.size());
+    for (std::int32_t i = 0; i < length;) {
+        UChar32 c;
+        U8_NEXT(utf8.data(), i, length, c);
+        if (c < 0x80) {
+            // Both decodings read ASCII alike; only its small letters matter, before a capital.
+            afterSmall = c >= 'a' && c <= 'z';
+            continue;
+        }
+        shape.controls += c <= 0x9F;
+        shape.letters += u_isalpha(c) != 0;
+        shape.caseBreaks += afterSmall && u_isUUppercase(c);
+        afterSmall = u_isULowercase(c) != 0;
+    }
+    return shape;
+}
+
+bool readsBetter(const TextShape& a, const TextShape& b)
+{
+    if (a.controls != b.controls)
+        return a.controls < b.controls;
+    if (a.caseBreaks != b.caseBreaks)
+        return a.caseBreaks < b.caseBreaks;
+    return a.letters > b.letters;
 }
 
 std::optional<EncodingId> encodingForCharsetName(std::string_view name)

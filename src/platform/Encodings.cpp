@@ -41,8 +41,9 @@ constexpr std::array kEncodings{
         "WINDOWS-1251" },
     Encoding{ kKoi8R, "Cyrillic (KOI8-R)", "KOI8-R", "KOI8-R", "Cyrillic", "KOI8-R" },
     Encoding{ kKoi8U, "Ukrainian (KOI8-U)", "KOI8-U", "KOI8-U", "Ukrainian", "KOI8-U" },
-    Encoding{ kWindows1253, "Greek (Windows)", "windows-1253", "Windows-1253", "Greek",
-        "WINDOWS-1253 ISO-8859-7" },
+    Encoding{
+        kWindows1253, "Greek (Windows)", "windows-1253", "Windows-1253", "Greek", "WINDOWS-1253" },
+    Encoding{ kIsoGreek, "Greek (ISO 8859-7)", "ISO-8859-7", "ISO-8859-7", "Greek", "ISO-8859-7" },
     Encoding{ kWindows1254, "Turkish (Windows Latin 5)", "windows-1254", "Windows-1254", "Turkish",
         "WINDOWS-1254 ISO-8859-9" },
     Encoding{ kWindows1255, "Hebrew (Windows)", "windows-1255", "Windows-1255", "Hebrew",

@@ -28,6 +28,7 @@ inline constexpr EncodingId kWindows1254 = 14;
 inline constexpr EncodingId kWindows1250 = 15;
 inline constexpr EncodingId kIso2022Jp = 21;
 inline constexpr EncodingId kMacRoman = 30;
+inline constexpr EncodingId kIsoGreek = 0x80000207;
 inline constexpr EncodingId kLatin9 = 0x8000020F;
 inline constexpr EncodingId kWindows874 = 0x8000041D;
 inline constexpr EncodingId kWindows1255 = 0x80000505;

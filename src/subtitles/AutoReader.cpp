@@ -251,13 +251,16 @@ std::optional<Decoded> detectAndDecode(std::string_view bytes, std::string_view 
         appendOnce(candidates, id);
         votes[id] += weight;
     };
-    if (const auto u = encodings::guessWithUchardet(head))
-        vote(*u, 2);
-    const std::vector<EncodingId> icu = encodings::guessWithIcu(head);
-    for (std::size_t i = 0; i < icu.size(); ++i) {
+    const std::optional<EncodingId> byUchardet = encodings::guessWithUchardet(head);
+    if (byUchardet)
+        vote(*byUchardet, 2);
+    std::optional<EncodingId> byIcu;
+    for (const EncodingId id : encodings::guessWithIcu(head)) {
         // ICU offers UTF-16 and UTF-32 for nearly anything; the zero-byte test above is surer.
-        if (!isWide(icu[i]))
-            vote(icu[i], i == 0 ? 2 : 1);
+        if (!isWide(id))
+            vote(id, byIcu ? 1 : 2);
+        if (!isWide(id) && !byIcu)
+            byIcu = id;
     }
     for (const EncodingId id : encodings::encodingsForLocale(locale))
         vote(id, 1);
@@ -269,19 +272,41 @@ std::optional<Decoded> detectAndDecode(std::string_view bytes, std::string_view 
     // no character is split: the candidate must decode it without a single invalid sequence and
     // hold the most time lines; among those that do equally well, the votes decide. Only the
     // winner decodes the whole file (or the next, should the rest of the file not decode).
-    std::vector<std::pair<EncodingId, std::size_t>> ranked; // candidate, time lines in the head
+    struct Ranked {
+        EncodingId id;
+        std::size_t timeLines; // in the head
+        encodings::TextShape shape;
+    };
+    std::vector<Ranked> ranked;
     for (const EncodingId id : candidates) {
         if (const auto text = encodings::decode(std::string(head), id))
-            ranked.emplace_back(id, mostTimeLines(*text));
+            ranked.push_back({ id, mostTimeLines(*text), encodings::shapeOf(*text) });
     }
     std::stable_sort(ranked.begin(), ranked.end(),
-        [](const auto& a, const auto& b) { return a.second > b.second; });
-    for (const auto& [id, count] : ranked) {
+        [](const Ranked& a, const Ranked& b) { return a.timeLines > b.timeLines; });
+    // When the detectors disagree their votes tie, and the tie-break (uchardet first) would make
+    // Automatic worse than ICU alone wherever uchardet is the one wrong, as it is on ISO-8859-7
+    // Greek with elisions. The text decides instead: of the two, the one that reads better goes
+    // first, provided it holds as many time lines.
+    const auto at = [&](std::optional<EncodingId> id) {
+        return std::find_if(
+            ranked.begin(), ranked.end(), [&](const Ranked& r) { return id && r.id == *id; });
+    };
+    auto first = at(byUchardet);
+    auto second = at(byIcu);
+    if (first != ranked.end() && second != ranked.end() && first != second) {
+        if (second < first)
+            std::swap(first, second);
+        if (first->timeLines == second->timeLines
+            && encodings::readsBetter(second->shape, first->shape))
+            std::rotate(first, second, second + 1);
+    }
+    for (const Ranked& r : ranked) {
         // Windows-1252 leaves five bytes undefined that ISO-8859-1 decodes.
-        const EncodingId sibling = printableSibling(id, bytes);
+        const EncodingId sibling = printableSibling(r.id, bytes);
         if (auto d = decoded(sibling))
             return d;
-        if (auto d = sibling != id ? decoded(id) : std::nullopt)
+        if (auto d = sibling != r.id ? decoded(r.id) : std::nullopt)
             return d;
     }
     return std::nullopt;
