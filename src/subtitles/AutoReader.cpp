@@ -244,7 +244,8 @@ std::optional<Decoded> detectAndDecode(std::string_view bytes, std::string_view 
 
     const std::string_view head = headOf(bytes);
     // Votes: each detector's first choice two, ICU's other matches one, the user's locale one.
-    // So the detectors decide when they agree, and the locale breaks a tie when they do not.
+    // So the detectors decide when they agree; when they do not, the text decides between their
+    // two choices (below), and the locale where the text cannot tell.
     std::vector<EncodingId> candidates;
     std::map<EncodingId, int> votes;
     const auto vote = [&](EncodingId id, int weight) {
@@ -257,11 +258,13 @@ std::optional<Decoded> detectAndDecode(std::string_view bytes, std::string_view 
     std::optional<EncodingId> byIcu;
     for (const EncodingId id : encodings::guessWithIcu(head)) {
         // ICU offers UTF-16 and UTF-32 for nearly anything; the zero-byte test above is surer.
-        if (!isWide(id))
-            vote(id, byIcu ? 1 : 2);
-        if (!isWide(id) && !byIcu)
+        if (isWide(id))
+            continue;
+        vote(id, byIcu ? 1 : 2);
+        if (!byIcu)
             byIcu = id;
     }
+    const bool disagree = byUchardet && byIcu && *byUchardet != *byIcu;
     for (const EncodingId id : encodings::encodingsForLocale(locale))
         vote(id, 1);
     // Stable: on equal votes uchardet, which knows more code pages, comes first.
@@ -275,12 +278,15 @@ std::optional<Decoded> detectAndDecode(std::string_view bytes, std::string_view 
     struct Ranked {
         EncodingId id;
         std::size_t timeLines; // in the head
-        encodings::TextShape shape;
+        encodings::TextShape shape; // only for the detectors' choices when they disagree
     };
     std::vector<Ranked> ranked;
     for (const EncodingId id : candidates) {
-        if (const auto text = encodings::decode(std::string(head), id))
-            ranked.push_back({ id, mostTimeLines(*text), encodings::shapeOf(*text) });
+        if (const auto text = encodings::decode(std::string(head), id)) {
+            const bool chosen = disagree && (id == *byUchardet || id == *byIcu);
+            ranked.push_back({ id, mostTimeLines(*text),
+                chosen ? encodings::shapeOf(*text) : encodings::TextShape{} });
+        }
     }
     std::stable_sort(ranked.begin(), ranked.end(),
         [](const Ranked& a, const Ranked& b) { return a.timeLines > b.timeLines; });
@@ -294,7 +300,7 @@ std::optional<Decoded> detectAndDecode(std::string_view bytes, std::string_view 
     };
     auto first = at(byUchardet);
     auto second = at(byIcu);
-    if (first != ranked.end() && second != ranked.end() && first != second) {
+    if (disagree && first != ranked.end() && second != ranked.end()) {
         if (second < first)
             std::swap(first, second);
         if (first->timeLines == second->timeLines
