@@ -67,7 +67,7 @@ void readData(benchmark::State& state, const Sample& s)
     const Prepared& p = prepare(s);
     std::size_t entries = 0;
     for (auto _ : state) {
-        const auto reader = SrtFile::file(p.path, s.encoding(), SrtFile::kCrLf);
+        const auto reader = SrtFile::file(p.path, s.encoding(), LineEnding::crlf);
         if (!reader->readData())
             state.SkipWithError("read failed");
         entries = reader->dataArray().size();
@@ -81,7 +81,7 @@ void readOnly(benchmark::State& state, const Sample& s)
 {
     const Prepared& p = prepare(s);
     for (auto _ : state) {
-        const auto reader = SrtFile::file(p.path, 0, SrtFile::kCrLf);
+        const auto reader = SrtFile::file(p.path, 0, LineEnding::crlf);
         benchmark::DoNotOptimize(reader->readData());
     }
     setRate(state, p.bytes.size());
@@ -105,7 +105,7 @@ void parseOnly(benchmark::State& state, const Sample& s)
     const Prepared& p = prepare(s);
     const std::string text = *encodings::decode(p.bytes, s.encoding());
     for (auto _ : state) {
-        SrtFile reader("/nonexistent/bench", s.encoding(), SrtFile::kCrLf);
+        SrtFile reader("/nonexistent/bench", s.encoding(), LineEnding::crlf);
         reader.parseText(text);
         benchmark::DoNotOptimize(reader.dataArray().data());
     }

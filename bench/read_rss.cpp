@@ -25,7 +25,7 @@ int main(int argc, char** argv)
     }
     const long before = peakKiB();
     const auto reader = SrtFile::file(
-        argv[2], static_cast<std::uint32_t>(std::strtoul(argv[1], nullptr, 0)), SrtFile::kCrLf);
+        argv[2], static_cast<std::uint32_t>(std::strtoul(argv[1], nullptr, 0)), LineEnding::crlf);
     const auto t0 = std::chrono::steady_clock::now();
     const bool ok = reader->readData();
     const double ms

@@ -24,7 +24,7 @@ namespace {
 
 struct Input {
     std::uint32_t encoding = 0;
-    std::uint8_t lineEnding = 0;
+    LineEnding lineEnding = LineEnding::crlf;
     bool throughFile = false;
     bool automatic = false;
     std::string_view body;
@@ -47,7 +47,7 @@ bool parseHeader(const std::uint8_t* data, std::size_t size, Input& in)
     }
     if (size < at + 2)
         return false;
-    in.lineEnding = data[at];
+    in.lineEnding = lineEndingFromCode(data[at]);
     // One input in eight also goes through a file: slower, so not every time.
     in.throughFile = (data[at + 1] & 0x07) == 0;
     // And one in eight through Automatic, whose detectors are slower still.
@@ -109,12 +109,12 @@ void writeFile(const std::string& path, std::string_view bytes)
 
 // The walk as plainly as it can be written: split at every separator, join text lines with
 // "\n". The reader's own walk avoids the copies and searches this one makes.
-SrtMessageList referenceParse(std::string_view text, std::uint8_t lineEnding)
+SrtMessageList referenceParse(std::string_view text, LineEnding lineEnding)
 {
-    const std::string_view sep = lineEnding == SrtFile::kCrLf ? "\r\n"
-        : lineEnding == SrtFile::kLf                          ? "\n"
-        : lineEnding == SrtFile::kCr                          ? "\r"
-                                                              : "";
+    const std::string_view sep = lineEnding == LineEnding::crlf ? "\r\n"
+        : lineEnding == LineEnding::lf                          ? "\n"
+        : lineEnding == LineEnding::cr                          ? "\r"
+                                                                : "";
     std::vector<std::string_view> lines;
     if (!sep.empty()) {
         for (std::size_t pos = 0;;) {

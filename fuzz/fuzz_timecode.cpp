@@ -120,8 +120,8 @@ void checkSplits(double x)
 // must come out as the scanner reads it.
 void checkReaderAgrees(std::string_view line)
 {
-    const std::pair<std::uint8_t, std::string_view> endings[]
-        = { { SrtFile::kLf, "\n" }, { SrtFile::kCrLf, "\r\n" } };
+    const std::pair<LineEnding, std::string_view> endings[]
+        = { { LineEnding::lf, "\n" }, { LineEnding::crlf, "\r\n" } };
     for (const auto& [code, sep] : endings) {
         if (line.find(sep) != std::string_view::npos)
             continue;

@@ -69,6 +69,9 @@ expect_run(0 "{\"encoding\":2483028224,\"line_ending\":\"crlf\",\"entries\":[{\"
            --format json --encoding auto --line-ending auto ${SAMPLES}/utf16le-bom-crlf.srt)
 expect_run(0 "subtitles: 2\nduration: 0:04\nencoding: Windows-1251 (11), automatic\nline ending: LF, automatic\nskipped blocks: 0\n"
            --format report --encoding auto --line-ending auto ${SAMPLES}/cyrillic-1251-lf.srt)
+# ISO-8859-7 with elisions, which uchardet alone takes for Windows-1253 ("σΆ", "¶ννα").
+expect_run(0 "{\"encoding\":2147484167,\"line_ending\":\"lf\",\"entries\":[{\"number\":1,\"start\":1.0,\"end\":3.5,\"text\":\"Σ’ το ’πα: τ’ άκουσες;\\n\"},{\"number\":2,\"start\":4.0,\"end\":6.0,\"text\":\"Άννα, μ’ αρέσει εδώ.\\n\"}]}\n"
+           --format json --encoding auto --line-ending auto ${SAMPLES}/greek-8859-7-lf.srt)
 # Nothing found is said, on standard error, only with Automatic.
 expect_run(0 "{\"encoding\":4,\"line_ending\":\"crlf\",\"entries\":[]}\n"
            --format json --encoding auto --line-ending auto ${SAMPLES}/../CMakeLists.txt)

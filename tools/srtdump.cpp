@@ -38,16 +38,12 @@ std::optional<std::uint32_t> parseUnsigned(std::string_view text, std::uint32_t 
     return value;
 }
 
-std::optional<std::uint8_t> parseLineEnding(std::string_view text)
+std::optional<LineEnding> parseLineEnding(std::string_view text)
 {
-    if (text == "crlf")
-        return SrtFile::kCrLf;
-    if (text == "lf")
-        return SrtFile::kLf;
-    if (text == "cr")
-        return SrtFile::kCr;
+    if (const auto named = lineEndingFromOptionWord(text))
+        return named;
     if (const auto code = parseUnsigned(text, 255))
-        return static_cast<std::uint8_t>(*code);
+        return lineEndingFromCode(static_cast<std::uint8_t>(*code));
     return std::nullopt;
 }
 
@@ -111,29 +107,17 @@ void appendJsonString(std::string& out, std::string_view text)
     out.push_back('"');
 }
 
-std::string lineEndingWord(std::uint8_t code)
-{
-    switch (code) {
-    case SrtFile::kCrLf:
-        return "crlf";
-    case SrtFile::kLf:
-        return "lf";
-    case SrtFile::kCr:
-        return "cr";
-    default:
-        return std::to_string(code);
-    }
-}
-
 // Written entry by entry, so the output never holds a second copy of the whole file. With
-// Automatic, what it chose comes first, in the words the options take.
-void printJson(const SrtMessageList& entries, const ReadingReport* chosen)
+// Automatic, what it chose comes first, in the words the options take. The times are shown
+// adjusted; the entries themselves are never changed.
+void printJson(const SrtMessageList& entries, const ReadingReport* chosen, const Timing& timing)
 {
+    const auto shown = [&](double t) { return timing.isIdentity() ? t : timing.toClock(t); };
     std::string out;
     std::fputs("{", stdout);
     if (chosen) {
         out = "\"encoding\":" + std::to_string(chosen->encoding) + ",\"line_ending\":";
-        appendJsonString(out, lineEndingWord(chosen->lineEnding));
+        appendJsonString(out, optionWordOf(chosen->lineEnding));
         out += ",";
         std::fputs(out.c_str(), stdout);
     }
@@ -143,8 +127,8 @@ void printJson(const SrtMessageList& entries, const ReadingReport* chosen)
         out.assign(firstEntry ? "{" : ",{");
         firstEntry = false;
         out += "\"number\":" + std::to_string(e->numberData());
-        out += ",\"start\":" + jsonNumber(e->startTimeData());
-        out += ",\"end\":" + jsonNumber(e->endTimeData());
+        out += ",\"start\":" + jsonNumber(shown(e->startTimeData()));
+        out += ",\"end\":" + jsonNumber(shown(e->endTimeData()));
         out += ",\"text\":";
         if (e->message())
             appendJsonString(out, *e->message());
@@ -156,15 +140,6 @@ void printJson(const SrtMessageList& entries, const ReadingReport* chosen)
     std::fputs("]}\n", stdout);
 }
 
-// The other formats print the adjusted times in place of the read ones.
-void applyTiming(const SrtMessageList& entries, const Timing& timing)
-{
-    for (const auto& e : entries) {
-        e->setStartTimeData(timing.toClock(e->startTimeData()));
-        e->setEndTimeData(timing.toClock(e->endTimeData()));
-    }
-}
-
 // The status line's facts, one per line.
 void printReport(const ReadingReport& r)
 {
@@ -172,7 +147,7 @@ void printReport(const ReadingReport& r)
     std::printf("duration: %s\n", reporting::durationText(r.duration).c_str());
     std::printf("encoding: %s (%u)%s\n", encodings::shortName(r.encoding).c_str(), r.encoding,
         r.encodingDetected ? ", automatic" : "");
-    std::printf("line ending: %s%s\n", reporting::lineEndingName(r.lineEnding).c_str(),
+    std::printf("line ending: %s%s\n", nameOf(r.lineEnding).c_str(),
         r.lineEndingDetected ? ", automatic" : "");
     std::printf("skipped blocks: %zu\n", r.skippedLines.size());
     if (!r.skippedLines.empty()) {
@@ -233,7 +208,7 @@ int usageError(const char* why)
 int main(int argc, char** argv)
 {
     std::uint32_t encoding = 8;
-    std::uint8_t lineEnding = SrtFile::kCrLf;
+    LineEnding lineEnding = LineEnding::crlf;
     bool autoEncoding = false;
     bool autoLineEnding = false;
     enum class Format { Dump, Json, Srt, Report } format = Format::Dump;
@@ -341,18 +316,15 @@ int main(int argc, char** argv)
                 *video, reader->dataArray(), reader->report().lineEnding, format == Format::Report);
         } else if (format == Format::Srt) {
             // Written in the line ending the file was read with.
-            const std::string out = adjustedSrt(Cues(reader->dataArray()), timing,
-                SrtFile::writtenLineEnding(reader->report().lineEnding));
+            const std::string out = adjustedSrt(
+                Cues(reader->dataArray()), timing, writtenSeparatorOf(reader->report().lineEnding));
             std::fwrite(out.data(), 1, out.size(), stdout);
+        } else if (format == Format::Json) {
+            printJson(reader->dataArray(), automatic ? &reader->report() : nullptr, timing);
+        } else if (format == Format::Report) {
+            printReport(reader->report());
         } else {
-            if (!timing.isIdentity())
-                applyTiming(reader->dataArray(), timing);
-            if (format == Format::Json)
-                printJson(reader->dataArray(), automatic ? &reader->report() : nullptr);
-            else if (format == Format::Report)
-                printReport(reader->report());
-            else
-                reader->dumpValues(stdout);
+            reader->dumpValues(stdout, timing);
         }
     }
     setLogSink(nullptr);

@@ -1,24 +1,18 @@
 // Player titles and matching by name.
 #include "control/PlayerChoice.h"
 
+#include "platform/Ascii.h"
+
 #include <algorithm>
-#include <cctype>
 #include <map>
 
 namespace {
 
 const std::string kMprisPrefix = "org.mpris.MediaPlayer2.";
 
-std::string lower(std::string s)
-{
-    std::transform(s.begin(), s.end(), s.begin(),
-        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
-
 bool contains(const std::string& haystack, const std::string& needle)
 {
-    return lower(haystack).find(lower(needle)) != std::string::npos;
+    return ascii::toLower(haystack).find(ascii::toLower(needle)) != std::string::npos;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "control/Settings.h"
 
 #include "platform/Encodings.h"
+#include "subtitles/LineEnding.h"
 
 namespace settings {
 
@@ -14,8 +15,7 @@ bool isKnownEncoding(std::int32_t id)
 
 bool isLineEndingCode(std::int32_t code)
 {
-    const auto low = static_cast<std::uint8_t>(code);
-    return low <= 2;
+    return storedLineEnding(code).has_value();
 }
 
 bool isFlag(std::int32_t value)

@@ -1,6 +1,8 @@
 // Looking beside a video for its subtitles.
 #include "control/SubtitleFinder.h"
 
+#include "platform/Ascii.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -8,17 +10,6 @@
 #include <vector>
 
 namespace fs = std::filesystem;
-
-namespace {
-
-bool equalsIgnoringCase(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size()
-        && std::equal(a.begin(), a.end(), b.begin(),
-            [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-}
-
-} // namespace
 
 std::optional<std::string> findSubtitlesFor(
     const std::string& videoPath, const std::string& language)
@@ -35,13 +26,14 @@ std::optional<std::string> findSubtitlesFor(
         // is its own, not the listing's.
         std::error_code entry;
         if (name.size() > stem.size() && name.compare(0, stem.size(), stem) == 0
-            && equalsIgnoringCase(file.extension().string(), ".srt") && it->is_regular_file(entry))
+            && ascii::equalsIgnoringCase(file.extension().string(), ".srt")
+            && it->is_regular_file(entry))
             candidates.push_back(file);
     }
     const auto named = [&](const std::string& middle) -> std::optional<std::string> {
         for (const fs::path& file : candidates) {
             const std::string rest = file.filename().string().substr(stem.size());
-            if (equalsIgnoringCase(rest, middle + ".srt"))
+            if (ascii::equalsIgnoringCase(rest, middle + ".srt"))
                 return file.string();
         }
         return std::nullopt;

@@ -1,7 +1,8 @@
 #include "control/SubtitleMarkup.h"
 
+#include "platform/Ascii.h"
+
 #include <algorithm>
-#include <cctype>
 #include <utility>
 
 namespace {
@@ -10,32 +11,17 @@ namespace {
 constexpr std::size_t maxTagLength = 128;
 constexpr std::size_t maxBlockLength = 512;
 
-char lower(char c)
-{
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-}
-
-bool equalsNoCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-        return lower(x) == lower(y);
-    });
-}
-
+// Inside tags any white space separates, line breaks included.
 std::string_view trimmed(std::string_view s)
 {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
-        s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
-        s.remove_suffix(1);
-    return s;
+    return ascii::trimmed(s, ascii::kWhitespace);
 }
 
 // The value of `color=` in a <font …> tag's attributes, quoted or not.
 std::optional<std::string_view> colorAttribute(std::string_view attributes)
 {
     for (std::size_t at = 0; at + 5 <= attributes.size(); ++at) {
-        if (!equalsNoCase(attributes.substr(at, 5), "color"))
+        if (!ascii::equalsIgnoringCase(attributes.substr(at, 5), "color"))
             continue;
         std::string_view rest = trimmed(attributes.substr(at + 5));
         if (rest.empty() || rest.front() != '=')
@@ -83,13 +69,13 @@ private:
         const bool closing = !inside.empty() && inside.front() == '/';
         const std::string_view name = trimmed(closing ? inside.substr(1) : inside);
         int* depth = nullptr;
-        if (equalsNoCase(name, "i"))
+        if (ascii::equalsIgnoringCase(name, "i"))
             depth = &_italic;
-        else if (equalsNoCase(name, "b"))
+        else if (ascii::equalsIgnoringCase(name, "b"))
             depth = &_bold;
-        else if (equalsNoCase(name, "u"))
+        else if (ascii::equalsIgnoringCase(name, "u"))
             depth = &_underline;
-        else if (equalsNoCase(name, "s"))
+        else if (ascii::equalsIgnoringCase(name, "s"))
             depth = &_strike;
         if (depth) {
             if (!closing)
@@ -100,14 +86,14 @@ private:
                 return 0; // closes nothing: shown as written
             return end + 1;
         }
-        if (closing && equalsNoCase(name, "font")) {
+        if (closing && ascii::equalsIgnoringCase(name, "font")) {
             if (_colors.empty())
                 return 0;
             _colors.pop_back();
             return end + 1;
         }
-        if (!closing && name.size() >= 4 && equalsNoCase(name.substr(0, 4), "font")
-            && (name.size() == 4 || std::isspace(static_cast<unsigned char>(name[4])))) {
+        if (!closing && name.size() >= 4 && ascii::equalsIgnoringCase(name.substr(0, 4), "font")
+            && (name.size() == 4 || ascii::isSpace(name[4], ascii::kWhitespace))) {
             // A font tag without a colour we can read still pairs with its </font>.
             const std::optional<std::string_view> value = colorAttribute(name.substr(4));
             _colors.push_back(value ? parseColor(*value) : std::nullopt);
@@ -166,7 +152,7 @@ int hexDigit(char c)
 {
     if (c >= '0' && c <= '9')
         return c - '0';
-    c = lower(c);
+    c = ascii::toLower(c);
     if (c >= 'a' && c <= 'f')
         return c - 'a' + 10;
     return -1;
@@ -206,7 +192,7 @@ std::optional<std::uint32_t> parseColor(std::string_view value)
         { "pink", 0xffc0cb },
     };
     for (const auto& [name, rgb] : names)
-        if (equalsNoCase(value, name))
+        if (ascii::equalsIgnoringCase(value, name))
             return rgb;
     if (!value.empty() && value.front() == '#')
         value.remove_prefix(1);

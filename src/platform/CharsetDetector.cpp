@@ -2,8 +2,12 @@
 // as an identifier from the encoding menu, since only those can be decoded.
 #include "platform/CharsetDetector.h"
 
+#include "platform/Ascii.h"
+
 #include <uchardet/uchardet.h>
+#include <unicode/uchar.h>
 #include <unicode/ucsdet.h>
+#include <unicode/utf8.h>
 
 #include <algorithm>
 #include <array>
@@ -12,113 +16,6 @@
 
 namespace encodings {
 namespace {
-
-struct Name {
-    EncodingId id;
-    const char* shortName;
-    const char* script;
-};
-
-constexpr std::array kNames{
-    Name{ kUtf8, "UTF-8", "Unicode" },
-    Name{ kShiftJis, "Shift JIS", "Japanese" },
-    Name{ kEucJp, "EUC-JP", "Japanese" },
-    Name{ kIso2022Jp, "ISO-2022-JP", "Japanese" },
-    Name{ kAscii, "ASCII", "Western" },
-    Name{ kLatin1, "ISO-8859-1", "Western" },
-    Name{ kLatin9, "ISO-8859-15", "Western" },
-    Name{ kWindows1252, "Windows-1252", "Western" },
-    Name{ kMacRoman, "Mac OS Roman", "Western" },
-    Name{ kLatin2, "ISO-8859-2", "Central European" },
-    Name{ kWindows1250, "Windows-1250", "Central European" },
-    Name{ kWindows1251, "Windows-1251", "Cyrillic" },
-    Name{ kKoi8R, "KOI8-R", "Cyrillic" },
-    Name{ kKoi8U, "KOI8-U", "Ukrainian" },
-    Name{ kWindows1253, "Windows-1253", "Greek" },
-    Name{ kWindows1254, "Windows-1254", "Turkish" },
-    Name{ kWindows1255, "Windows-1255", "Hebrew" },
-    Name{ kWindows1256, "Windows-1256", "Arabic" },
-    Name{ kWindows1257, "Windows-1257", "Baltic" },
-    Name{ kWindows1258, "Windows-1258", "Vietnamese" },
-    Name{ kWindows874, "Windows-874", "Thai" },
-    Name{ kGb18030, "GB 18030", "Chinese" },
-    Name{ kGbk, "GBK", "Simplified Chinese" },
-    Name{ kBig5, "Big5", "Traditional Chinese" },
-    Name{ kEucKr, "EUC-KR", "Korean" },
-    Name{ kUtf16, "UTF-16", "Unicode" },
-    Name{ kUtf16Be, "UTF-16BE", "Unicode" },
-    Name{ kUtf16Le, "UTF-16LE", "Unicode" },
-    Name{ kUtf32, "UTF-32", "Unicode" },
-    Name{ kUtf32Be, "UTF-32BE", "Unicode" },
-    Name{ kUtf32Le, "UTF-32LE", "Unicode" },
-};
-
-const Name* nameOf(EncodingId id)
-{
-    const auto it
-        = std::find_if(kNames.begin(), kNames.end(), [id](const Name& n) { return n.id == id; });
-    return it == kNames.end() ? nullptr : &*it;
-}
-
-struct Alias {
-    const char* name;
-    EncodingId id;
-};
-
-// Both detectors' spellings. ISO siblings without a converter of ours map to the Windows code
-// page that repeats their letters; the decoded text is checked afterwards in any case.
-constexpr std::array kAliases{
-    Alias{ "UTF-8", kUtf8 },
-    Alias{ "ASCII", kUtf8 },
-    Alias{ "US-ASCII", kUtf8 },
-    Alias{ "SHIFT_JIS", kShiftJis },
-    Alias{ "WINDOWS-31J", kShiftJis },
-    Alias{ "CP932", kShiftJis },
-    Alias{ "EUC-JP", kEucJp },
-    Alias{ "ISO-2022-JP", kIso2022Jp },
-    Alias{ "ISO-8859-1", kLatin1 },
-    Alias{ "ISO-8859-15", kLatin9 },
-    Alias{ "WINDOWS-1252", kWindows1252 },
-    Alias{ "MACINTOSH", kMacRoman },
-    Alias{ "ISO-8859-2", kLatin2 },
-    Alias{ "WINDOWS-1250", kWindows1250 },
-    Alias{ "WINDOWS-1251", kWindows1251 },
-    Alias{ "KOI8-R", kKoi8R },
-    Alias{ "KOI8-U", kKoi8U },
-    Alias{ "WINDOWS-1253", kWindows1253 },
-    Alias{ "ISO-8859-7", kWindows1253 },
-    Alias{ "WINDOWS-1254", kWindows1254 },
-    Alias{ "ISO-8859-9", kWindows1254 },
-    Alias{ "WINDOWS-1255", kWindows1255 },
-    Alias{ "ISO-8859-8", kWindows1255 },
-    Alias{ "ISO-8859-8-I", kWindows1255 },
-    Alias{ "WINDOWS-1256", kWindows1256 },
-    Alias{ "WINDOWS-1257", kWindows1257 },
-    Alias{ "WINDOWS-1258", kWindows1258 },
-    Alias{ "TIS-620", kWindows874 },
-    Alias{ "ISO-8859-11", kWindows874 },
-    Alias{ "WINDOWS-874", kWindows874 },
-    Alias{ "GB18030", kGb18030 },
-    Alias{ "GBK", kGbk },
-    Alias{ "GB2312", kGbk },
-    Alias{ "BIG5", kBig5 },
-    Alias{ "EUC-KR", kEucKr },
-    Alias{ "UHC", kEucKr },
-    Alias{ "UTF-16", kUtf16 },
-    Alias{ "UTF-32", kUtf32 },
-    Alias{ "UTF-16BE", kUtf16Be },
-    Alias{ "UTF-16LE", kUtf16Le },
-    Alias{ "UTF-32BE", kUtf32Be },
-    Alias{ "UTF-32LE", kUtf32Le },
-};
-
-bool sameIgnoringCase(std::string_view a, std::string_view b)
-{
-    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-        return upper(x) == upper(y);
-    });
-}
 
 // Enough text for the statistics to settle, and a bound on their time on odd files.
 constexpr std::size_t kSampleLimit = 256 << 10;
@@ -138,7 +35,7 @@ constexpr std::array kLocales{
     LocaleEncodings{ "ko", { kEucKr, 0 } },
     LocaleEncodings{ "ru be bg sr mk", { kWindows1251, kKoi8R } },
     LocaleEncodings{ "uk", { kWindows1251, kKoi8U } },
-    LocaleEncodings{ "el", { kWindows1253, 0 } },
+    LocaleEncodings{ "el", { kWindows1253, kIsoGreek } },
     LocaleEncodings{ "tr az", { kWindows1254, 0 } },
     LocaleEncodings{ "he iw yi", { kWindows1255, 0 } },
     LocaleEncodings{ "ar fa ur", { kWindows1256, 0 } },
@@ -150,11 +47,12 @@ constexpr std::array kLocales{
         "en fr de es it pt nl sv da no nb nn fi is ca ga eu gl", { kWindows1252, kLatin1 } },
 };
 
+// Whether `word` is one of a space-separated list, case ignored.
 bool listed(std::string_view list, std::string_view word)
 {
     while (!list.empty()) {
         const std::size_t space = list.find(' ');
-        if (list.substr(0, space) == word)
+        if (ascii::equalsIgnoringCase(list.substr(0, space), word))
             return true;
         if (space == std::string_view::npos)
             break;
@@ -246,11 +144,41 @@ std::vector<EncodingId> guessWithIcu(std::string_view bytes)
     return out;
 }
 
+TextShape shapeOf(std::string_view utf8)
+{
+    TextShape shape;
+    bool afterSmall = false;
+    const auto length = static_cast<std::int32_t>(utf8.size());
+    for (std::int32_t i = 0; i < length;) {
+        UChar32 c;
+        U8_NEXT(utf8.data(), i, length, c);
+        if (c < 0x80) {
+            // Both decodings read ASCII alike; only its small letters matter, before a capital.
+            afterSmall = c >= 'a' && c <= 'z';
+            continue;
+        }
+        shape.controls += c <= 0x9F;
+        shape.letters += u_isalpha(c) != 0;
+        shape.caseBreaks += afterSmall && u_isUUppercase(c);
+        afterSmall = u_isULowercase(c) != 0;
+    }
+    return shape;
+}
+
+bool readsBetter(const TextShape& a, const TextShape& b)
+{
+    if (a.controls != b.controls)
+        return a.controls < b.controls;
+    if (a.caseBreaks != b.caseBreaks)
+        return a.caseBreaks < b.caseBreaks;
+    return a.letters > b.letters;
+}
+
 std::optional<EncodingId> encodingForCharsetName(std::string_view name)
 {
-    for (const Alias& a : kAliases) {
-        if (sameIgnoringCase(name, a.name))
-            return a.id;
+    for (const Encoding& e : availableStringEncodings()) {
+        if (!name.empty() && listed(e.detectedAs, name))
+            return e.id;
     }
     return std::nullopt;
 }
@@ -294,14 +222,14 @@ std::string currentLocaleName()
 
 std::string shortName(EncodingId id)
 {
-    const Name* n = nameOf(id);
-    return n ? n->shortName : localizedNameOfStringEncoding(id);
+    const Encoding* e = entryOf(id);
+    return e ? e->shortName : "";
 }
 
 std::string scriptOf(EncodingId id)
 {
-    const Name* n = nameOf(id);
-    return n ? n->script : "";
+    const Encoding* e = entryOf(id);
+    return e ? e->script : "";
 }
 
 } // namespace encodings

@@ -5,6 +5,7 @@
 
 #include "platform/Encodings.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +25,17 @@ std::optional<EncodingId> guessWithUchardet(std::string_view bytes);
 
 // ICU's answers that we can decode, most confident first, each once.
 std::vector<EncodingId> guessWithIcu(std::string_view bytes);
+
+// How a decoding reads, for choosing between two that both decode: invisible C1 controls, a
+// capital straight after a small letter (an apostrophe misread as a capital, "σΆ"), letters.
+struct TextShape {
+    std::size_t controls = 0;
+    std::size_t caseBreaks = 0;
+    std::size_t letters = 0;
+};
+TextShape shapeOf(std::string_view utf8);
+// Fewer controls first, then fewer case breaks, then more letters.
+bool readsBetter(const TextShape& a, const TextShape& b);
 
 // The identifier for a charset name as the detectors spell it (case ignored), or none. A name we
 // cannot decode maps to the code page that extends it where there is one (TIS-620 to Windows-874).

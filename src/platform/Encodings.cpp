@@ -14,47 +14,60 @@
 namespace encodings {
 namespace {
 
-// Identifiers past 0x80000000 are 0x80000000 plus the Core Foundation encoding value.
+// Identifiers past 0x80000000 are 0x80000000 plus the Core Foundation encoding value. The
+// detectors' spellings of an ISO sibling we have no entry for (ISO-8859-9) sit with the Windows
+// code page that repeats its letters; the decoded text is checked afterwards in any case.
 constexpr std::array kEncodings{
-    Encoding{ 4, "Unicode (UTF-8)", nullptr },
-    Encoding{ 8, "Japanese (Shift JIS)", "windows-31j" },
-    Encoding{ 3, "Japanese (EUC)", "EUC-JP" },
-    Encoding{ 21, "Japanese (ISO 2022-JP)", "ISO-2022-JP" },
-    Encoding{ 1, "Western (ASCII)", nullptr },
-    Encoding{ 5, "Western (ISO Latin 1)", "ISO-8859-1" },
-    Encoding{ 0x8000020F, "Western (ISO Latin 9)", "ISO-8859-15" },
-    Encoding{ 12, "Western (Windows Latin 1)", "windows-1252" },
-    Encoding{ 30, "Western (Mac OS Roman)", "macos-0_2-10.2" },
-    Encoding{ 9, "Central European (ISO Latin 2)", "ISO-8859-2" },
-    Encoding{ 15, "Central European (Windows Latin 2)", "windows-1250" },
-    Encoding{ 11, "Cyrillic (Windows)", "windows-1251" },
-    Encoding{ 0x80000A02, "Cyrillic (KOI8-R)", "KOI8-R" },
-    Encoding{ 0x80000A08, "Ukrainian (KOI8-U)", "KOI8-U" },
-    Encoding{ 13, "Greek (Windows)", "windows-1253" },
-    Encoding{ 14, "Turkish (Windows Latin 5)", "windows-1254" },
-    Encoding{ 0x80000505, "Hebrew (Windows)", "windows-1255" },
-    Encoding{ 0x80000506, "Arabic (Windows)", "windows-1256" },
-    Encoding{ 0x80000507, "Baltic (Windows)", "windows-1257" },
-    Encoding{ 0x80000508, "Vietnamese (Windows)", "windows-1258" },
-    Encoding{ 0x8000041D, "Thai (Windows, DOS)", "windows-874-2000" },
-    Encoding{ 0x80000632, "Chinese (GB 18030)", "GB18030" },
-    Encoding{ 0x80000631, "Chinese (GBK)", "windows-936-2000" },
-    Encoding{ 0x80000A03, "Chinese (Big 5)", "windows-950-2000" },
-    Encoding{ 0x80000940, "Korean (EUC)", "windows-949-2000" },
-    Encoding{ 10, "Unicode (UTF-16)", "UTF-16" },
-    Encoding{ 0x90000100, "Unicode (UTF-16BE)", "UTF-16BE" },
-    Encoding{ 0x94000100, "Unicode (UTF-16LE)", "UTF-16LE" },
-    Encoding{ 0x8C000100, "Unicode (UTF-32)", "UTF-32" },
-    Encoding{ 0x98000100, "Unicode (UTF-32BE)", "UTF-32BE" },
-    Encoding{ 0x9C000100, "Unicode (UTF-32LE)", "UTF-32LE" },
+    Encoding{ kUtf8, "Unicode (UTF-8)", nullptr, "UTF-8", "Unicode", "UTF-8 ASCII US-ASCII" },
+    Encoding{ kShiftJis, "Japanese (Shift JIS)", "windows-31j", "Shift JIS", "Japanese",
+        "SHIFT_JIS WINDOWS-31J CP932" },
+    Encoding{ kEucJp, "Japanese (EUC)", "EUC-JP", "EUC-JP", "Japanese", "EUC-JP" },
+    Encoding{ kIso2022Jp, "Japanese (ISO 2022-JP)", "ISO-2022-JP", "ISO-2022-JP", "Japanese",
+        "ISO-2022-JP" },
+    Encoding{ kAscii, "Western (ASCII)", nullptr, "ASCII", "Western", "" },
+    Encoding{
+        kLatin1, "Western (ISO Latin 1)", "ISO-8859-1", "ISO-8859-1", "Western", "ISO-8859-1" },
+    Encoding{
+        kLatin9, "Western (ISO Latin 9)", "ISO-8859-15", "ISO-8859-15", "Western", "ISO-8859-15" },
+    Encoding{ kWindows1252, "Western (Windows Latin 1)", "windows-1252", "Windows-1252", "Western",
+        "WINDOWS-1252" },
+    Encoding{ kMacRoman, "Western (Mac OS Roman)", "macos-0_2-10.2", "Mac OS Roman", "Western",
+        "MACINTOSH" },
+    Encoding{ kLatin2, "Central European (ISO Latin 2)", "ISO-8859-2", "ISO-8859-2",
+        "Central European", "ISO-8859-2" },
+    Encoding{ kWindows1250, "Central European (Windows Latin 2)", "windows-1250", "Windows-1250",
+        "Central European", "WINDOWS-1250" },
+    Encoding{ kWindows1251, "Cyrillic (Windows)", "windows-1251", "Windows-1251", "Cyrillic",
+        "WINDOWS-1251" },
+    Encoding{ kKoi8R, "Cyrillic (KOI8-R)", "KOI8-R", "KOI8-R", "Cyrillic", "KOI8-R" },
+    Encoding{ kKoi8U, "Ukrainian (KOI8-U)", "KOI8-U", "KOI8-U", "Ukrainian", "KOI8-U" },
+    Encoding{
+        kWindows1253, "Greek (Windows)", "windows-1253", "Windows-1253", "Greek", "WINDOWS-1253" },
+    Encoding{ kIsoGreek, "Greek (ISO 8859-7)", "ISO-8859-7", "ISO-8859-7", "Greek", "ISO-8859-7" },
+    Encoding{ kWindows1254, "Turkish (Windows Latin 5)", "windows-1254", "Windows-1254", "Turkish",
+        "WINDOWS-1254 ISO-8859-9" },
+    Encoding{ kWindows1255, "Hebrew (Windows)", "windows-1255", "Windows-1255", "Hebrew",
+        "WINDOWS-1255 ISO-8859-8 ISO-8859-8-I" },
+    Encoding{ kWindows1256, "Arabic (Windows)", "windows-1256", "Windows-1256", "Arabic",
+        "WINDOWS-1256" },
+    Encoding{ kWindows1257, "Baltic (Windows)", "windows-1257", "Windows-1257", "Baltic",
+        "WINDOWS-1257" },
+    Encoding{ kWindows1258, "Vietnamese (Windows)", "windows-1258", "Windows-1258", "Vietnamese",
+        "WINDOWS-1258" },
+    Encoding{ kWindows874, "Thai (Windows, DOS)", "windows-874-2000", "Windows-874", "Thai",
+        "WINDOWS-874 TIS-620 ISO-8859-11" },
+    Encoding{ kGb18030, "Chinese (GB 18030)", "GB18030", "GB 18030", "Chinese", "GB18030" },
+    Encoding{
+        kGbk, "Chinese (GBK)", "windows-936-2000", "GBK", "Simplified Chinese", "GBK GB2312" },
+    Encoding{ kBig5, "Chinese (Big 5)", "windows-950-2000", "Big5", "Traditional Chinese", "BIG5" },
+    Encoding{ kEucKr, "Korean (EUC)", "windows-949-2000", "EUC-KR", "Korean", "EUC-KR UHC" },
+    Encoding{ kUtf16, "Unicode (UTF-16)", "UTF-16", "UTF-16", "Unicode", "UTF-16" },
+    Encoding{ kUtf16Be, "Unicode (UTF-16BE)", "UTF-16BE", "UTF-16BE", "Unicode", "UTF-16BE" },
+    Encoding{ kUtf16Le, "Unicode (UTF-16LE)", "UTF-16LE", "UTF-16LE", "Unicode", "UTF-16LE" },
+    Encoding{ kUtf32, "Unicode (UTF-32)", "UTF-32", "UTF-32", "Unicode", "UTF-32" },
+    Encoding{ kUtf32Be, "Unicode (UTF-32BE)", "UTF-32BE", "UTF-32BE", "Unicode", "UTF-32BE" },
+    Encoding{ kUtf32Le, "Unicode (UTF-32LE)", "UTF-32LE", "UTF-32LE", "Unicode", "UTF-32LE" },
 };
-
-const Encoding* find(EncodingId id)
-{
-    const auto it = std::find_if(
-        kEncodings.begin(), kEncodings.end(), [id](const Encoding& e) { return e.id == id; });
-    return it == kEncodings.end() ? nullptr : &*it;
-}
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
@@ -156,9 +169,16 @@ std::span<const Encoding> availableStringEncodings()
     return kEncodings;
 }
 
+const Encoding* entryOf(EncodingId id)
+{
+    const auto it = std::find_if(
+        kEncodings.begin(), kEncodings.end(), [id](const Encoding& e) { return e.id == id; });
+    return it == kEncodings.end() ? nullptr : &*it;
+}
+
 std::string localizedNameOfStringEncoding(EncodingId id)
 {
-    const Encoding* e = find(id);
+    const Encoding* e = entryOf(id);
     return e ? e->name : "";
 }
 
@@ -200,7 +220,7 @@ bool isValidUtf8(std::string_view s)
 
 std::optional<std::string> decode(std::string bytes, EncodingId id)
 {
-    const Encoding* e = find(id);
+    const Encoding* e = entryOf(id);
     if (!e)
         return std::nullopt;
     if (id == kAscii) {
@@ -216,7 +236,7 @@ std::optional<std::string> decode(std::string bytes, EncodingId id)
     }
     auto text = decodeWithIcu(bytes, e->icuName);
     // The generic UTF-16 and UTF-32 converters already consume the byte-order mark they read.
-    if (text && id != kUtf16 && id != 0x8C000100)
+    if (text && id != kUtf16 && id != kUtf32)
         dropBom(*text);
     return text;
 }

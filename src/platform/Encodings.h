@@ -28,6 +28,7 @@ inline constexpr EncodingId kWindows1254 = 14;
 inline constexpr EncodingId kWindows1250 = 15;
 inline constexpr EncodingId kIso2022Jp = 21;
 inline constexpr EncodingId kMacRoman = 30;
+inline constexpr EncodingId kIsoGreek = 0x80000207;
 inline constexpr EncodingId kLatin9 = 0x8000020F;
 inline constexpr EncodingId kWindows874 = 0x8000041D;
 inline constexpr EncodingId kWindows1255 = 0x80000505;
@@ -46,14 +47,21 @@ inline constexpr EncodingId kUtf16Le = 0x94000100;
 inline constexpr EncodingId kUtf32Be = 0x98000100;
 inline constexpr EncodingId kUtf32Le = 0x9C000100;
 
+// Everything known about one encoding, in the one table of them.
 struct Encoding {
     EncodingId id;
     const char* name; // shown in the encoding menu
     const char* icuName; // converter used to decode it
+    const char* shortName; // in the status line and alerts, such as "Windows-1251"
+    const char* script; // the script or language it is used for, such as "Cyrillic"
+    const char* detectedAs; // uchardet's and ICU's names for it, upper case, space-separated
 };
 
 // Every encoding that can be decoded, in the fixed order the menu shows them.
 std::span<const Encoding> availableStringEncodings();
+
+// The table's entry, or null for an unknown identifier.
+const Encoding* entryOf(EncodingId id);
 
 // The human-readable name, or an empty string for an unknown identifier.
 std::string localizedNameOfStringEncoding(EncodingId id);

@@ -1,8 +1,9 @@
 // The forgiving walk and the subtitle-aware choice between the detectors' candidates.
 #include "subtitles/AutoReader.h"
 
+#include "platform/Ascii.h"
 #include "platform/CharsetDetector.h"
-#include "subtitles/SrtFile.h"
+#include "subtitles/IndexLine.h"
 
 #include <algorithm>
 #include <array>
@@ -17,18 +18,10 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
+// Time lines and index lines are padded with spaces and tabs only.
 std::string_view trimmed(std::string_view s)
 {
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
+    return ascii::trimmed(s, ascii::kBlanks);
 }
 
 // Reads up to `maxDigits` digits; false when there is none.
@@ -119,9 +112,6 @@ private:
     bool _done = false;
 };
 
-// In the order a tie prefers.
-constexpr std::array<std::uint8_t, 3> kReturnCodes{ SrtFile::kCrLf, SrtFile::kLf, SrtFile::kCr };
-
 bool hasC1Bytes(std::string_view bytes)
 {
     return std::any_of(bytes.begin(), bytes.end(), [](char c) {
@@ -148,8 +138,8 @@ encodings::EncodingId printableSibling(encodings::EncodingId id, std::string_vie
 std::size_t mostTimeLines(std::string_view text)
 {
     std::size_t most = 0;
-    for (const std::uint8_t code : kReturnCodes)
-        most = std::max(most, countTimeLines(text, SrtFile::separatorFor(code)));
+    for (const LineEnding ending : kLineEndings)
+        most = std::max(most, countTimeLines(text, separatorOf(ending)));
     return most;
 }
 
@@ -202,7 +192,7 @@ bool parseTimeLine(std::string_view line, double& start, double& end)
     if (!timeCode(s, end))
         return false;
     // Whatever follows the end time (position notes) must be set off by a space.
-    if (!s.empty() && !isBlank(s.front()))
+    if (!s.empty() && !ascii::isSpace(s.front(), ascii::kBlanks))
         return false;
     return s.find_first_of("\r\n") == std::string_view::npos;
 }
@@ -221,14 +211,14 @@ std::size_t countTimeLines(std::string_view text, std::string_view separator)
     return count;
 }
 
-std::uint8_t detectLineEnding(std::string_view text)
+LineEnding detectLineEnding(std::string_view text)
 {
-    std::uint8_t best = SrtFile::kCrLf;
+    LineEnding best = kLineEndings[0];
     std::size_t bestCount = 0;
-    for (const std::uint8_t code : kReturnCodes) {
-        const std::size_t count = countTimeLines(text, SrtFile::separatorFor(code));
+    for (const LineEnding ending : kLineEndings) {
+        const std::size_t count = countTimeLines(text, separatorOf(ending));
         if (count > bestCount) {
-            best = code;
+            best = ending;
             bestCount = count;
         }
     }
@@ -254,21 +244,27 @@ std::optional<Decoded> detectAndDecode(std::string_view bytes, std::string_view 
 
     const std::string_view head = headOf(bytes);
     // Votes: each detector's first choice two, ICU's other matches one, the user's locale one.
-    // So the detectors decide when they agree, and the locale breaks a tie when they do not.
+    // So the detectors decide when they agree; when they do not, the text decides between their
+    // two choices (below), and the locale where the text cannot tell.
     std::vector<EncodingId> candidates;
     std::map<EncodingId, int> votes;
     const auto vote = [&](EncodingId id, int weight) {
         appendOnce(candidates, id);
         votes[id] += weight;
     };
-    if (const auto u = encodings::guessWithUchardet(head))
-        vote(*u, 2);
-    const std::vector<EncodingId> icu = encodings::guessWithIcu(head);
-    for (std::size_t i = 0; i < icu.size(); ++i) {
+    const std::optional<EncodingId> byUchardet = encodings::guessWithUchardet(head);
+    if (byUchardet)
+        vote(*byUchardet, 2);
+    std::optional<EncodingId> byIcu;
+    for (const EncodingId id : encodings::guessWithIcu(head)) {
         // ICU offers UTF-16 and UTF-32 for nearly anything; the zero-byte test above is surer.
-        if (!isWide(icu[i]))
-            vote(icu[i], i == 0 ? 2 : 1);
+        if (isWide(id))
+            continue;
+        vote(id, byIcu ? 1 : 2);
+        if (!byIcu)
+            byIcu = id;
     }
+    const bool disagree = byUchardet && byIcu && *byUchardet != *byIcu;
     for (const EncodingId id : encodings::encodingsForLocale(locale))
         vote(id, 1);
     // Stable: on equal votes uchardet, which knows more code pages, comes first.
@@ -279,19 +275,44 @@ std::optional<Decoded> detectAndDecode(std::string_view bytes, std::string_view 
     // no character is split: the candidate must decode it without a single invalid sequence and
     // hold the most time lines; among those that do equally well, the votes decide. Only the
     // winner decodes the whole file (or the next, should the rest of the file not decode).
-    std::vector<std::pair<EncodingId, std::size_t>> ranked; // candidate, time lines in the head
+    struct Ranked {
+        EncodingId id;
+        std::size_t timeLines; // in the head
+        encodings::TextShape shape; // only for the detectors' choices when they disagree
+    };
+    std::vector<Ranked> ranked;
     for (const EncodingId id : candidates) {
-        if (const auto text = encodings::decode(std::string(head), id))
-            ranked.emplace_back(id, mostTimeLines(*text));
+        if (const auto text = encodings::decode(std::string(head), id)) {
+            const bool chosen = disagree && (id == *byUchardet || id == *byIcu);
+            ranked.push_back({ id, mostTimeLines(*text),
+                chosen ? encodings::shapeOf(*text) : encodings::TextShape{} });
+        }
     }
     std::stable_sort(ranked.begin(), ranked.end(),
-        [](const auto& a, const auto& b) { return a.second > b.second; });
-    for (const auto& [id, count] : ranked) {
+        [](const Ranked& a, const Ranked& b) { return a.timeLines > b.timeLines; });
+    // When the detectors disagree their votes tie, and the tie-break (uchardet first) would make
+    // Automatic worse than ICU alone wherever uchardet is the one wrong, as it is on ISO-8859-7
+    // Greek with elisions. The text decides instead: of the two, the one that reads better goes
+    // first, provided it holds as many time lines.
+    const auto at = [&](std::optional<EncodingId> id) {
+        return std::find_if(
+            ranked.begin(), ranked.end(), [&](const Ranked& r) { return id && r.id == *id; });
+    };
+    auto first = at(byUchardet);
+    auto second = at(byIcu);
+    if (disagree && first != ranked.end() && second != ranked.end()) {
+        if (second < first)
+            std::swap(first, second);
+        if (first->timeLines == second->timeLines
+            && encodings::readsBetter(second->shape, first->shape))
+            std::rotate(first, second, second + 1);
+    }
+    for (const Ranked& r : ranked) {
         // Windows-1252 leaves five bytes undefined that ISO-8859-1 decodes.
-        const EncodingId sibling = printableSibling(id, bytes);
+        const EncodingId sibling = printableSibling(r.id, bytes);
         if (auto d = decoded(sibling))
             return d;
-        if (auto d = sibling != id ? decoded(id) : std::nullopt)
+        if (auto d = sibling != r.id ? decoded(r.id) : std::nullopt)
             return d;
     }
     return std::nullopt;
@@ -340,7 +361,7 @@ void walk(std::string_view text, std::string_view separator, SrtMessageList& out
         const std::size_t number = aheadNumber ? aheadNumber : lines.number();
         aheadNumber = 0;
         const std::string_view index = trimmed(line);
-        if (SrtFile::isDigitCode(index)) {
+        if (isIndexLine(index)) {
             std::string_view next;
             if (lines.next(next)) {
                 double start = 0, end = 0;
@@ -379,7 +400,7 @@ void walk(std::string_view text, std::string_view separator, SrtMessageList& out
 }
 
 bool read(std::string bytes, std::optional<encodings::EncodingId> encoding,
-    std::optional<std::uint8_t> lineEnding, std::string_view locale, SrtMessageList& out,
+    std::optional<LineEnding> lineEnding, std::string_view locale, SrtMessageList& out,
     ReadingReport& report)
 {
     report = ReadingReport{};
@@ -399,7 +420,7 @@ bool read(std::string bytes, std::optional<encodings::EncodingId> encoding,
     report.lineEnding
         = lineEnding ? *lineEnding : detectLineEnding(std::string_view(*text).substr(0, 1 << 20));
     const std::size_t before = out.size();
-    walk(*text, lineEnding ? SrtFile::separatorFor(*lineEnding) : std::string_view(), out,
+    walk(*text, lineEnding ? separatorOf(*lineEnding) : std::string_view(), out,
         report.skippedLines);
     report.countFrom(out, before);
     return true;
@@ -414,7 +435,7 @@ std::optional<Suggestion> suggest(std::string_view bytes, std::string_view local
     if (!read(std::string(headOf(bytes)), std::nullopt, std::nullopt, locale, entries, report)
         || entries.empty())
         return std::nullopt;
-    return Suggestion{ report.encoding, report.lineEnding };
+    return Suggestion{ report.encoding, codeOf(report.lineEnding) };
 }
 
 } // namespace autoread

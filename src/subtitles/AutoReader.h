@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Encodings.h"
+#include "subtitles/LineEnding.h"
 #include "subtitles/ReadingReport.h"
 #include "subtitles/SrtMessage.h"
 
@@ -16,7 +17,8 @@
 // What a file looks like when a read went wrong: the encoding and line ending Automatic would use.
 struct Suggestion {
     encodings::EncodingId encoding = 0;
-    std::uint8_t lineEnding = 0;
+    // The stored code, as MainCtrl keeps the choice.
+    std::uint8_t lineEnding = codeOf(LineEnding::crlf);
 };
 
 namespace autoread {
@@ -29,8 +31,8 @@ bool parseTimeLine(std::string_view line, double& start, double& end);
 // How many lines are time lines when the text is split at the separator.
 std::size_t countTimeLines(std::string_view text, std::string_view separator);
 
-// The return code whose separator yields the most time lines; CRLF on a tie.
-std::uint8_t detectLineEnding(std::string_view text);
+// The line ending whose separator yields the most time lines; CRLF on a tie.
+LineEnding detectLineEnding(std::string_view text);
 
 // The encoding to decode the file with, or none when nothing decodes it. `locale` (such as
 // "ru_RU.UTF-8") breaks ties between code pages that read equally well.
@@ -46,7 +48,7 @@ void walk(std::string_view text, std::string_view separator, SrtMessageList& out
 // Detects what was not chosen, decodes and walks. Fills `report` even when nothing is found;
 // false when the bytes do not decode.
 bool read(std::string bytes, std::optional<encodings::EncodingId> encoding,
-    std::optional<std::uint8_t> lineEnding, std::string_view locale, SrtMessageList& out,
+    std::optional<LineEnding> lineEnding, std::string_view locale, SrtMessageList& out,
     ReadingReport& report);
 
 // The encoding and line ending Automatic would read the bytes with, when it finds subtitles in

@@ -17,8 +17,8 @@ bool shows(const SrtMessage& e)
 
 } // namespace
 
-Cues::Cues(SrtMessageList entries)
-    : _entries(std::move(entries))
+Cues::Cues(const SrtMessageList& entries)
+    : _entries(entries.begin(), entries.end())
 {
     std::vector<std::pair<double, std::int32_t>> ends;
     for (std::size_t i = 0; i < _entries.size(); ++i) {

@@ -16,10 +16,10 @@ public:
     static constexpr std::int32_t kNone = -1;
 
     Cues() = default;
-    // Shares the entries; the list is not changed afterwards.
-    explicit Cues(SrtMessageList entries);
+    // Shares the entries, which no one may change through the index.
+    explicit Cues(const SrtMessageList& entries);
 
-    const SrtMessageList& entries() const { return _entries; }
+    const FrozenMessageList& entries() const { return _entries; }
     std::size_t size() const { return _entries.size(); }
     bool empty() const { return _entries.empty(); }
 
@@ -61,7 +61,7 @@ private:
     std::size_t segmentFrom(std::size_t hint, double x) const;
     bool segmentHolds(std::size_t segment, double x) const;
 
-    SrtMessageList _entries;
+    FrozenMessageList _entries;
     // Every distinct start and end, ascending, and the entry showing on each segment they make.
     std::vector<double> _points;
     std::vector<std::int32_t> _winners;

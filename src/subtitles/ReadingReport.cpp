@@ -46,38 +46,24 @@ std::string durationText(double seconds)
     return buf;
 }
 
-std::string lineEndingName(std::uint8_t code)
-{
-    switch (code) {
-    case 0:
-        return "CRLF";
-    case 1:
-        return "LF";
-    case 2:
-        return "CR";
-    default:
-        return "code " + std::to_string(code);
-    }
-}
-
 std::string statusLine(const ReadingReport& report)
 {
     std::string line = groupedCount(report.subtitles)
         + (report.subtitles == 1 ? " subtitle" : " subtitles") + kSeparator
         + durationText(report.duration) + kSeparator + encodings::shortName(report.encoding)
-        + kSeparator + lineEndingName(report.lineEnding);
+        + kSeparator + nameOf(report.lineEnding);
     if (const std::size_t n = report.skippedLines.size())
         line += kSeparator + groupedCount(n) + (n == 1 ? " block skipped" : " blocks skipped");
     return line;
 }
 
-std::string looksLike(encodings::EncodingId encoding, std::uint8_t lineEnding)
+std::string looksLike(encodings::EncodingId encoding, LineEnding lineEnding)
 {
     std::string name = encodings::shortName(encoding);
     const std::string script = encodings::scriptOf(encoding);
     if (!script.empty() && script != "Unicode")
         name += " (" + script + ")";
-    return name + " with " + lineEndingName(lineEnding) + " line endings";
+    return name + " with " + nameOf(lineEnding) + " line endings";
 }
 
 } // namespace reporting

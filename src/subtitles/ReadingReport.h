@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Encodings.h"
+#include "subtitles/LineEnding.h"
 #include "subtitles/SrtMessage.h"
 
 #include <cstddef>
@@ -11,7 +12,7 @@
 
 struct ReadingReport {
     encodings::EncodingId encoding = 0;
-    std::uint8_t lineEnding = 0; // SrtFile's return codes
+    LineEnding lineEnding = LineEnding::crlf;
     bool encodingDetected = false;
     bool lineEndingDetected = false;
     std::size_t subtitles = 0;
@@ -32,13 +33,15 @@ std::string groupedCount(std::size_t n);
 // "1:52:10", or "0:42" under an hour.
 std::string durationText(double seconds);
 
-// "CRLF", "LF", "CR", or "code N" for a return code that splits nothing.
-std::string lineEndingName(std::uint8_t code);
-
 // "1,204 subtitles · 1:52:10 · Windows-1251 · CRLF", then "· 2 blocks skipped" when some were.
 std::string statusLine(const ReadingReport& report);
 
 // "Windows-1251 (Cyrillic) with LF line endings", the alert's description of a file.
-std::string looksLike(encodings::EncodingId encoding, std::uint8_t lineEnding);
+std::string looksLike(encodings::EncodingId encoding, LineEnding lineEnding);
+// For MainCtrl, which still keeps the stored code.
+inline std::string looksLike(encodings::EncodingId encoding, std::uint8_t lineEnding)
+{
+    return looksLike(encoding, lineEndingFromCode(lineEnding));
+}
 
 } // namespace reporting

@@ -9,27 +9,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <limits>
-
-std::string_view SrtFile::separatorFor(std::uint8_t returnCode)
-{
-    switch (returnCode) {
-    case kCrLf:
-        return "\r\n";
-    case kLf:
-        return "\n";
-    case kCr:
-        return "\r";
-    default:
-        return {};
-    }
-}
-
-std::string_view SrtFile::writtenLineEnding(std::uint8_t returnCode)
-{
-    const std::string_view separator = separatorFor(returnCode);
-    return separator.empty() ? "\r\n" : separator;
-}
 
 namespace {
 
@@ -180,7 +159,7 @@ void walk(
     };
     std::string_view line;
     while (lines.next(line)) {
-        if (SrtFile::isDigitCode(line)) {
+        if (isIndexLine(line)) {
             finish();
             if (pages)
                 pages->passed(line.data());
@@ -203,34 +182,17 @@ void walk(
 
 } // namespace
 
-std::int32_t intValue(std::string_view digits)
-{
-    constexpr std::int64_t max = std::numeric_limits<std::int32_t>::max();
-    std::int64_t value = 0;
-    for (const char c : digits) {
-        if (c < '0' || c > '9')
-            break;
-        value = std::min(max, value * 10 + (c - '0'));
-    }
-    return static_cast<std::int32_t>(value);
-}
-
 std::unique_ptr<SrtFile> SrtFile::file(
-    const std::string& path, std::uint32_t encode, std::uint8_t retCode)
+    const std::string& path, std::uint32_t encode, LineEnding retCode)
 {
     return std::make_unique<SrtFile>(path, encode, retCode);
 }
 
-SrtFile::SrtFile(const std::string& path, std::uint32_t encode, std::uint8_t retCode)
+SrtFile::SrtFile(const std::string& path, std::uint32_t encode, LineEnding retCode)
     : File(path)
     , _encodeType(encode)
     , _returnCode(retCode)
 {
-}
-
-bool SrtFile::isDigitCode(std::string_view line)
-{
-    return !line.empty() && std::all_of(line.begin(), line.end(), isDigit);
 }
 
 std::uint32_t SrtFile::detectEncoding() const
@@ -273,7 +235,7 @@ bool SrtFile::readData()
     {
         // The decoded text is ours and dies here, so the walk may give back what it has passed.
         ReleasedPages pages(*text);
-        walk(*text, separatorFor(_returnCode), _nsma, &pages);
+        walk(*text, separatorOf(_returnCode), _nsma, &pages);
     }
     _report = ReadingReport{};
     _report.encoding = _encodeType;
@@ -298,17 +260,18 @@ std::optional<Suggestion> SrtFile::suggestion() const
 
 void SrtFile::parseText(std::string_view text)
 {
-    walk(text, separatorFor(_returnCode), _nsma, nullptr);
+    walk(text, separatorOf(_returnCode), _nsma, nullptr);
 }
 
-void SrtFile::dumpValues(std::FILE* out) const
+void SrtFile::dumpValues(std::FILE* out, const Timing& timing) const
 {
+    const auto shown = [&](double t) { return timing.isIdentity() ? t : timing.toClock(t); };
     for (const auto& entry : _nsma) {
         std::int32_t h, m, s, ms;
         std::fprintf(out, "count_nsma:\t %d\n", entry->numberData());
-        convertTimeCode(entry->startTimeData(), h, m, s, ms);
+        convertTimeCode(shown(entry->startTimeData()), h, m, s, ms);
         std::fprintf(out, "start:\t\t\t %02d:%02d:%02d:%03d\n", h, m, s, ms);
-        convertTimeCode(entry->endTimeData(), h, m, s, ms);
+        convertTimeCode(shown(entry->endTimeData()), h, m, s, ms);
         std::fprintf(out, "end  :\t\t\t %02d:%02d:%02d:%03d\n", h, m, s, ms);
         // An entry without text logs an empty line, so every entry still shows in the log.
         logLine(entry->message().value_or(""));

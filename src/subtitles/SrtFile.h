@@ -3,8 +3,11 @@
 
 #include "subtitles/AutoReader.h"
 #include "subtitles/File.h"
+#include "subtitles/IndexLine.h"
+#include "subtitles/LineEnding.h"
 #include "subtitles/SrtMessage.h"
 #include "subtitles/TimeCode.h"
+#include "subtitles/Timing.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -15,25 +18,34 @@
 
 class SrtFile : public File {
 public:
-    // Return codes: the line ending the file is split at.
-    static constexpr std::uint8_t kCrLf = 0;
-    static constexpr std::uint8_t kLf = 1;
-    static constexpr std::uint8_t kCr = 2;
-    // The line ending a return code splits at; empty for a code that splits nothing.
-    static std::string_view separatorFor(std::uint8_t returnCode);
-    // The line ending a written file gets for a return code: CRLF for one that splits nothing.
-    static std::string_view writtenLineEnding(std::uint8_t returnCode);
-
     static std::unique_ptr<SrtFile> file(
-        const std::string& path, std::uint32_t encode, std::uint8_t retCode);
+        const std::string& path, std::uint32_t encode, LineEnding retCode);
 
-    SrtFile(const std::string& path, std::uint32_t encode, std::uint8_t retCode);
+    SrtFile(const std::string& path, std::uint32_t encode, LineEnding retCode);
+
+    // For callers that still keep the stored code (MainCtrl and its tests); LineEnding is the type.
+    static constexpr std::uint8_t kCrLf = codeOf(LineEnding::crlf);
+    static constexpr std::uint8_t kLf = codeOf(LineEnding::lf);
+    static constexpr std::uint8_t kCr = codeOf(LineEnding::cr);
+    static std::unique_ptr<SrtFile> file(
+        const std::string& path, std::uint32_t encode, std::uint8_t retCode)
+    {
+        return file(path, encode, lineEndingFromCode(retCode));
+    }
+    SrtFile(const std::string& path, std::uint32_t encode, std::uint8_t retCode)
+        : SrtFile(path, encode, lineEndingFromCode(retCode))
+    {
+    }
+    static std::string_view writtenLineEnding(std::uint8_t returnCode)
+    {
+        return writtenSeparatorOf(lineEndingFromCode(returnCode));
+    }
 
     // The entries in file order; callers that outlive the reader keep their own copy.
     const SrtMessageList& dataArray() const { return _nsma; }
 
     // An index line: nothing but ASCII digits, and at least one.
-    static bool isDigitCode(std::string_view line);
+    static bool isDigitCode(std::string_view line) { return isIndexLine(line); }
 
     // The first available encoding in which the whole file decodes, or 0 when none does.
     std::uint32_t detectEncoding() const;
@@ -55,17 +67,15 @@ public:
     // The encoding and line ending Automatic would read this file with, for an alert's offer.
     std::optional<Suggestion> suggestion() const;
 
-    // Diagnostic listing: numbers and times on `out`, the texts to the log.
-    void dumpValues(std::FILE* out = stdout) const;
+    // Diagnostic listing: numbers and times on `out`, the times as `timing` shows them; the
+    // texts to the log.
+    void dumpValues(std::FILE* out = stdout, const Timing& timing = {}) const;
 
 private:
     SrtMessageList _nsma;
     std::uint32_t _encodeType;
-    std::uint8_t _returnCode;
+    LineEnding _returnCode;
     bool _automaticEncoding = false;
     bool _automaticLineEnding = false;
     ReadingReport _report;
 };
-
-// The value of an index line, saturating at the 32-bit limits as the platform's integer value does.
-std::int32_t intValue(std::string_view digits);

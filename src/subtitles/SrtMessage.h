@@ -30,3 +30,5 @@ private:
 
 // Entries are shared: the reader's list and the timer's copy hold the same objects.
 using SrtMessageList = std::vector<std::shared_ptr<SrtMessage>>;
+// The same entries once they are shared between threads, where none may change.
+using FrozenMessageList = std::vector<std::shared_ptr<const SrtMessage>>;

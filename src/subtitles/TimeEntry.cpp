@@ -1,19 +1,12 @@
 // The time-entry parser.
 #include "subtitles/TimeEntry.h"
 
+#include "platform/Ascii.h"
+
 #include <charconv>
 #include <vector>
 
 namespace {
-
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
 
 std::optional<long long> digits(std::string_view s)
 {
@@ -50,7 +43,7 @@ std::optional<double> seconds(std::string_view s)
 
 std::optional<double> parseTimeEntry(std::string_view text)
 {
-    text = trimmed(text);
+    text = ascii::trimmed(text, ascii::kBlanks);
     std::vector<std::string_view> fields;
     for (std::size_t from = 0;;) {
         const std::size_t colon = text.find(':', from);

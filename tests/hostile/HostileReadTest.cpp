@@ -219,6 +219,7 @@ TEST(HostileRead, InvalidBytesInEveryListedEncodingLeaveTheListAsItWas)
         { 21, "\x80" },
         { 1, "\x80" },
         { 13, "\xD2" },
+        { 0x80000207, "\xD2" },
         { 0x80000505, "\xCA" },
         { 0x80000507, "\xA1" },
         { 0x80000632, "\x80" },

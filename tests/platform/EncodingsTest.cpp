@@ -55,6 +55,7 @@ TEST(Encodings, EveryListedEncodingDecodesItsSample)
         { 0x80000508, "\xC3", "\xC4\x82" },
         { 0x8000041D, "\xA1", "\xE0\xB8\x81" },
         { 0x8000020F, "\xA4", "\xE2\x82\xAC" },
+        { 0x80000207, "\xB6", "\xCE\x86" },
     };
     std::set<encodings::EncodingId> covered;
     for (const auto& s : samples) {

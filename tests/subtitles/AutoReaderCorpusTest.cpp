@@ -107,17 +107,17 @@ struct CorpusFile {
     std::string form; // "code page", "UTF-8", "UTF-16 with BOM"...
     std::string bytes;
     std::vector<std::string> texts; // what each subtitle must read as
-    std::uint8_t lineEnding;
+    LineEnding lineEnding;
 };
 
 // The subtitles as UTF-8, then encoded as a whole; every third subtitle has two lines.
 std::optional<CorpusFile> makeFile(
-    const Language& language, const char* icuName, bool bom, std::uint8_t lineEnding, int count)
+    const Language& language, const char* icuName, bool bom, LineEnding lineEnding, int count)
 {
     const bool vietnamese = std::string_view(icuName) == "windows-1258";
-    const char* eol = lineEnding == SrtFile::kCrLf ? "\r\n" : "\n";
+    const char* eol = lineEnding == LineEnding::crlf ? "\r\n" : "\n";
     CorpusFile file{ std::string(language.name) + " " + icuName + (bom ? " BOM" : "")
-            + (lineEnding == SrtFile::kCrLf ? " CRLF " : " LF ") + std::to_string(count),
+            + (lineEnding == LineEnding::crlf ? " CRLF " : " LF ") + std::to_string(count),
         language.name, {}, {}, {}, lineEnding };
     const std::string_view name = icuName;
     file.form = name.starts_with("UTF")
@@ -166,7 +166,7 @@ std::vector<CorpusFile> corpus()
         if (language.lines[0][0] & 0x80)
             forms.push_back({ "UTF-16LE", false });
         for (const Form& form : forms) {
-            for (const std::uint8_t eol : { SrtFile::kCrLf, SrtFile::kLf }) {
+            for (const LineEnding eol : { LineEnding::crlf, LineEnding::lf }) {
                 for (const int count : { 20, 1500 }) {
                     if (auto f = makeFile(language, form.icuName, form.bom, eol, count))
                         files.push_back(std::move(*f));

@@ -41,33 +41,33 @@ TEST(AutoReader, ForgivesWhatRealFilesGetWrong)
         const char* what;
         std::string file;
         std::vector<std::string> entries;
-        std::uint8_t lineEnding;
+        LineEnding lineEnding;
         std::vector<std::size_t> skipped;
     };
     const Case cases[] = {
         { "every line ending in one file",
             "1\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\n\r\n2\n00:00:03,000 --> 00:00:04,000\nB\n\n"
             "3\r00:00:05,000 --> 00:00:06,000\rC\r\r4\r\n00:00:07,000 --> 00:00:08,000\r\nD",
-            { "1 1 2 A\n", "2 3 4 B\n", "3 5 6 C\n", "4 7 8 D" }, SrtFile::kCrLf, {} },
+            { "1 1 2 A\n", "2 3 4 B\n", "3 5 6 C\n", "4 7 8 D" }, LineEnding::crlf, {} },
         { "dot before the milliseconds, short fractions, spaces, position notes",
             "1\n00:00:01.500 --> 00:00:02.25\nA\n\n2\n 0:00:03,5  -->  00:00:04,000  X1:10 "
             "Y1:20\nB",
-            { "1 1.5 2.25 A\n", "2 3.5 4 B" }, SrtFile::kLf, {} },
+            { "1 1.5 2.25 A\n", "2 3.5 4 B" }, LineEnding::lf, {} },
         { "spaces around an index",
             "  7 \n00:00:01,000 --> 00:00:02,000\nA\n\n\t8\t\n"
             "00:00:03,000 --> 00:00:04,000\nB",
-            { "7 1 2 A\n", "8 3 4 B" }, SrtFile::kLf, {} },
+            { "7 1 2 A\n", "8 3 4 B" }, LineEnding::lf, {} },
         { "a year alone on a text line stays text",
             "1\n00:00:01,000 --> 00:00:02,000\nIt was\n1984\n\n2\n00:00:03,000 --> 00:00:04,000\nB",
-            { "1 1 2 It was\n1984\n", "2 3 4 B" }, SrtFile::kLf, {} },
+            { "1 1 2 It was\n1984\n", "2 3 4 B" }, LineEnding::lf, {} },
         { "a block with an unreadable time line is skipped, not glued to the one before",
             "1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n00:00:xx,000 --> 00:00:04,000\nB\n\n"
             "3\n00:00:05,000 --> 00:00:06,000\nC",
-            { "1 1 2 A\n", "3 5 6 C" }, SrtFile::kLf, { 5 } },
+            { "1 1 2 A\n", "3 5 6 C" }, LineEnding::lf, { 5 } },
         { "text before the first subtitle is one skipped block",
             "WEBVTT\nKind: captions\n\n1\n00:00:01,000 --> 00:00:02,000\nA", { "1 1 2 A" },
-            SrtFile::kLf, { 1 } },
-        { "CR alone", "1\r00:00:01,000 --> 00:00:02,000\rA", { "1 1 2 A" }, SrtFile::kCr, {} },
+            LineEnding::lf, { 1 } },
+        { "CR alone", "1\r00:00:01,000 --> 00:00:02,000\rA", { "1 1 2 A" }, LineEnding::cr, {} },
     };
     for (const Case& c : cases) {
         const Read r = readAutomatically(c.file);
@@ -85,12 +85,12 @@ TEST(AutoReader, AgreesWithTheHandPickedReaderOnWellFormedFiles)
     struct Case {
         const char* path;
         std::uint32_t encoding;
-        std::uint8_t lineEnding;
+        LineEnding lineEnding;
     };
     const Case cases[] = {
-        { SUBCLOCK_SOURCE "/resources/sample.srt", 8, SrtFile::kCrLf },
-        { SUBCLOCK_SOURCE "/tests/samples/basic-crlf.srt", 4, SrtFile::kCrLf },
-        { SUBCLOCK_SOURCE "/tests/samples/utf16le-bom-crlf.srt", 0x94000100, SrtFile::kCrLf },
+        { SUBCLOCK_SOURCE "/resources/sample.srt", 8, LineEnding::crlf },
+        { SUBCLOCK_SOURCE "/tests/samples/basic-crlf.srt", 4, LineEnding::crlf },
+        { SUBCLOCK_SOURCE "/tests/samples/utf16le-bom-crlf.srt", 0x94000100, LineEnding::crlf },
     };
     for (const Case& c : cases) {
         SrtFile byHand(c.path, c.encoding, c.lineEnding);
