@@ -3,6 +3,7 @@
 
 #include "platform/Encodings.h"
 #include "platform/Log.h"
+#include "subtitles/FormatSniff.h"
 #include "subtitles/ReadingReport.h"
 #include "subtitles/SrtFile.h"
 #include "subtitles/TimeEntry.h"
@@ -472,8 +473,20 @@ bool MainCtrl::alertWithOffer(
 
 bool MainCtrl::alertNoSubtitles(const SrtFile& reader)
 {
-    return alertWithOffer(
-        "No subtitles found in " + lastPathComponent(_filename.value_or("")), "", reader);
+    const std::string name = lastPathComponent(_filename.value_or(""));
+    // A file in another format says why nothing was found, not just that.
+    std::string informative;
+    if (const auto format = _filename ? otherSubtitleFormatOfFile(*_filename) : std::nullopt)
+        informative = "This looks like " + *format + ". Subclock reads SubRip (.srt) files only.";
+    if (alertWithOffer("No subtitles found in " + name, informative, reader))
+        return true;
+    // Answered: what was said before (a player followed, a file loaded) no longer holds.
+    if (const SharedCues cues = _o.th->cues(); !cues || cues->empty()) {
+        say("");
+        if (_o.view)
+            _o.view->showReading("Nothing loaded: no subtitles in " + name + ".", {});
+    }
+    return false;
 }
 
 void MainCtrl::chooseEncoding(std::int32_t id)
