@@ -60,8 +60,9 @@ QtReadingView::QtReadingView(QMainWindow* window, QMenu* recentMenu,
 
 void QtReadingView::messageChanged(const QString& text)
 {
-    // A menu's status tips come and go as the pointer passes: no event of their own.
-    if (QApplication::activePopupWidget())
+    // A menu's status tips come and go as the pointer passes: no event of their own. Work
+    // under way ("Reading film.srt…") is over when it is cleared, and is no event either.
+    if (QApplication::activePopupWidget() || text.endsWith(QChar(0x2026)))
         return;
     if (!text.isEmpty()) {
         if (text == _message)
