@@ -13,6 +13,8 @@ packages=(
     libfftw3-dev espeak-ng ffmpeg
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
+    # The panel's test against the player's dialogs runs under a real window manager.
+    openbox xdotool wmctrl x11-utils
     # The tests that follow a media player run on a private session bus.
     dbus
     # The install tests validate the desktop entry, the metainfo and the man pages.

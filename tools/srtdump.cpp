@@ -161,7 +161,7 @@ void printReport(const ReadingReport& r)
 // The subtitles lined up with the speech of `video`: the file with the found timing (srt), or
 // what was found, one fact per line (report). Exit 3 when nothing is proposed, and why.
 int syncTo(
-    const std::string& video, const SrtMessageList& entries, std::uint8_t lineEnding, bool report)
+    const std::string& video, const SrtMessageList& entries, LineEnding lineEnding, bool report)
 {
     std::vector<autosync::Span> spans;
     spans.reserve(entries.size());
@@ -192,7 +192,7 @@ int syncTo(
     if (m.split)
         split = TimingSplit{ m.split->fileTime, Timing{ m.split->delay, m.speed } };
     const std::string out = adjustedSrt(
-        Cues(entries), Timing{ m.delay, m.speed }, SrtFile::writtenLineEnding(lineEnding), split);
+        Cues(entries), Timing{ m.delay, m.speed }, writtenSeparatorOf(lineEnding), split);
     std::fwrite(out.data(), 1, out.size(), stdout);
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "control/NullPorts.h"
 #include "control/Settings.h"
 #include "platform/Log.h"
+#include "subtitles/FormatSniff.h"
 #include "subtitles/ReadingReport.h"
 #include "subtitles/Resync.h"
 #include "subtitles/SrtFile.h"
@@ -273,7 +274,18 @@ bool MainCtrl::alertWithOffer(
 
 bool MainCtrl::alertNoSubtitles(const SrtFile& reader)
 {
-    return alertWithOffer("No subtitles found in " + shortName(), "", reader);
+    // A file in another format says why nothing was found, not just that.
+    std::string informative;
+    if (const auto format = _filename ? otherSubtitleFormatOfFile(*_filename) : std::nullopt)
+        informative = "This looks like " + *format + ". Subclock reads SubRip (.srt) files only.";
+    if (alertWithOffer("No subtitles found in " + shortName(), informative, reader))
+        return true;
+    // Answered: what was said before (a player followed, a file loaded) no longer holds.
+    if (const SharedCues cues = _o.th->cues(); !cues || cues->empty()) {
+        _o.statusLine->setText("");
+        _o.view->showReading("Nothing loaded: no subtitles in " + shortName() + ".", {});
+    }
+    return false;
 }
 
 std::unique_ptr<SrtFile> MainCtrl::readerForReadingAgain()

@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <utility>
 
 namespace {
 
@@ -139,4 +142,80 @@ Rect placeOnScreens(const PanelPlace& saved, const std::vector<ScreenArea>& scre
     r.x = std::clamp(r.x, area.x, area.x + area.width - r.width);
     r.y = std::clamp(r.y, area.y, area.y + area.height - r.height);
     return r;
+}
+
+namespace {
+
+long long overlap(const Rect& a, const Rect& b)
+{
+    const long long w = std::min(a.x + a.width, b.x + b.width) - std::max(a.x, b.x);
+    const long long h = std::min(a.y + a.height, b.y + b.height) - std::max(a.y, b.y);
+    return w > 0 && h > 0 ? w * h : 0;
+}
+
+} // namespace
+
+Rect firstPanelPlace(
+    const Rect& area, int width, int height, const std::vector<Rect>& windows, const Rect& controls)
+{
+    Rect r{ 0, 0, std::min(width, area.width), std::min(height, area.height) };
+    const auto fit = [&](int x, int y) {
+        return Rect{ std::clamp(x, area.x, area.x + area.width - r.width),
+            std::clamp(y, area.y, area.y + area.height - r.height), r.width, r.height };
+    };
+    const Rect low = fit(
+        area.x + (area.width - r.width) / 2, area.y + area.height - r.height - area.height / 12);
+    // Beside the preferred place: under, over, left and right of each window in the way, and
+    // the screen's own edges; the clear one nearest to the preferred place wins.
+    constexpr int gap = 8;
+    std::vector<int> xs{ low.x, area.x, area.x + area.width - r.width };
+    std::vector<int> ys{ low.y, area.y, area.y + area.height - r.height };
+    for (const Rect& w : windows) {
+        xs.insert(xs.end(), { w.x - r.width - gap, w.x + w.width + gap });
+        ys.insert(ys.end(), { w.y - r.height - gap, w.y + w.height + gap });
+    }
+    std::optional<Rect> clearest;
+    long long clearDistance = std::numeric_limits<long long>::max();
+    std::pair<long long, long long> leastCovered{ std::numeric_limits<long long>::max(), 0 };
+    Rect leastCovering = low;
+    for (const int x : xs) {
+        for (const int y : ys) {
+            const Rect c = fit(x, y);
+            bool clear = true;
+            for (const Rect& w : windows)
+                clear = clear && overlap(c, w) == 0;
+            // Vertical moves count double: a panel off to one side still reads as subtitles.
+            const long long distance = std::llabs(c.x - low.x) + 2LL * std::llabs(c.y - low.y);
+            if (clear && distance < clearDistance) {
+                clearest = c;
+                clearDistance = distance;
+            }
+            const std::pair covered{ overlap(c, controls), distance };
+            if (covered < leastCovered) {
+                leastCovered = covered;
+                leastCovering = c;
+            }
+        }
+    }
+    return clearest.value_or(leastCovering);
+}
+
+Rect keptHalfOnScreen(const Rect& r, const std::vector<ScreenArea>& screens)
+{
+    if (screens.empty())
+        return r;
+    const long long cx = r.x + r.width / 2, cy = r.y + r.height / 2;
+    const auto distance = [&](const Rect& a) {
+        const long long dx = std::max({ 0LL, a.x - cx, cx - (a.x + a.width) });
+        const long long dy = std::max({ 0LL, a.y - cy, cy - (a.y + a.height) });
+        return dx * dx + dy * dy;
+    };
+    const Rect& area = std::min_element(
+        screens.begin(), screens.end(), [&](const ScreenArea& a, const ScreenArea& b) {
+            return distance(a.available) < distance(b.available);
+        })->available;
+    Rect kept = r;
+    kept.x = std::clamp(r.x, area.x - r.width / 2, area.x + area.width - (r.width + 1) / 2);
+    kept.y = std::clamp(r.y, area.y - r.height / 2, area.y + area.height - (r.height + 1) / 2);
+    return kept;
 }

@@ -57,3 +57,14 @@ struct PanelPlace {
 // there, else at the same relative place on the first screen; always whole on one screen and no
 // larger than it. No screens: the geometry as remembered.
 Rect placeOnScreens(const PanelPlace& saved, const std::vector<ScreenArea>& screens);
+
+// Where a panel goes the first time (nothing remembered), on a screen whose free area is `area`:
+// low and centred where subtitles belong, unless that covers one of `windows` (the player's own,
+// Then the nearest place on the screen that covers none of them; on a screen too small for that,
+// the nearest that covers least of `controls` (the main window's buttons, menus, status line).
+Rect firstPanelPlace(const Rect& area, int width, int height, const std::vector<Rect>& windows,
+    const Rect& controls);
+
+// `r` moved just enough that at least half of it, each way, is on one of the screens (the one
+// nearest to its centre), so it can always be grabbed again. No screens: `r` as it is.
+Rect keptHalfOnScreen(const Rect& r, const std::vector<ScreenArea>& screens);

@@ -50,7 +50,11 @@ inline constexpr Key kAutoLineEnding{ "auto_line_ending", Type::integer, 0, &isF
 // "%25" and "%0A".
 inline constexpr Key kRecentFiles{ "recent_files", Type::text, 0, nullptr };
 
+// Whether the main window shows a subtitle's markup (<i>, {\an8}) as written, for authors: 1
+// yes; 0, the default, shows the text as a viewer reads it.
+inline constexpr Key kShowMarkup{ "show_markup", Type::integer, 0, &isFlag };
+
 inline constexpr std::array kAll{ kEncType, kReturnCode, kLastFilename, kFollowPlayer, kFileTiming,
-    kAutoEncoding, kAutoLineEnding, kRecentFiles };
+    kAutoEncoding, kAutoLineEnding, kRecentFiles, kShowMarkup };
 
 } // namespace settings

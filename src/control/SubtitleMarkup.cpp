@@ -236,3 +236,11 @@ std::string_view withoutTrailingBlankLines(std::string_view text)
         text.remove_suffix(1);
     return text;
 }
+
+std::string plainSubtitleText(std::string_view raw)
+{
+    std::string plain;
+    for (const TextRun& run : parseSubtitleMarkup(raw).runs)
+        plain += run.text;
+    return plain;
+}

@@ -30,6 +30,10 @@ struct StyledText {
 // a closing tag that closes nothing), stays in the text as written.
 StyledText parseSubtitleMarkup(std::string_view raw);
 
+// The text as a viewer reads it: the markup parseSubtitleMarkup recognises taken out, the line
+// breaks kept.
+std::string plainSubtitleText(std::string_view raw);
+
 // "#rrggbb", "rrggbb", "#rgb" or an HTML colour name, as <font color> takes them.
 std::optional<std::uint32_t> parseColor(std::string_view value);
 

@@ -1,7 +1,10 @@
 // Outlets and actions: which widget plays which part for the controller and the timer.
 #include "shell/PlayerWindows.h"
 
+#include "control/PreferencesStore.h"
+#include "control/Settings.h"
 #include "shell/CuePane.h"
+#include "shell/DialogWatch.h"
 #include "shell/PreferencesDialog.h"
 #include "shell/SyncControls.h"
 #include "ui_MainWindow.h"
@@ -18,6 +21,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include <sys/stat.h>
@@ -111,6 +115,7 @@ PlayerWindows::PlayerWindows(PreferencesStore& preferences, const QDBusConnectio
     _ui->setupUi(&_window);
     _ui->mainLayout->setAlignment(_ui->timeDisplay, Qt::AlignHCenter);
     _panel.setPanelStyle(PanelStyle::load(preferences));
+    _dialogWatch = std::make_unique<DialogWatch>(_panel);
     QObject::connect(&_panel, &SubtitlePanel::placeChanged, &_window, [this] {
         const QRect g = _panel.geometry();
         const QScreen* screen = _panel.screen();
@@ -155,7 +160,8 @@ void PlayerWindows::connectOutlets()
     Ui::MainWindow& ui = *_ui;
     // TimerThread outlets.
     _timeDisplay = makeTimeDisplay(ui.timeDisplay);
-    _messageDisplay = makeLabelDisplay(ui.messageDisplay);
+    _messageDisplay = makeMessageDisplay(
+        ui.messageDisplay, [this] { return _showMarkup && _showMarkup->isChecked(); });
     _messageDisplay2 = makePanelDisplay(&_panel);
     _th.setTimeTextField(_timeDisplay.get());
     _th.setMessageTextField(_messageDisplay.get());
@@ -299,6 +305,20 @@ void PlayerWindows::addMenus()
     });
     QObject::connect(&_panel, &SubtitlePanel::visibilityChanged, _showPanel, &QAction::setChecked);
 
+    // Off for new users, who read "<i>" as a fault; authors turn it on to see their markup.
+    _showMarkup = view->addAction(QObject::tr("Show &Markup"));
+    _showMarkup->setCheckable(true);
+    try {
+        _showMarkup->setChecked(
+            _preferences.intValue(std::string(settings::kShowMarkup.name)).value_or(0) == 1);
+    } catch (const PreferencesError&) {
+        // Unreadable: off, as for a new user.
+    }
+    QObject::connect(_showMarkup, &QAction::toggled, &_window, [this](bool on) {
+        showMarkupIn(_ui->messageDisplay, on);
+        _preferences.setInt(std::string(settings::kShowMarkup.name), on ? 1 : 0);
+    });
+
     // Never on at start; while on, a button in the main window turns it off.
     _clickThrough = withKey(view->addAction(QObject::tr("Panel Lets Clicks &Through")),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
@@ -366,14 +386,24 @@ void PlayerWindows::placePanel()
         _panel.setGeometry(r.x, r.y, r.width, r.height);
         return;
     }
-    // Where subtitles belong: low on the screen, centred, clear of the main window.
-    if (const QScreen* screen = _window.screen()) {
-        const QRect area = screen->availableGeometry();
-        const int width = std::min(_panel.width(), area.width());
-        _panel.resize(width, _panel.height());
-        _panel.move(area.left() + (area.width() - width) / 2,
-            area.bottom() - _panel.height() - area.height() / 12);
+    // Where subtitles belong: low on the screen, centred, clear of the player's windows.
+    const QScreen* screen = _window.screen();
+    if (!screen)
+        return;
+    const auto rect = [](const QRect& r) { return Rect{ r.x(), r.y(), r.width(), r.height() }; };
+    std::vector<Rect> windows;
+    for (const QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w != &_panel && w->windowType() != Qt::Popup
+            && w->windowType() != Qt::ToolTip)
+            windows.push_back(rect(w->frameGeometry()));
     }
+    // The main window's controls: from the transport buttons down to its bottom edge.
+    const QRect frame = _window.frameGeometry();
+    const int top = _ui->startButton->mapToGlobal(QPoint(0, 0)).y();
+    const Rect controls{ frame.x(), top, frame.width(), frame.bottom() + 1 - top };
+    const Rect r = firstPanelPlace(rect(screen->availableGeometry()), _panel.width(),
+        _panel.fittingHeight(2), windows, controls);
+    _panel.setGeometry(r.x, r.y, r.width, r.height);
 }
 
 void PlayerWindows::show()
@@ -381,6 +411,14 @@ void PlayerWindows::show()
     _window.show();
     placePanel();
     _panel.show();
+    if (PanelPlace::load(_preferences))
+        return;
+    // A window manager places the main window a moment after it is shown: the first place is
+    // found again then, unless the user has placed the panel meanwhile (which stores it).
+    QTimer::singleShot(300, &_window, [this] {
+        if (!PanelPlace::load(_preferences))
+            placePanel();
+    });
 }
 
 void PlayerWindows::chooseFile(const std::string& path)

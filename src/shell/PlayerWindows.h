@@ -22,6 +22,7 @@ namespace Ui {
 class MainWindow;
 } // namespace Ui
 
+class DialogWatch;
 class PreferencesStore;
 class QAction;
 class QLabel;
@@ -55,6 +56,7 @@ public:
     Ui::MainWindow& ui() { return *_ui; }
     QAction& showPanelAction() { return *_showPanel; }
     QAction& clickThroughAction() { return *_clickThrough; }
+    QAction& showMarkupAction() { return *_showMarkup; }
     MainCtrl& controller() { return _ctrl; }
     QtReadingView& readingView() { return *_readingView; }
     TimerThread& timer() { return _th; }
@@ -68,6 +70,7 @@ private:
     void connectActions();
     void addShortcuts(QWidget& window);
     void addMenus();
+    // Where the panel was left, or at first where it covers none of the player's windows.
     void placePanel();
     // Dropping a file on either window chooses it; several files: the first.
     void acceptFileDrops();
@@ -77,9 +80,12 @@ private:
     PreferencesStore& _preferences;
     QMainWindow _window;
     SubtitlePanel _panel;
+    // Goes before the panel, which it watches.
+    std::unique_ptr<DialogWatch> _dialogWatch;
     std::unique_ptr<Ui::MainWindow> _ui;
     QAction* _showPanel = nullptr;
     QAction* _clickThrough = nullptr;
+    QAction* _showMarkup = nullptr;
     QPushButton* _clickThroughOff = nullptr;
     QLabel* _notice = nullptr;
 

@@ -9,6 +9,7 @@
 #include <QFontComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
@@ -94,6 +95,11 @@ PreferencesDialog::PreferencesDialog(SubtitlePanel& panel, PreferencesStore& sto
     form->addRow(tr("Outline:"), row({ _outline, _outlineColor }));
     form->addRow(tr("Shadow:"), row({ _shadow, _shadowColor }));
     form->addRow(tr("Background:"), row({ _background, _opacity }));
+    auto* compositing = new QLabel(tr("A translucent background needs a desktop that composites "
+                                      "windows; without one it is drawn solid."));
+    compositing->setWordWrap(true);
+    compositing->setEnabled(false); // a remark, greyed like a hint
+    form->addRow(QString(), compositing);
     form->addRow(tr("Alignment:"), row({ _align }));
     form->addRow(tr("Maximum width:"), row({ _maxWidth }));
 

@@ -273,16 +273,16 @@ public:
     }
     void runModal(const std::string& message, const std::string& informative) override
     {
-        QMessageBox box(QMessageBox::Warning, QString::fromStdString(message),
-            QString::fromStdString(message), QMessageBox::Ok, _parent);
+        QMessageBox box(QMessageBox::Warning, title(message), QString::fromStdString(message),
+            QMessageBox::Ok, _parent);
         box.setInformativeText(QString::fromStdString(informative));
         box.exec();
     }
     bool runModalWithOffer(const std::string& message, const std::string& informative,
         const std::string& suggestion, const std::string& offerButton) override
     {
-        QMessageBox box(QMessageBox::Warning, QString::fromStdString(message),
-            QString::fromStdString(message), QMessageBox::Ok, _parent);
+        QMessageBox box(QMessageBox::Warning, title(message), QString::fromStdString(message),
+            QMessageBox::Ok, _parent);
         QString text = QString::fromStdString(informative);
         if (!text.isEmpty())
             text += "\n\n";
@@ -295,6 +295,13 @@ public:
     }
 
 private:
+    // A window manager cuts a long title in a narrow alert: the message is in the box anyway.
+    static QString title(const std::string& message)
+    {
+        const QString text = QString::fromStdString(message);
+        return text.size() <= 20 ? text : QStringLiteral("Subclock");
+    }
+
     QWidget* _parent;
 };
 
@@ -341,6 +348,34 @@ template <typename Widget> std::unique_ptr<TextDisplay> frameDisplay(Widget* wid
 std::unique_ptr<TextDisplay> makeLabelDisplay(QLabel* label)
 {
     return frameDisplay(label, kTextHz);
+}
+
+namespace {
+
+// The text as the file has it, kept on the label for a change of the markup choice.
+constexpr const char* kRawText = "subclockRawText";
+
+QString shownText(const QString& raw, bool showMarkup)
+{
+    return showMarkup ? raw : QString::fromStdString(plainSubtitleText(raw.toStdString()));
+}
+
+} // namespace
+
+std::unique_ptr<TextDisplay> makeMessageDisplay(QLabel* label, std::function<bool()> showMarkup)
+{
+    return std::make_unique<FrameDisplay>(
+        label,
+        [label, showMarkup = std::move(showMarkup)](const QString& text) {
+            label->setProperty(kRawText, text);
+            label->setText(shownText(text, showMarkup()));
+        },
+        label->text().toStdString(), kTextHz);
+}
+
+void showMarkupIn(QLabel* label, bool on)
+{
+    label->setText(shownText(label->property(kRawText).toString(), on));
 }
 
 std::unique_ptr<TextDisplay> makeTimeDisplay(TimeFace* face)

@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,6 +39,10 @@ int tagOf(const QWidget* control);
 // queued at a time and updates are shown at most once a screen frame, an unchanged text costs no
 // GUI work at all, and no more of a text than boundedForDisplay() keeps reaches the widget.
 std::unique_ptr<TextDisplay> makeLabelDisplay(QLabel* label);
+// The same for the main window's subtitle, which shows the markup as written only while
+// `showMarkup` (asked on the GUI thread) says so; showMarkupIn() applies a change of it.
+std::unique_ptr<TextDisplay> makeMessageDisplay(QLabel* label, std::function<bool()> showMarkup);
+void showMarkupIn(QLabel* label, bool on);
 std::unique_ptr<TextDisplay> makeTimeDisplay(TimeFace* face);
 std::unique_ptr<TextDisplay> makePanelDisplay(SubtitlePanel* panel);
 // The file-name label, which also names the file in the window's title. UI thread only.

@@ -5,14 +5,25 @@
 #include "shell/QtAdapters.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolTip>
+
+namespace {
+
+constexpr qint64 kKeepMs = 10000;
+constexpr int kRecentMessages = 5;
+
+} // namespace
 
 QtReadingView::QtReadingView(QMainWindow* window, QMenu* recentMenu,
     std::function<void(std::string)> open, std::function<void()> changed)
@@ -42,6 +53,60 @@ QtReadingView::QtReadingView(QMainWindow* window, QMenu* recentMenu,
     QObject::connect(
         _watcher, &QFileSystemWatcher::fileChanged, this, [this] { _settle->start(); });
     showRecentFiles({});
+    QObject::connect(window->statusBar(), &QStatusBar::messageChanged, this,
+        [this](const QString& text) { messageChanged(text); });
+    qApp->installEventFilter(this);
+}
+
+void QtReadingView::messageChanged(const QString& text)
+{
+    // A menu's status tips come and go as the pointer passes: no event of their own. Work
+    // under way ("Reading film.srt…") is over when it is cleared, and is no event either.
+    if (QApplication::activePopupWidget() || text.endsWith(QChar(0x2026)))
+        return;
+    if (!text.isEmpty()) {
+        if (text == _message)
+            return;
+        _message = text;
+        _since.start();
+        _userActed = false;
+        _recent << QDateTime::currentDateTime().toString("HH:mm:ss ") + text;
+        while (_recent.size() > kRecentMessages)
+            _recent.removeFirst();
+        const QString tip = tr("Recent messages:") + "\n" + _recent.join("\n");
+        _window->statusBar()->setToolTip(tip);
+        _status->setToolTip(tip);
+        return;
+    }
+    // Cleared by the next reading or a timing: said again until the user has read it.
+    if (!_message.isEmpty() && !_userActed && _since.isValid() && _since.elapsed() < kKeepMs) {
+        const int rest = static_cast<int>(kKeepMs - _since.elapsed());
+        QTimer::singleShot(0, this, [this, rest] {
+            if (_window->statusBar()->currentMessage().isEmpty() && !_message.isEmpty())
+                _window->statusBar()->showMessage(_message, rest);
+        });
+        return;
+    }
+    _message.clear();
+}
+
+bool QtReadingView::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::Wheel:
+        _userActed = true;
+        break;
+    default:
+        break;
+    }
+    // A click on the status line shows what the hover shows, for those who do not hover.
+    if (event->type() == QEvent::MouseButtonPress && !_recent.isEmpty()
+        && (watched == _window->statusBar() || watched == _status))
+        QToolTip::showText(static_cast<QMouseEvent*>(event)->globalPosition().toPoint(),
+            _window->statusBar()->toolTip(), _window->statusBar());
+    return QObject::eventFilter(watched, event);
 }
 
 void QtReadingView::showReading(const std::string& text, const std::vector<std::size_t>& skipped)

@@ -109,8 +109,11 @@ void SeekBar::setPosition(double position, double duration)
     _duration = duration;
     if (_track->set(position, duration))
         _track->update();
+    // Nothing to seek in: no bar to drag, and no "0:47 / 0:00".
+    _track->setEnabled(duration > 0);
     if (labelChanged) {
-        QString text = shortTime(position) + " / " + shortTime(duration);
+        QString text
+            = duration > 0 ? shortTime(position) + " / " + shortTime(duration) : tr("no subtitles");
         // Past the last subtitle nothing more will show: said in words, not by colour alone.
         if (pastEnd)
             text += tr("  after the end");

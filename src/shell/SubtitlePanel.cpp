@@ -2,10 +2,12 @@
 
 #include "control/SubtitleMarkup.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QTextLayout>
 #include <QWindow>
 
@@ -13,6 +15,8 @@
 #include <cmath>
 #include <memory>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -116,6 +120,8 @@ SubtitlePanel::SubtitlePanel(QWidget* parent)
     _settle.setInterval(500);
     connect(&_settle, &QTimer::timeout, this, [this] {
         _systemPlacing = false;
+        if (const QRect kept = keptOnScreen(geometry()); kept != geometry())
+            setGeometry(kept);
         emit placeChanged();
     });
 }
@@ -139,10 +145,11 @@ void SubtitlePanel::setText(const QString& raw)
     if (raw == _raw)
         return;
     _raw = raw;
+    _hadText = _hadText || !raw.isEmpty();
     render();
     // Out of the window manager's hands, the panel is raised by no one else: a window raised
     // since (a full-screen player taking focus) goes below it again at the next subtitle.
-    if (bypassWindowManager() && isVisible() && !_raw.isEmpty())
+    if (bypassWindowManager() && isVisible() && !_raw.isEmpty() && !_yielding)
         raise();
 }
 
@@ -164,8 +171,58 @@ void SubtitlePanel::setClickThrough(bool on)
 
 void SubtitlePanel::orderFront()
 {
+    if (_yielding && !bypassWindowManager()) {
+        _hiddenForDialog = true; // shown when the dialog goes
+        return;
+    }
     show();
-    raise();
+    if (_yielding)
+        lower();
+    else
+        raise();
+}
+
+void SubtitlePanel::setYielding(bool on)
+{
+    if (on == _yielding)
+        return;
+    _yielding = on;
+    if (bypassWindowManager()) {
+        if (isVisible())
+            on ? lower() : raise();
+        return;
+    }
+    // A window manager keeps a stays-on-top window above dialogs: out of the way instead.
+    _quietVisibility = true;
+    if (on && isVisible()) {
+        _hiddenForDialog = true;
+        hide();
+    } else if (!on && std::exchange(_hiddenForDialog, false)) {
+        show();
+    }
+    _quietVisibility = false;
+}
+
+int SubtitlePanel::fittingHeight(int lines) const
+{
+    QFont font(QString::fromStdString(_style.fontFamily));
+    font.setPointSizeF(std::max(1, _style.fontPoints));
+    const int text = static_cast<int>(std::ceil(lines * QFontMetricsF(font, this).lineSpacing()));
+    const int frame
+        = 2 * (padding + std::max(0, _style.outlinePixels)) + std::max(0, _style.shadowPixels) + 2;
+    return std::max(smallest.height(), text + frame);
+}
+
+QRect SubtitlePanel::keptOnScreen(const QRect& r) const
+{
+    std::vector<ScreenArea> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect g = screen->geometry();
+        screens.push_back(
+            { screen->name().toStdString(), { g.x(), g.y(), g.width(), g.height() } });
+    }
+    const Rect kept = keptHalfOnScreen({ r.x(), r.y(), r.width(), r.height() }, screens);
+    return { kept.x, kept.y, kept.width, kept.height };
 }
 
 void SubtitlePanel::render()
@@ -175,13 +232,29 @@ void SubtitlePanel::render()
     if (_picture.size() != pixels)
         _picture = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     _picture.setDevicePixelRatio(ratio);
-    _picture.fill(colorOf(_style.backgroundRgb, _style.backgroundPercent * 255 / 100));
 
     const Marked m = marked(_raw, _style);
     _top = m.top;
     _lines = 0;
     _scale = 1.0;
+    _hint = m.text.isEmpty() && !_hadText;
+    // Between subtitles the band is faint (on a compositing desktop; elsewhere it stays solid).
+    const int percent = m.text.isEmpty() ? _style.backgroundPercent / 3 : _style.backgroundPercent;
+    _picture.fill(colorOf(_style.backgroundRgb, percent * 255 / 100));
     if (m.text.isEmpty()) {
+        if (_hint) {
+            // Until the first subtitle, the band says what it is and how to move it.
+            QPainter painter(&_picture);
+            painter.setRenderHints(QPainter::TextAntialiasing);
+            QFont font(QString::fromStdString(_style.fontFamily));
+            font.setPointSizeF(std::clamp(_style.fontPoints * 0.45, 9.0, 16.0));
+            painter.setFont(font);
+            painter.setPen(colorOf(_style.textRgb, 170));
+            painter.drawText(rect().adjusted(padding, padding, -padding, -padding),
+                Qt::AlignCenter | Qt::TextWordWrap,
+                tr("Subtitles show here. Drag to move, drag an edge to resize; right-click for "
+                   "more."));
+        }
         update();
         return;
     }
@@ -282,13 +355,15 @@ void SubtitlePanel::changeEvent(QEvent* event)
 void SubtitlePanel::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    emit visibilityChanged(true);
+    if (!_quietVisibility)
+        emit visibilityChanged(true);
 }
 
 void SubtitlePanel::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    emit visibilityChanged(false);
+    if (!_quietVisibility)
+        emit visibilityChanged(false);
 }
 
 Qt::Edges SubtitlePanel::edgesAt(const QPoint& pos) const
@@ -346,7 +421,7 @@ void SubtitlePanel::mouseMoveEvent(QMouseEvent* event)
     const QPoint d = event->globalPosition().toPoint() - _pressAt;
     QRect g = _startGeometry;
     if (!_edges) {
-        move(g.topLeft() + d);
+        move(keptOnScreen(g.translated(d)).topLeft());
         return;
     }
     if (_edges & Qt::LeftEdge)

@@ -32,6 +32,14 @@ public:
 
     // Shows the panel above other windows.
     void orderFront();
+    // While on, the panel stays below the player's dialogs: lowered where it is out of the
+    // window manager's hands, else hidden (without a visibilityChanged). Off puts it back.
+    void setYielding(bool on);
+    bool yielding() const { return _yielding; }
+    // The height that holds `lines` lines of the style's text without shrinking it.
+    int fittingHeight(int lines) const;
+    // Whether the text is a hint on how to move the panel, shown until the first subtitle.
+    bool showsHint() const { return _hint; }
 
     // What the last layout did, for tests: lines drawn and the size they were drawn at
     // relative to the style's (1: as set; less: shrunk to fit).
@@ -60,6 +68,8 @@ private:
     void applyWindowFlags();
     void render();
     Qt::Edges edgesAt(const QPoint& pos) const;
+    // At least half of the panel on a screen, so it can always be grabbed again.
+    QRect keptOnScreen(const QRect& r) const;
 
     QString _raw;
     PanelStyle _style;
@@ -68,6 +78,11 @@ private:
     int _lines = 0;
     double _scale = 1.0;
     bool _top = false;
+    bool _hint = false;
+    bool _hadText = false;
+    bool _yielding = false;
+    bool _hiddenForDialog = false;
+    bool _quietVisibility = false; // hidden and shown for a dialog: not the user's doing
 
     // A drag or resize in progress, done here when the window manager does not do it.
     bool _pressed = false;

@@ -49,9 +49,14 @@ QSize TimeFace::sizeHint() const
     return { _cell * (widestText + 2), metrics.height() + 4 };
 }
 
+QString TimeFace::shown() const
+{
+    return _text.isEmpty() ? QStringLiteral("00:00:00:000") : _text;
+}
+
 QRect TimeFace::cells(int first, int count) const
 {
-    const int left = (width() - _cell * static_cast<int>(_text.size())) / 2;
+    const int left = (width() - _cell * static_cast<int>(shown().size())) / 2;
     return { left + first * _cell, 0, count * _cell, height() };
 }
 
@@ -71,14 +76,16 @@ void TimeFace::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().window());
-    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setPen(
+        palette().color(_text.isEmpty() ? QPalette::PlaceholderText : QPalette::WindowText));
     painter.setFont(font());
     const int top = (height() - QFontMetrics(font()).height()) / 2;
-    for (int i = 0; i < _text.size(); ++i) {
+    const QString text = shown();
+    for (int i = 0; i < text.size(); ++i) {
         const QRect cell = cells(i, 1);
         if (!event->rect().intersects(cell))
             continue;
-        const QStaticText& g = glyph(_text[i]);
+        const QStaticText& g = glyph(text[i]);
         // Centred in its cell, so a proportional fallback font still lines up.
         const qreal x = cell.left() + (_cell - g.size().width()) / 2.0;
         painter.drawStaticText(QPointF(x, top), g);

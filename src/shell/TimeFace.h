@@ -27,6 +27,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // The text drawn: an empty one (never started, reset) as a faint zero.
+    QString shown() const;
     QRect cells(int first, int count) const;
     const QStaticText& glyph(QChar c);
 

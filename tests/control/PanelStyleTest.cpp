@@ -1,5 +1,5 @@
-// Where a remembered panel goes when the screens have changed, and which windowing platform the
-// player starts on.
+// Where a panel goes at first, where a remembered one goes when the screens have changed, how
+// far off them it may be dragged, and which windowing platform the player starts on.
 #include "control/PanelStyle.h"
 #include "platform/DisplayPlatform.h"
 
@@ -36,6 +36,49 @@ TEST(PanelPlace, RestoredOntoTheScreensThereAreNow)
     };
     for (const auto& c : cases)
         EXPECT_EQ(placeOnScreens({ c.saved, c.screen }, c.screens), c.placed) << c.what;
+}
+
+TEST(PanelPlace, FirstPlaceCoversNoneOfThePlayersWindows)
+{
+    const Rect laptop{ 0, 0, 1280, 800 };
+    const Rect mainLow{ 340, 380, 600, 420 };
+    const struct {
+        const char* what;
+        Rect area;
+        std::vector<Rect> windows;
+        Rect controls;
+        Rect placed;
+    } cases[] = {
+        { "nothing in the way: low and centred", laptop, {}, {}, { 190, 584, 900, 150 } },
+        { "main window at the top left", laptop, { { 0, 0, 600, 400 } }, { 0, 250, 600, 150 },
+            { 190, 584, 900, 150 } },
+        { "main window in the lower half: above it", laptop, { mainLow }, { 340, 600, 600, 200 },
+            { 190, 222, 900, 150 } },
+        { "a second screen below a top bar", { 1280, 24, 1920, 1056 }, {}, {},
+            { 1790, 842, 900, 150 } },
+        // No room clear of both: the nearest place that leaves the controls uncovered.
+        { "no clear place", laptop, { mainLow, { 0, 0, 1280, 300 } }, { 340, 600, 600, 200 },
+            { 190, 308, 900, 150 } },
+        { "main window fills a small screen", { 0, 0, 800, 600 }, { { 0, 0, 800, 560 } },
+            { 0, 200, 800, 360 }, { 0, 0, 800, 150 } },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(firstPanelPlace(c.area, 900, 150, c.windows, c.controls), c.placed) << c.what;
+
+    const ScreenArea left{ "eDP-1", laptop };
+    const ScreenArea right{ "HDMI-1", { 1280, 0, 2560, 1440 } };
+    const struct {
+        Rect dragged;
+        Rect kept;
+    } drags[] = {
+        { { -800, 100, 900, 150 }, { -450, 100, 900, 150 } },
+        { { 100, 780, 900, 150 }, { 100, 725, 900, 150 } },
+        { { 2000, 1400, 900, 150 }, { 2000, 1365, 900, 150 } },
+        { { 900, 100, 900, 150 }, { 900, 100, 900, 150 } }, // across both: half on the right one
+    };
+    for (const auto& d : drags)
+        EXPECT_EQ(keptHalfOnScreen(d.dragged, { left, right }), d.kept)
+            << ::testing::PrintToString(d.dragged.x);
 }
 
 std::map<std::string, std::string> environment;

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -186,4 +187,21 @@ TEST_F(PlayerTest, AFileSavedWhilePlayingIsShownWithoutAStop)
     ASSERT_NE(recent, nullptr);
     ASSERT_FALSE(recent->actions().isEmpty());
     EXPECT_EQ(recent->actions().first()->text(), "live.srt");
+}
+
+// An event message outlasts the quiet reset a read does of the status message, until the user
+// acts; the last ones stay at hand.
+TEST_F(PlayerTest, AnEventMessageStaysUntilTheUserActs)
+{
+    QStatusBar* bar = windows.mainWindow().statusBar();
+    bar->showMessage("Loaded clip.srt beside the video.");
+    windows.chooseFile(dir.write("clip.srt", "1\n00:00:01,000 --> 00:00:02,000\nHi\n"));
+    QTest::qWait(20);
+    EXPECT_EQ(bar->currentMessage(), "Loaded clip.srt beside the video.");
+    EXPECT_TRUE(bar->toolTip().contains("Loaded clip.srt beside the video."));
+    // A click is the user acting: a clear after it stands.
+    QTest::mouseClick(bar, Qt::LeftButton);
+    bar->clearMessage();
+    QTest::qWait(20);
+    EXPECT_EQ(bar->currentMessage(), "");
 }
