@@ -491,5 +491,5 @@ std::optional<std::string> MainCtrl::adjustedSubtitles() const
     const SharedCues cues = _o.th->cues();
     if (!cues)
         return std::nullopt;
-    return adjustedSrt(*cues, _timing.timing(), SrtFile::writtenLineEnding(_choice.returnCode()));
+    return adjustedSrt(*cues, _timing.timing(), writtenSeparatorOf(_choice.lineEnding()));
 }

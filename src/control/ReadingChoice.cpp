@@ -72,8 +72,8 @@ void ReadingChoice::restore()
         [this] { return _encodingType; });
     const bool lineEndingStored = restoreIntSetting(
         store, settings::kReturnCode, *_p.lineEndingMenu,
-        [this](std::int32_t v) { _returnCode = static_cast<std::uint8_t>(v); },
-        [this] { return static_cast<std::int32_t>(_returnCode); });
+        [this](std::int32_t v) { _lineEnding = storedLineEnding(v).value_or(_lineEnding); },
+        [this] { return static_cast<std::int32_t>(codeOf(_lineEnding)); });
     _automaticEncoding = restoreAutomatic(store, settings::kAutoEncoding, encodingStored);
     _automaticLineEnding = restoreAutomatic(store, settings::kAutoLineEnding, lineEndingStored);
     selectMenus();
@@ -82,7 +82,8 @@ void ReadingChoice::restore()
 void ReadingChoice::selectMenus()
 {
     _p.encodingMenu->selectItemWithTag(_automaticEncoding ? kAutomaticTag : _encodingType);
-    _p.lineEndingMenu->selectItemWithTag(_automaticLineEnding ? kAutomaticTag : _returnCode);
+    _p.lineEndingMenu->selectItemWithTag(
+        _automaticLineEnding ? kAutomaticTag : codeOf(_lineEnding));
 }
 
 bool ReadingChoice::changeEncoding(const PopUpMenu& sender)
@@ -109,14 +110,14 @@ bool ReadingChoice::changeLineEnding(const PopUpMenu& sender)
         return true;
     }
     // An unknown tag keeps the line ending, stored again but not logged.
-    const bool known = settings::isLineEndingCode(tag);
-    chooseLineEnding(known ? static_cast<std::uint8_t>(tag) : _returnCode, known);
+    const std::optional<LineEnding> known = storedLineEnding(tag);
+    chooseLineEnding(known.value_or(_lineEnding), known.has_value());
     return true;
 }
 
 std::unique_ptr<SrtFile> ReadingChoice::readerFor(const std::string& path) const
 {
-    auto reader = SrtFile::file(path, static_cast<std::uint32_t>(_encodingType), _returnCode);
+    auto reader = SrtFile::file(path, static_cast<std::uint32_t>(_encodingType), _lineEnding);
     reader->setAutomatic(_automaticEncoding, _automaticLineEnding);
     return reader;
 }
@@ -130,7 +131,7 @@ std::optional<Suggestion> ReadingChoice::offerFor(const SrtFile& reader) const
     // An offer of what is already chosen would fix nothing.
     if (offer
         && (_automaticEncoding || offer->encoding == static_cast<std::uint32_t>(_encodingType))
-        && (_automaticLineEnding || offer->lineEnding == _returnCode))
+        && (_automaticLineEnding || offer->lineEnding == codeOf(_lineEnding)))
         return std::nullopt;
     return offer;
 }
@@ -138,7 +139,7 @@ std::optional<Suggestion> ReadingChoice::offerFor(const SrtFile& reader) const
 void ReadingChoice::take(const Suggestion& offer)
 {
     chooseEncoding(static_cast<std::int32_t>(offer.encoding));
-    chooseLineEnding(offer.lineEnding);
+    chooseLineEnding(lineEndingFromCode(offer.lineEnding));
     selectMenus();
 }
 
@@ -153,12 +154,12 @@ void ReadingChoice::chooseEncoding(std::int32_t id)
     _automaticEncoding = false;
 }
 
-void ReadingChoice::chooseLineEnding(std::uint8_t code, bool announce)
+void ReadingChoice::chooseLineEnding(LineEnding ending, bool announce)
 {
     if (announce)
-        logLine(code == SrtFile::kLf ? "RC_LF" : code == SrtFile::kCr ? "RC_CR" : "RC_CRLF");
-    _returnCode = code;
-    _p.store->setInt(kReturnCodeKey, _returnCode);
+        logLine(std::string(logWordOf(ending)));
+    _lineEnding = ending;
+    _p.store->setInt(kReturnCodeKey, codeOf(_lineEnding));
     if (_automaticLineEnding)
         _p.store->setInt(kAutoLineEndingKey, 0);
     _automaticLineEnding = false;

@@ -4,6 +4,7 @@
 #include "control/PopUpMenu.h"
 #include "control/PreferencesStore.h"
 #include "control/Settings.h"
+#include "subtitles/LineEnding.h"
 #include "subtitles/SrtFile.h"
 
 #include <cstdint>
@@ -44,7 +45,9 @@ public:
     void take(const Suggestion& offer);
 
     std::int32_t encodingType() const { return _encodingType; }
-    std::uint8_t returnCode() const { return _returnCode; }
+    LineEnding lineEnding() const { return _lineEnding; }
+    // The line ending as its stored `return_code`.
+    std::uint8_t returnCode() const { return codeOf(_lineEnding); }
     bool automaticEncoding() const { return _automaticEncoding; }
     bool automaticLineEnding() const { return _automaticLineEnding; }
 
@@ -52,13 +55,13 @@ private:
     // A hand-picked choice: said, stored, and Automatic off for it. `announce` false stores the
     // line ending unsaid.
     void chooseEncoding(std::int32_t id);
-    void chooseLineEnding(std::uint8_t code, bool announce = true);
+    void chooseLineEnding(LineEnding ending, bool announce = true);
     void selectMenus();
 
     Ports _p;
     std::FILE* _stdout = stdout;
     std::int32_t _encodingType = settings::kEncType.defaultValue;
-    std::uint8_t _returnCode = settings::kReturnCode.defaultValue;
+    LineEnding _lineEnding = lineEndingFromCode(settings::kReturnCode.defaultValue);
     bool _automaticEncoding = false;
     bool _automaticLineEnding = false;
 };
