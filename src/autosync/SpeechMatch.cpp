@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <memory>
 #include <mutex>
 #include <numeric>
@@ -148,7 +149,7 @@ std::vector<std::size_t> peaks(const std::vector<double>& c, std::size_t apart, 
 double bestApart(
     const std::vector<double>& c, const std::vector<std::size_t>& taken, std::size_t apart)
 {
-    double best = -INFINITY;
+    double best = -std::numeric_limits<double>::infinity();
     for (std::size_t i = 0; i < c.size(); ++i) {
         const bool clear = std::all_of(taken.begin(), taken.end(),
             [&](std::size_t t) { return (i > t ? i - t : t - i) > apart; });
@@ -261,7 +262,7 @@ Match matchSpeech(
     // neighbouring ratios peak alike, and the one whose subtitle starts land on heard onsets
     // wins. Ties go to the same rate, which comes first.
     std::vector<std::vector<double>> correlations;
-    double strongest = -INFINITY;
+    double strongest = -std::numeric_limits<double>::infinity();
     for (std::size_t i = 0; i < speeds.size(); ++i) {
         correlations.push_back(correlator.correlate(frames[i].mask));
         const std::vector<double>& c = correlations.back();
@@ -308,6 +309,7 @@ Match matchSpeech(
         const std::vector<std::size_t> candidates
             = peaks(best, static_cast<std::size_t>(std::lround(2.0 / fs)), 6);
         std::vector<std::vector<double>> sums;
+        sums.reserve(candidates.size());
         for (const std::size_t c : candidates)
             sums.push_back(scores(lagOf(c)));
         const std::size_t count = spans.size();
@@ -355,7 +357,7 @@ Match matchSpeech(
             for (std::size_t i = 0; i < count; ++i)
                 hits[i + 1] = hits[i] + (onsetAt(i, lags[0]) ? 50.0 : 0.0)
                     - (onsetAt(i, lags[1]) ? 50.0 : 0.0);
-            double most = -INFINITY;
+            double most = -std::numeric_limits<double>::infinity();
             for (std::size_t k = minSide; k + minSide <= count; ++k) {
                 const double total = before[k] + after[count] - after[k] + hits[k];
                 if (total > most) {

@@ -51,7 +51,7 @@ std::optional<std::string> findSubtitlesFor(
 
 std::string localeLanguage(const std::string& localeName)
 {
-    const std::string language = localeName.substr(0, localeName.find_first_of("_.@"));
+    std::string language = localeName.substr(0, localeName.find_first_of("_.@"));
     if (language == "C" || language == "POSIX")
         return {};
     return language;

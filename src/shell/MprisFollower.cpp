@@ -218,7 +218,8 @@ void MprisFollower::removePlayer(const QString& busName)
     // A name of the same player that was not listed takes its place.
     for (auto it = _aliases.begin(); it != _aliases.end(); ++it) {
         if (it.value() == busName) {
-            const QString alias = it.key();
+            // A copy: the erase below ends the key's life.
+            const QString alias = it.key(); // NOLINT(performance-unnecessary-copy-initialization)
             _aliases.erase(it);
             addPlayer(alias);
             break;

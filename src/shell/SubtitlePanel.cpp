@@ -28,7 +28,8 @@ const QSize smallest(160, 48);
 
 QColor colorOf(std::uint32_t rgb, int alpha = 255)
 {
-    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF, alpha);
+    return QColor(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+        static_cast<int>(rgb & 0xFF), alpha);
 }
 
 // On X11 the panel is kept out of the window manager's hands, so that no window, full-screen
