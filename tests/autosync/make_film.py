@@ -3,11 +3,12 @@
 subtitle's start, over noise, and ffmpeg puts it in a container with a small black picture.
 
     make_film.py OUT_FILM OUT_SRT [--voice en] [--lines 40] [--noise 0.02] [--seed 1]
-                 [--lines-from TEXT_FILE] [--lead 12]
+                 [--lines-from TEXT_FILE] [--lead 12] [--ffmpeg-noise]
 
 --lines-from reads the lines to speak, one a line (UTF-8), for a voice of another language;
 --lead is the noise before the first line (a film whose subtitles are late by a minute needs
-more than a minute of it).
+more than a minute of it); --ffmpeg-noise has ffmpeg make uniform white noise of the same
+deviation, in seconds where Python's Gaussian noise takes a minute for a film of a few minutes.
 
 OUT_SRT gets the subtitles as they are heard: each starts where its speech starts and stays
 0.3-1.2 s after it ends, as subtitles do.
@@ -70,6 +71,7 @@ def main():
     p.add_argument("--seed", type=int, default=1)
     p.add_argument("--lines-from")
     p.add_argument("--lead", type=float, default=12.0)
+    p.add_argument("--ffmpeg-noise", action="store_true")
     a = p.parse_args()
     rng = random.Random(a.seed)
     lines = LINES
@@ -88,12 +90,20 @@ def main():
             cues.append((t, t + length + rng.uniform(0.3, 1.2), text))
             t += length + rng.uniform(1.0, 7.0)
         total = int((t + 3.0) * RATE)
-        # The lines never overlap, so each is copied in; ffmpeg adds the noise, which in Python
-        # took a minute for a film of a few minutes.
-        pcm = array.array("h", bytes(2 * total))
-        for start, _, text in cues:
-            at = int(start * RATE)
-            pcm[at:at + len(spoken[text])] = spoken[text]
+        if a.ffmpeg_noise:
+            # The lines never overlap, so each is copied in; ffmpeg adds the noise below.
+            pcm = array.array("h", bytes(2 * total))
+            for start, _, text in cues:
+                at = int(start * RATE)
+                pcm[at:at + len(spoken[text])] = spoken[text]
+        else:
+            mix = ([rng.gauss(0, a.noise * 32767) for _ in range(total)] if a.noise
+                   else [0.0] * total)
+            for start, _, text in cues:
+                at = int(start * RATE)
+                for j, v in enumerate(spoken[text]):
+                    mix[at + j] += v
+            pcm = array.array("h", (max(-32768, min(32767, int(v))) for v in mix))
         raw = os.path.join(folder, "mix.wav")
         with wave.open(raw, "wb") as w:
             w.setnchannels(1)
@@ -102,7 +112,7 @@ def main():
             w.writeframes(pcm.tobytes())
         # White noise of standard deviation `noise` (full scale 1): uniform in ±noise·√3.
         audio = ["-i", raw]
-        if a.noise:
+        if a.noise and a.ffmpeg_noise:
             audio += ["-f", "lavfi", "-i", f"anoisesrc=r={RATE}:c=white:seed={a.seed}"
                       f":a={min(a.noise * math.sqrt(3), 1.0)}",
                       "-filter_complex", "[1][2]amix=inputs=2:duration=first:normalize=0[a]",
