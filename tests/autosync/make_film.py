@@ -3,12 +3,19 @@
 subtitle's start, over noise, and ffmpeg puts it in a container with a small black picture.
 
     make_film.py OUT_FILM OUT_SRT [--voice en] [--lines 40] [--noise 0.02] [--seed 1]
+                 [--lines-from TEXT_FILE] [--lead 12] [--ffmpeg-noise]
+
+--lines-from reads the lines to speak, one a line (UTF-8), for a voice of another language;
+--lead is the noise before the first line (a film whose subtitles are late by a minute needs
+more than a minute of it); --ffmpeg-noise has ffmpeg make uniform white noise of the same
+deviation, in seconds where Python's Gaussian noise takes a minute for a film of a few minutes.
 
 OUT_SRT gets the subtitles as they are heard: each starts where its speech starts and stays
 0.3-1.2 s after it ends, as subtitles do.
 """
 import argparse
 import array
+import math
 import os
 import random
 import subprocess
@@ -62,36 +69,58 @@ def main():
     p.add_argument("--lines", type=int, default=40)
     p.add_argument("--noise", type=float, default=0.02)
     p.add_argument("--seed", type=int, default=1)
+    p.add_argument("--lines-from")
+    p.add_argument("--lead", type=float, default=12.0)
+    p.add_argument("--ffmpeg-noise", action="store_true")
     a = p.parse_args()
     rng = random.Random(a.seed)
+    lines = LINES
+    if a.lines_from:
+        with open(a.lines_from, encoding="utf-8") as f:
+            lines = [x.strip() for x in f if x.strip()]
     with tempfile.TemporaryDirectory() as folder:
         spoken = {}
         cues = []
-        t = 12.0
+        t = a.lead
         for i in range(a.lines):
-            text = LINES[rng.randrange(len(LINES))]
+            text = lines[rng.randrange(len(lines))]
             if text not in spoken:
                 spoken[text] = speak(text, a.voice, folder, len(spoken))
             length = len(spoken[text]) / RATE
             cues.append((t, t + length + rng.uniform(0.3, 1.2), text))
             t += length + rng.uniform(1.0, 7.0)
         total = int((t + 3.0) * RATE)
-        mix = [rng.gauss(0, a.noise * 32767) for _ in range(total)] if a.noise else [0.0] * total
-        for start, _, text in cues:
-            at = int(start * RATE)
-            for j, v in enumerate(spoken[text]):
-                mix[at + j] += v
-        pcm = array.array("h", (max(-32768, min(32767, int(v))) for v in mix))
+        if a.ffmpeg_noise:
+            # The lines never overlap, so each is copied in; ffmpeg adds the noise below.
+            pcm = array.array("h", bytes(2 * total))
+            for start, _, text in cues:
+                at = int(start * RATE)
+                pcm[at:at + len(spoken[text])] = spoken[text]
+        else:
+            mix = ([rng.gauss(0, a.noise * 32767) for _ in range(total)] if a.noise
+                   else [0.0] * total)
+            for start, _, text in cues:
+                at = int(start * RATE)
+                for j, v in enumerate(spoken[text]):
+                    mix[at + j] += v
+            pcm = array.array("h", (max(-32768, min(32767, int(v))) for v in mix))
         raw = os.path.join(folder, "mix.wav")
         with wave.open(raw, "wb") as w:
             w.setnchannels(1)
             w.setsampwidth(2)
             w.setframerate(RATE)
             w.writeframes(pcm.tobytes())
+        # White noise of standard deviation `noise` (full scale 1): uniform in ±noise·√3.
+        audio = ["-i", raw]
+        if a.noise and a.ffmpeg_noise:
+            audio += ["-f", "lavfi", "-i", f"anoisesrc=r={RATE}:c=white:seed={a.seed}"
+                      f":a={min(a.noise * math.sqrt(3), 1.0)}",
+                      "-filter_complex", "[1][2]amix=inputs=2:duration=first:normalize=0[a]",
+                      "-map", "0:v", "-map", "[a]"]
         subprocess.run(["ffmpeg", "-v", "error", "-y", "-f", "lavfi", "-i",
-                        "color=black:s=64x36:r=25", "-i", raw, "-shortest",
-                        "-c:v", "libvpx", "-b:v", "20k", "-c:a", "libopus", "-b:a", "48k",
-                        a.film], check=True)
+                        "color=black:s=64x36:r=25", *audio, "-shortest",
+                        "-c:v", "libvpx", "-deadline", "realtime", "-cpu-used", "8", "-b:v", "20k",
+                        "-c:a", "libopus", "-b:a", "48k", a.film], check=True)
     with open(a.subtitles, "w", encoding="utf-8") as f:
         f.write(srt.compose(srt.Subtitle(i + 1, timedelta(seconds=s), timedelta(seconds=e), x)
                             for i, (s, e, x) in enumerate(cues)))
