@@ -54,6 +54,8 @@ public:
     // A speed from the ratio menu; the delay stays.
     void setSpeed(double speed);
     void resetTiming();
+    // Puts a whole timing in force, as found by lining the subtitles up with the speech.
+    void setTiming(const Timing& timing) { apply(timing); }
 
     const Timing& timing() const { return _timing; }
     // Writes the memory now if it changed since it was last written.

@@ -7,6 +7,7 @@
 #include "shell/PlayerWindows.h"
 #include "shell/QtPreferences.h"
 #include "shell/StatusService.h"
+#include "shell/SyncControls.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -23,6 +24,7 @@ namespace {
 
 const QString kFollow = QStringLiteral("follow");
 const QString kStatusBus = QStringLiteral("status-bus");
+const QString kSyncTo = QStringLiteral("sync-to");
 
 void nameTheApplication()
 {
@@ -52,6 +54,9 @@ void parseCommandLine(
         QObject::tr("Follow a media player: the first playing, or the one whose bus name or "
                     "identity contains NAME (--follow=NAME)."),
         "NAME"));
+    parser.addOption({ kSyncTo,
+        QObject::tr("Line the subtitles up with the speech of <video> at start (Sync to Video)."),
+        "video" });
     // For end-to-end tests and benchmarks only.
     QCommandLineOption statusBus(
         kStatusBus, QObject::tr("Publish what is shown on the session bus."));
@@ -135,6 +140,9 @@ int runApplication(int argc, char** argv)
             if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
                 windows.chooseFile(
                     localPathOfArgument(files.first(), QCoreApplication::arguments(), argc, argv));
+            if (parser.isSet(kSyncTo))
+                windows.sync().syncTo(localPathOfArgument(
+                    parser.value(kSyncTo), QCoreApplication::arguments(), argc, argv));
             StatusService statusService(windows);
             if (parser.isSet(kStatusBus))
                 statusService.publish(QDBusConnection::sessionBus());

@@ -141,6 +141,11 @@ PlayerWindows::PlayerWindows(PreferencesStore& preferences, const QDBusConnectio
     _sync->setPlaying([this] { return _ctrl.started() || (_following && _following->active()); });
     QObject::connect(
         _following.get(), &Following::activeChanged, _sync, [this] { _sync->refresh(); });
+    _sync->setFollowedVideo([this]() -> std::optional<std::string> {
+        if (!_following || !_following->active())
+            return std::nullopt;
+        return _following->follower().mediaPath();
+    });
     acceptFileDrops();
     addCuePane();
     _ctrl.awakeFromNib();
@@ -151,6 +156,8 @@ PlayerWindows::~PlayerWindows()
     // The worker writes the displays; it must end before they do.
     _th.stop();
     _th.waitFor();
+    // Quitting mid-sync: its thread is told to stop and joined while the timing still exists.
+    _sync->endSync();
     // The pane reads the timing session, which goes before the window that holds the pane.
     delete _cuePane;
 }

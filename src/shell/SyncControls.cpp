@@ -11,12 +11,15 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -84,12 +87,52 @@ SyncControls::SyncControls(QMainWindow& window, Ui::MainWindow& ui, MainCtrl& ct
               refresh();
           }))
     , _timer(new QTimer(this))
+    , _syncButton(new QPushButton(tr("Sync…"), &window))
+    , _syncRow(new QWidget(ui.centralWidget))
+    , _syncProgress(new QProgressBar(_syncRow))
+    , _syncResult(new QLabel(_syncRow))
+    , _syncCancel(new QPushButton(tr("Cancel"), _syncRow))
+    , _syncApply(new QPushButton(tr("Apply"), _syncRow))
+    , _syncUndo(new QPushButton(tr("Undo"), _syncRow))
+    , _syncClose(new QPushButton(tr("Close"), _syncRow))
+    , _uiQueue(makeUiQueue(this))
+    , _autoSync(std::make_unique<AutoSync>())
 {
     ui.mainLayout->insertWidget(ui.mainLayout->indexOf(ui.timeDisplay) + 1, _seekBar);
     _timingLabel->setTextFormat(Qt::PlainText);
     _timingLabel->setToolTip(tr("Subtitle timing: z/x move the subtitles by 100 ms"));
     _timingLabel->hide();
     window.statusBar()->addPermanentWidget(_timingLabel);
+    _syncButton->setToolTip(tr("Sync to Video: find the delay and speed from the speech"));
+    _syncButton->setFocusPolicy(Qt::NoFocus);
+    QObject::connect(_syncButton, &QPushButton::clicked, this, [this] { syncToVideo(); });
+    window.statusBar()->addPermanentWidget(_syncButton);
+    auto* row = new QHBoxLayout(_syncRow);
+    row->setContentsMargins(0, 0, 0, 0);
+    _syncResult->setTextFormat(Qt::PlainText);
+    _syncResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    row->addWidget(_syncProgress, 1);
+    row->addWidget(_syncResult, 1);
+    for (QPushButton* b : { _syncCancel, _syncApply, _syncUndo, _syncClose }) {
+        b->setFocusPolicy(Qt::NoFocus);
+        row->addWidget(b);
+    }
+    QObject::connect(_syncCancel, &QPushButton::clicked, this, [this] { _autoSync->cancel(); });
+    QObject::connect(_syncApply, &QPushButton::clicked, this, [this] {
+        _autoSync->apply();
+        refresh();
+    });
+    QObject::connect(_syncUndo, &QPushButton::clicked, this, [this] {
+        _autoSync->undo();
+        refresh();
+    });
+    QObject::connect(_syncClose, &QPushButton::clicked, this, [this] { _autoSync->dismiss(); });
+    _syncRow->hide();
+    ui.mainLayout->insertWidget(ui.mainLayout->indexOf(_seekBar) + 1, _syncRow);
+    _autoSync->connect({ .uiQueue = _uiQueue.get(),
+                           .timing = &_ctrl.timing(),
+                           .cues = [this] { return _th.cues(); } },
+        [this] { showSync(); });
     _timingDisplay = std::make_unique<TimingDisplay>(_timingLabel);
     _statusDisplay = std::make_unique<StatusDisplay>(window.statusBar());
 
@@ -112,7 +155,11 @@ SyncControls::SyncControls(QMainWindow& window, Ui::MainWindow& ui, MainCtrl& ct
             button, &QAbstractButton::clicked, this, [this] { refresh(); }, Qt::QueuedConnection);
 }
 
-SyncControls::~SyncControls() = default;
+// The sync's thread ends before the queue it posts to.
+SyncControls::~SyncControls()
+{
+    _autoSync.reset();
+}
 
 void SyncControls::addMenu()
 {
@@ -152,6 +199,8 @@ void SyncControls::addMenu()
         add(speed, text, QKeySequence(), [this, k] { _ctrl.timing().setSpeed(k); });
     }
     add(_menu, tr("Reset &Timing"), QKeySequence(), [this] { _ctrl.timing().resetTiming(); });
+    add(_menu, tr("Sync to &Video…"), QKeySequence(Qt::CTRL | Qt::Key_Y),
+        [this] { syncToVideo(); });
     _menu->addSeparator();
     add(_menu, tr("Subtitle &List"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { toggleList(); });
     add(_menu, tr("Save Subtitles &As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
@@ -287,4 +336,50 @@ void SyncControls::saveAs()
     else
         _window.statusBar()->showMessage(
             tr("Saved %1").arg(QFileInfo(path).fileName()), kMessageMs);
+}
+
+void SyncControls::syncToVideo()
+{
+    if (!_autoSync || _autoSync->state() == AutoSync::State::running)
+        return;
+    if (const std::optional<std::string> followed
+        = _followedVideo ? _followedVideo() : std::nullopt) {
+        syncTo(*followed);
+        return;
+    }
+    const QString path = QFileDialog::getOpenFileName(&_window, tr("Sync to Video"), QString(),
+        tr("Videos (*.mkv *.mp4 *.m4v *.avi *.webm *.mov *.ts *.mpg *.mpeg *.ogv *.wmv *.flv);;"
+           "All files (*)"));
+    if (!path.isEmpty())
+        syncTo(resolveLocalPath(path));
+}
+
+void SyncControls::syncTo(const std::string& video)
+{
+    if (!_autoSync)
+        return;
+    // A large file is still being read: the subtitles to line up are not there yet.
+    if (_ctrl.reading()) {
+        QTimer::singleShot(100, this, [this, video] { syncTo(video); });
+        return;
+    }
+    _syncProgress->setFormat(
+        tr("Listening to %1… %p%").arg(QFileInfo(fromLocalPath(video)).fileName()));
+    _autoSync->start(video);
+}
+
+void SyncControls::showSync()
+{
+    const AutoSync::State state = _autoSync->state();
+    const bool running = state == AutoSync::State::running;
+    _syncRow->setVisible(state != AutoSync::State::idle);
+    _syncProgress->setVisible(running);
+    _syncProgress->setValue(static_cast<int>(_autoSync->progress() * 100));
+    _syncCancel->setVisible(running);
+    _syncResult->setVisible(!running);
+    _syncResult->setText(QString::fromStdString(_autoSync->text()));
+    _syncApply->setVisible(state == AutoSync::State::proposed);
+    _syncUndo->setVisible(state == AutoSync::State::applied);
+    _syncClose->setVisible(!running);
+    _syncButton->setEnabled(!running);
 }

@@ -3,7 +3,9 @@
 // and Save Subtitles As.
 #pragma once
 
+#include "control/AutoSync.h"
 #include "control/MainCtrl.h"
+#include "control/UiQueue.h"
 #include "control/UiText.h"
 #include "playback/TimerThread.h"
 
@@ -13,10 +15,13 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 class QLabel;
 class QMainWindow;
 class QMenu;
+class QProgressBar;
+class QPushButton;
 class QTimer;
 class SeekBar;
 class SubtitleList;
@@ -44,6 +49,17 @@ public:
     // the window knows of one.
     void setPlaying(std::function<bool()> playing) { _playing = std::move(playing); }
 
+    // Where Sync to Video finds the video without asking: the followed player's local file.
+    void setFollowedVideo(std::function<std::optional<std::string>()> video)
+    {
+        _followedVideo = std::move(video);
+    }
+    // Lines the subtitles up with the speech of `video` (bytes); waits for a read under way.
+    void syncTo(const std::string& video);
+    // Stops a sync under way and waits for its thread; before the controller goes.
+    void endSync() { _autoSync.reset(); }
+    AutoSync* autoSync() const { return _autoSync.get(); }
+
     // Writes the adjusted subtitles to `path` atomically; the error text on failure.
     std::optional<QString> saveTo(const QString& path) const;
 
@@ -59,6 +75,9 @@ private:
     void askForTime();
     void saveAs();
     void toggleList();
+    // The followed player's video, else one the user picks.
+    void syncToVideo();
+    void showSync();
 
     QMainWindow& _window;
     Ui::MainWindow& _ui;
@@ -71,4 +90,14 @@ private:
     QMenu* _menu = nullptr;
     QTimer* _timer;
     std::unique_ptr<UiText> _timingDisplay, _statusDisplay;
+    std::function<std::optional<std::string>()> _followedVideo;
+    // Sync to Video: the button beside the timing, and the row under the seek bar that shows
+    // its progress or its result.
+    QPushButton* _syncButton;
+    QWidget* _syncRow;
+    QProgressBar* _syncProgress;
+    QLabel* _syncResult;
+    QPushButton *_syncCancel, *_syncApply, *_syncUndo, *_syncClose;
+    std::unique_ptr<UiQueue> _uiQueue;
+    std::unique_ptr<AutoSync> _autoSync;
 };

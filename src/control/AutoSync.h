@@ -1,0 +1,118 @@
+// Sync to Video: listening to the video and matching the subtitles on a thread of their own, the
+// progress and Cancel, and the proposal with its Apply and Undo.
+#pragma once
+
+#include "autosync/Soundtrack.h"
+#include "autosync/SpeechMatch.h"
+#include "control/SubtitleTiming.h"
+#include "control/UiQueue.h"
+#include "subtitles/Cues.h"
+#include "subtitles/Timing.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <thread>
+
+// Used on the UI thread only. The job's thread calls nothing but the listener and the matcher,
+// and hands its outcome to the UI queue; every path joins it, the destructor after a cancel.
+class AutoSync {
+public:
+    using Listener
+        = std::function<autosync::Heard(const std::string&, const autosync::ListenOptions&)>;
+    using Matcher = std::function<autosync::Match(
+        std::span<const autosync::Span>, const autosync::SpeechTrack&)>;
+
+    enum class State {
+        idle,
+        running,
+        proposed, // a timing to apply
+        applied, // applied, and can be undone
+        refused, // nothing to apply: text() says why
+    };
+
+    struct Ports {
+        UiQueue* uiQueue = nullptr;
+        SubtitleTiming* timing = nullptr;
+        // The subtitles shown now: those a proposal was made for, or others.
+        std::function<SharedCues()> cues;
+    };
+
+    // The real listener and matcher unless a test brings its own.
+    explicit AutoSync(Listener listen = {}, Matcher match = {});
+    ~AutoSync();
+    AutoSync(const AutoSync&) = delete;
+    AutoSync& operator=(const AutoSync&) = delete;
+
+    // `changed` runs on the UI thread whenever state(), progress() or text() may have changed.
+    void connect(const Ports& ports, std::function<void()> changed);
+
+    // Listens to `video` (bytes as the file system has them) for the subtitles shown now. Does
+    // nothing while a job runs.
+    void start(const std::string& video);
+    // Stops the job under way; its outcome is dropped.
+    void cancel();
+    // Puts the proposed timing in force, keeping the timing before it for undo().
+    void apply();
+    void undo();
+    // Forgets the proposal and hides the result.
+    void dismiss();
+
+    State state() const { return _state; }
+    // 0 to 1 while running.
+    double progress() const { return _progress; }
+    // What was found (the match's description, and what Apply leaves out), or why not.
+    const std::string& text() const { return _text; }
+
+private:
+    struct Outcome {
+        autosync::Heard heard;
+        autosync::Match match;
+    };
+    void finish(std::uint64_t job, Outcome outcome);
+    void showProgress(std::uint64_t job);
+    void join();
+    void setState(State state, std::string text);
+    // The proposal is for the subtitles shown now; else it is refused with the reason.
+    bool stillCurrent();
+
+    Listener _listen;
+    Matcher _match;
+    Ports _p;
+    std::function<void()> _changed;
+
+    State _state = State::idle;
+    double _progress = 0;
+    std::string _text;
+    std::optional<Timing> _proposal;
+    std::optional<Timing> _before;
+    SharedCues _cues;
+
+    // What the UI thread and the job's thread share while it runs.
+    struct Job {
+        std::atomic<bool> stop{ false };
+        std::atomic<double> share{ 0 };
+        // At most one progress report waits in the UI queue.
+        std::atomic<bool> reported{ false };
+    };
+    std::shared_ptr<Job> _running;
+    std::thread _worker;
+    std::uint64_t _workerJob = 0;
+    // Bumped by every start and cancel, so that a late outcome or progress report is dropped.
+    std::uint64_t _job = 0;
+    // Lets work still in the UI queue see that this has gone.
+    std::shared_ptr<char> _alive = std::make_shared<char>();
+};
+
+// The proposal a match makes through one delay and speed, and its description. A split is
+// applied as the delay of the part holding more subtitles; the text names the other part as
+// not applied. None when the match proposes nothing.
+struct SyncProposal {
+    Timing timing;
+    std::string text;
+};
+std::optional<SyncProposal> proposalOf(const autosync::Match& match, std::size_t cueCount);
