@@ -96,9 +96,9 @@ void AutoSync::start(const std::string& video)
             outcome.match = match(spans, outcome.heard.track);
         // The track is large and the UI thread needs none of it.
         outcome.heard.track = {};
-        queue->post([this, id, alive, outcome = std::move(outcome)]() mutable {
+        queue->post([this, id, alive, outcome = std::move(outcome)] {
             if (alive.lock())
-                finish(id, std::move(outcome));
+                finish(id, outcome);
         });
     });
     setState(State::running, {});
@@ -149,7 +149,7 @@ void AutoSync::showProgress(std::uint64_t job)
         _changed();
 }
 
-void AutoSync::finish(std::uint64_t job, Outcome outcome)
+void AutoSync::finish(std::uint64_t job, const Outcome& outcome)
 {
     if (job == _workerJob)
         join();

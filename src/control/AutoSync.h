@@ -73,7 +73,7 @@ private:
         autosync::Heard heard;
         autosync::Match match;
     };
-    void finish(std::uint64_t job, Outcome outcome);
+    void finish(std::uint64_t job, const Outcome& outcome);
     void showProgress(std::uint64_t job);
     void join();
     void setState(State state, std::string text);
