@@ -163,16 +163,13 @@ void printReport(const ReadingReport& r)
 int syncTo(
     const std::string& video, const SrtMessageList& entries, LineEnding lineEnding, bool report)
 {
-    std::vector<autosync::Span> spans;
-    spans.reserve(entries.size());
-    for (const auto& e : entries)
-        spans.push_back({ e->startTimeData(), e->endTimeData() });
+    const Cues cues(entries);
     const autosync::Heard heard = autosync::listen(video);
     if (!heard.error.empty()) {
         std::fprintf(stderr, "srtdump: cannot hear %s: %s\n", video.c_str(), heard.error.c_str());
         return 3;
     }
-    const autosync::Match m = autosync::matchSpeech(spans, heard.track);
+    const autosync::Match m = autosync::matchSpeech(autosync::spansOf(cues), heard.track);
     if (report) {
         std::printf("delay: %+.3f\n", m.delay);
         std::printf("speed: %.8f\n", m.speed);
@@ -191,8 +188,8 @@ int syncTo(
     std::optional<TimingSplit> split;
     if (m.split)
         split = TimingSplit{ m.split->fileTime, Timing{ m.split->delay, m.speed } };
-    const std::string out = adjustedSrt(
-        Cues(entries), Timing{ m.delay, m.speed }, writtenSeparatorOf(lineEnding), split);
+    const std::string out
+        = adjustedSrt(cues, Timing{ m.delay, m.speed }, writtenSeparatorOf(lineEnding), split);
     std::fwrite(out.data(), 1, out.size(), stdout);
     return 0;
 }

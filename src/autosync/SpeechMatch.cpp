@@ -262,21 +262,25 @@ Match matchSpeech(
     // neighbouring ratios peak alike, and the one whose subtitle starts land on heard onsets
     // wins. Ties go to the same rate, which comes first.
     std::vector<std::vector<double>> correlations;
+    // Each ratio's strongest lag, and how far it rises above that ratio's mean.
+    std::vector<std::size_t> tops;
+    std::vector<double> heights;
     double strongest = -std::numeric_limits<double>::infinity();
     for (std::size_t i = 0; i < speeds.size(); ++i) {
         correlations.push_back(correlator.correlate(frames[i].mask));
         const std::vector<double>& c = correlations.back();
-        strongest = std::max(strongest, c[topOf(c)] - meanOf(c));
+        tops.push_back(topOf(c));
+        heights.push_back(c[tops.back()] - meanOf(c));
+        strongest = std::max(strongest, heights.back());
     }
     std::size_t bestSpeed = 0;
     std::size_t top = 0;
     std::size_t mostHits = 0;
     bool found = false;
     for (std::size_t i = 0; i < speeds.size(); ++i) {
-        const std::vector<double>& c = correlations[i];
-        if (c[topOf(c)] - meanOf(c) < 0.97 * strongest)
+        if (heights[i] < 0.97 * strongest)
             continue;
-        const auto [lag, hits] = refine(c, frames[i], topOf(c), 0, cues.size());
+        const auto [lag, hits] = refine(correlations[i], frames[i], tops[i], 0, cues.size());
         if (!found || hits > mostHits) {
             found = true;
             bestSpeed = i;
@@ -288,7 +292,7 @@ Match matchSpeech(
     const Frames& chosenFrames = frames[bestSpeed];
     result.speed = speeds[bestSpeed];
     result.delay = secondsOf(top);
-    result.score = standsOut(best, topOf(best));
+    result.score = standsOut(best, tops[bestSpeed]);
 
     if (options.findSplit && cues.size() >= 20) {
         // What each subtitle scores at a lag: the speech under it, from prefix sums.
@@ -397,13 +401,27 @@ std::string describe(const Match& match)
         out += " \u00B7 ";
         out += r->label;
     }
-    if (match.split) {
-        const auto at = static_cast<long>(match.split->fileTime);
-        std::snprintf(text, sizeof text, " \u00B7 from %ld:%02ld:%02ld %+.3f s", at / 3600,
-            at / 60 % 60, at % 60, match.split->delay);
-        out += text;
-    }
+    if (match.split)
+        out += splitText("from", match.split->fileTime, match.split->delay);
     out += match.verdict == Match::Verdict::sure ? " \u00B7 sure" : " \u00B7 likely";
+    return out;
+}
+
+std::string splitText(std::string_view word, double fileTime, double delay)
+{
+    const auto at = static_cast<long>(fileTime);
+    char text[96];
+    std::snprintf(text, sizeof text, " \u00B7 %.*s %ld:%02ld:%02ld %+.3f s",
+        static_cast<int>(word.size()), word.data(), at / 3600, at / 60 % 60, at % 60, delay);
+    return text;
+}
+
+std::vector<Span> spansOf(const Cues& cues)
+{
+    std::vector<Span> out;
+    out.reserve(cues.size());
+    for (const auto& e : cues.entries())
+        out.push_back({ e->startTimeData(), e->endTimeData() });
     return out;
 }
 

@@ -2,6 +2,8 @@
 // most one split point that put the subtitles' spans on the speech.
 #pragma once
 
+#include "subtitles/Cues.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -70,5 +72,11 @@ Match matchSpeech(
 
 // "delay +3.210 s · 25 → 23.976 fps · sure", or why nothing was proposed.
 std::string describe(const Match& match);
+// " · from 0:52:10 +8.500 s": where the subtitles take another delay (`word` "until" for those
+// before that point).
+std::string splitText(std::string_view word, double fileTime, double delay);
+
+// The spans of the entries, in list order, as matchSpeech takes them.
+std::vector<Span> spansOf(const Cues& cues);
 
 } // namespace autosync

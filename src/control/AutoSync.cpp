@@ -18,11 +18,10 @@ std::optional<SyncProposal> proposalOf(const autosync::Match& match, std::size_t
     const bool later = cueCount - before > before;
     shown.delay = later ? match.split->delay : match.delay;
     const double other = later ? match.delay : match.split->delay;
-    const auto at = static_cast<long>(match.split->fileTime);
-    char rest[96];
-    std::snprintf(rest, sizeof rest, " \u00B7 %s %ld:%02ld:%02ld %+.3f s (not applied)",
-        later ? "until" : "from", at / 3600, at / 60 % 60, at % 60, other);
-    return SyncProposal{ Timing{ shown.delay, match.speed }, autosync::describe(shown) + rest };
+    return SyncProposal{ Timing{ shown.delay, match.speed },
+        autosync::describe(shown)
+            + autosync::splitText(later ? "until" : "from", match.split->fileTime, other)
+            + " (not applied)" };
 }
 
 AutoSync::AutoSync(Listener listen, Matcher match)
@@ -66,10 +65,7 @@ void AutoSync::start(const std::string& video)
             "chosen.");
         return;
     }
-    std::vector<autosync::Span> spans;
-    spans.reserve(_cues->size());
-    for (const auto& e : _cues->entries())
-        spans.push_back({ e->startTimeData(), e->endTimeData() });
+    std::vector<autosync::Span> spans = autosync::spansOf(*_cues);
 
     const std::uint64_t id = ++_job;
     auto job = std::make_shared<Job>();
