@@ -185,11 +185,8 @@ int syncTo(
         std::fprintf(stderr, "srtdump: %s\n", autosync::describe(m).c_str());
         return 3;
     }
-    std::optional<TimingSplit> split;
-    if (m.split)
-        split = TimingSplit{ m.split->fileTime, Timing{ m.split->delay, m.speed } };
     const std::string out
-        = adjustedSrt(cues, Timing{ m.delay, m.speed }, writtenSeparatorOf(lineEnding), split);
+        = adjustedSrt(cues, autosync::timingOf(m), writtenSeparatorOf(lineEnding));
     std::fwrite(out.data(), 1, out.size(), stdout);
     return 0;
 }

@@ -383,6 +383,16 @@ Match matchSpeech(
     return result;
 }
 
+Timing timingOf(const Match& match)
+{
+    Timing t{ match.delay, match.speed };
+    if (match.split) {
+        t.splitAt = match.split->fileTime;
+        t.delayAfter = match.split->delay;
+    }
+    return t;
+}
+
 std::string describe(const Match& match)
 {
     switch (match.verdict) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "subtitles/Cues.h"
+#include "subtitles/Timing.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -69,6 +70,9 @@ inline constexpr double kSureScore = 0.6;
 // and least on silence, then looks for one split where two delays fit clearly better than one.
 Match matchSpeech(
     std::span<const Span> cues, const SpeechTrack& speech, const MatchOptions& options = {});
+
+// The timing that puts the subtitles where the match found them.
+Timing timingOf(const Match& match);
 
 // "delay +3.210 s · 25 → 23.976 fps · sure", or why nothing was proposed.
 std::string describe(const Match& match);

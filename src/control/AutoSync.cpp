@@ -5,23 +5,11 @@
 #include <utility>
 #include <vector>
 
-std::optional<SyncProposal> proposalOf(const autosync::Match& match, std::size_t cueCount)
+std::optional<SyncProposal> proposalOf(const autosync::Match& match)
 {
     if (!match.proposed())
         return std::nullopt;
-    autosync::Match shown = match;
-    shown.split.reset();
-    if (!match.split)
-        return SyncProposal{ Timing{ match.delay, match.speed }, autosync::describe(match) };
-    // One delay cannot serve both parts: the one most subtitles are in gets it, ties the first.
-    const std::size_t before = std::min(match.split->firstCue, cueCount);
-    const bool later = cueCount - before > before;
-    shown.delay = later ? match.split->delay : match.delay;
-    const double other = later ? match.delay : match.split->delay;
-    return SyncProposal{ Timing{ shown.delay, match.speed },
-        autosync::describe(shown)
-            + autosync::splitText(later ? "until" : "from", match.split->fileTime, other)
-            + " (not applied)" };
+    return SyncProposal{ autosync::timingOf(match), autosync::describe(match) };
 }
 
 AutoSync::AutoSync(Listener listen, Matcher match)
@@ -158,7 +146,7 @@ void AutoSync::finish(std::uint64_t job, const Outcome& outcome)
         setState(State::refused, "The video could not be heard: " + heard.error);
         return;
     }
-    if (const std::optional<SyncProposal> p = proposalOf(outcome.match, _cues->size())) {
+    if (const std::optional<SyncProposal> p = proposalOf(outcome.match)) {
         _proposal = p->timing;
         setState(State::proposed, p->text);
     } else {

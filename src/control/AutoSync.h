@@ -108,11 +108,9 @@ private:
     std::shared_ptr<char> _alive = std::make_shared<char>();
 };
 
-// The proposal a match makes through one delay and speed, and its description. A split is
-// applied as the delay of the part holding more subtitles; the text names the other part as
-// not applied. None when the match proposes nothing.
+// The timing a match proposes, and its description. None when the match proposes nothing.
 struct SyncProposal {
     Timing timing;
     std::string text;
 };
-std::optional<SyncProposal> proposalOf(const autosync::Match& match, std::size_t cueCount);
+std::optional<SyncProposal> proposalOf(const autosync::Match& match);

@@ -46,6 +46,7 @@ void SubtitleTiming::shiftDelay(double seconds)
     Timing timing = _timing;
     // Whole milliseconds, so that steps of 0.1 s add up to what the window shows.
     timing.delay = std::round((timing.delay + seconds) * 1000.0) / 1000.0;
+    timing.delayAfter = std::round((timing.delayAfter + seconds) * 1000.0) / 1000.0;
     apply(timing);
 }
 

@@ -35,6 +35,12 @@ std::string TimingMemory::serialize(const std::vector<std::pair<std::string, Tim
     std::string text;
     for (const auto& [path, timing] : entries) {
         text += number(timing.delay);
+        if (timing.hasSplit()) {
+            text += ';';
+            text += number(timing.splitAt);
+            text += ';';
+            text += number(timing.delayAfter);
+        }
         text += '\t';
         text += number(timing.speed);
         text += '\t';
@@ -56,11 +62,28 @@ std::vector<std::pair<std::string, Timing>> TimingMemory::parse(const std::strin
         const std::size_t tab2 = tab1 == std::string_view::npos ? tab1 : line.find('\t', tab1 + 1);
         if (tab2 == std::string_view::npos || tab2 + 1 == line.size())
             continue;
-        const auto delay = readNumber(line.substr(0, tab1));
+        const std::string_view delays = line.substr(0, tab1);
+        const std::size_t semi1 = delays.find(';');
+        const std::size_t semi2
+            = semi1 == std::string_view::npos ? semi1 : delays.find(';', semi1 + 1);
+        const auto delay = readNumber(delays.substr(0, semi1));
         const auto speed = readNumber(line.substr(tab1 + 1, tab2 - tab1 - 1));
         if (!delay || !speed || !(*speed > 0))
             continue;
-        entries.emplace_back(std::string(line.substr(tab2 + 1)), Timing{ *delay, *speed });
+        Timing timing{ *delay, *speed };
+        if (semi1 != std::string_view::npos) {
+            const auto at = semi2 == std::string_view::npos
+                ? std::nullopt
+                : readNumber(delays.substr(semi1 + 1, semi2 - semi1 - 1));
+            const auto after = semi2 == std::string_view::npos
+                ? std::nullopt
+                : readNumber(delays.substr(semi2 + 1));
+            if (!at || !after)
+                continue;
+            timing.splitAt = *at;
+            timing.delayAfter = *after;
+        }
+        entries.emplace_back(std::string(line.substr(tab2 + 1)), timing);
     }
     return entries;
 }

@@ -11,7 +11,8 @@
 #include <vector>
 
 // Used on the UI thread only. Stored as one text setting (settings::kFileTiming), one file a
-// line, newest first: "delay<TAB>speed<TAB>path".
+// line, newest first: "delay<TAB>speed<TAB>path", the delay "delay;splitAt;delayAfter" for a
+// timing with a split (a line older versions skip rather than misread).
 class TimingMemory {
 public:
     static constexpr std::size_t kCapacity = 100;

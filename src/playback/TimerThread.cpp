@@ -108,7 +108,10 @@ unsigned TimerThread::restAfter(const Shown* current, double value, bool followe
     double rest = followed ? 0.05 : 10.0;
     if (current && current->cues) {
         const Timing& timing = current->timing;
-        const double next = timing.toClock(current->cues->nextChange(timing.toFile(value)));
+        double next = timing.toClock(current->cues->nextChange(timing.toFile(value)));
+        // After a cut the next change may lie in the part the video lost: the split comes first.
+        if (value < timing.splitClock())
+            next = std::min(next, timing.splitClock());
         // Just past the change, where an open interval has begun or ended.
         rest = std::min(rest, std::max(next - value, 0.0) + 0.0005);
     }

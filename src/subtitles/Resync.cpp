@@ -110,18 +110,25 @@ std::string describeTiming(const Timing& timing)
             text += ")";
         }
     }
+    if (timing.hasSplit()) {
+        const auto at = static_cast<long>(timing.splitAt);
+        char from[48];
+        std::snprintf(
+            from, sizeof from, " · from %ld:%02ld:%02ld ", at / 3600, at / 60 % 60, at % 60);
+        text += from + signedSeconds(timing.delayAfter);
+    }
     return text;
 }
 
-std::string adjustedSrt(const Cues& cues, const Timing& timing, std::string_view lineEnding,
-    const std::optional<TimingSplit>& split)
+std::string adjustedSrt(const Cues& cues, const Timing& timing, std::string_view lineEnding)
 {
     std::vector<WrittenCue> written;
     written.reserve(cues.size());
     for (const auto& e : cues.entries()) {
-        const Timing& t = split && e->startTimeData() >= split->fileTime ? split->after : timing;
-        written.push_back({ e->numberData(), t.toClock(e->startTimeData()),
-            t.toClock(e->endTimeData()), e->message().value_or(std::string{}) });
+        // An entry keeps its start's delay: a split between its start and end must not stretch it.
+        const double delay = timing.delayOf(e->startTimeData());
+        written.push_back({ e->numberData(), e->startTimeData() * timing.speed + delay,
+            e->endTimeData() * timing.speed + delay, e->message().value_or(std::string{}) });
     }
     std::string out = writeSrt(written, lineEnding);
     // Our reader keeps a blank line at the very end of a file in the last text: the file ends

@@ -54,11 +54,11 @@ std::optional<SolvedTiming> solveTiming(const CaughtLine& a, const CaughtLine& b
 // "+0.300 s", "−1.200 s" (a true minus sign), "+0.000 s".
 std::string signedSeconds(double seconds);
 // What the window shows of a timing: empty for none, else the delay and a speed that is not 1,
-// such as "delay +0.300 s" or "delay −0.040 s · speed ×0.95904 (23.976 → 25 fps)".
+// such as "delay +0.300 s" or "delay −0.040 s · speed ×0.95904 (23.976 → 25 fps)", and where a
+// split takes over, " · from 0:52:10 −26.500 s" (the split's file time).
 std::string describeTiming(const Timing& timing);
 
 // The entries as a standard SubRip file with the timing applied, numbered as read. Read back
 // through SrtFile it gives the same texts, and the same times to the millisecond.
-// With a split, the entries that start from its file time on take its timing.
-std::string adjustedSrt(const Cues& cues, const Timing& timing, std::string_view lineEnding,
-    const std::optional<TimingSplit>& split = std::nullopt);
+// With a split, the entries that start from its file time on take its delay.
+std::string adjustedSrt(const Cues& cues, const Timing& timing, std::string_view lineEnding);

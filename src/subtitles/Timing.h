@@ -1,21 +1,40 @@
-// How the subtitles line up with the video: shifted by a delay and scaled by a speed.
+// How the subtitles line up with the video: shifted by a delay and scaled by a speed, and from one
+// point in the file on, shifted by a delay of their own (a scene cut from the video or added to
+// it).
 #pragma once
 
-// A cue at file time s shows at clock time s * speed + delay; the clock itself stays the
-// video's time. Speed is always positive.
+#include <cmath>
+#include <limits>
+
+// A cue at file time s shows at clock time s * speed + delay (delayAfter from splitAt on); the
+// clock itself stays the video's time. Speed is always positive.
 struct Timing {
+    static constexpr double kNoSplit = std::numeric_limits<double>::infinity();
+
     double delay = 0;
     double speed = 1;
+    // File time from which delayAfter applies: between two subtitles, so no subtitle straddles it.
+    double splitAt = kNoSplit;
+    double delayAfter = 0;
 
-    double toClock(double fileTime) const { return fileTime * speed + delay; }
-    double toFile(double clockTime) const { return (clockTime - delay) / speed; }
-    bool isIdentity() const { return delay == 0 && speed == 1; }
+    bool hasSplit() const { return splitAt != kNoSplit; }
+    double delayOf(double fileTime) const { return fileTime >= splitAt ? delayAfter : delay; }
+    double toClock(double fileTime) const { return fileTime * speed + delayOf(fileTime); }
+    // The file time showing at a clock time. After a cut, the part the video lost is skipped;
+    // while an added scene plays, the file waits just before the split.
+    double toFile(double clockTime) const
+    {
+        if (hasSplit()) {
+            const double after = (clockTime - delayAfter) / speed;
+            if (after >= splitAt)
+                return after;
+            return std::fmin((clockTime - delay) / speed,
+                std::nextafter(splitAt, -std::numeric_limits<double>::infinity()));
+        }
+        return (clockTime - delay) / speed;
+    }
+    // Where the split takes over on the clock: the own clock's pass must wake there.
+    double splitClock() const { return splitAt * speed + delayAfter; }
+    bool isIdentity() const { return delay == 0 && speed == 1 && !hasSplit(); }
     bool operator==(const Timing&) const = default;
-};
-
-// From `fileTime` on, the subtitles take a timing of their own: a video with a scene cut or added
-// after that point.
-struct TimingSplit {
-    double fileTime = 0;
-    Timing after;
 };

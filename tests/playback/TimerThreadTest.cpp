@@ -347,6 +347,32 @@ TEST_F(TimerThreadTest, UnseenTimeWakesOnlyForSubtitleChangesAndStillKnowsThePos
         EXPECT_EQ(p.rest, 0.01);
 }
 
+TEST_F(TimerThreadTest, AfterACutTheRestEndsWhereTheSplitTakesOver)
+{
+    // The video lost file time 3.5 to 9.5: B was cut, C shows at clock 4 to 5.
+    timer.setDataArray(
+        { entry(1, 1.0, 2.0, "A"), entry(2, 8.0, 9.0, "B"), entry(3, 10.0, 11.0, "C") });
+    timer.setTiming(Timing{ 0, 1, 9.5, -6 });
+    timer.setTimeSeen(false);
+    std::vector<std::pair<double, std::string>> passes;
+    timer.setSleeper([&](unsigned micros) {
+        passes.emplace_back(timer.getPosition(), message.text());
+        if (passes.size() == 6)
+            timer.stop();
+        now = now + micros / 1e6;
+    });
+    timer.seek(0);
+    timer.start();
+    timer.waitFor();
+    const std::pair<double, std::string> want[] = { { 0, "" }, { 1.0005, "A" }, { 2.0005, "" },
+        { 3.5005, "" }, { 4.0005, "C" }, { 5.0005, "" } };
+    ASSERT_EQ(passes.size(), std::size(want));
+    for (std::size_t i = 0; i < passes.size(); ++i) {
+        EXPECT_NEAR(passes[i].first, want[i].first, 2e-6) << i;
+        EXPECT_EQ(passes[i].second, want[i].second) << i;
+    }
+}
+
 TEST(TimerThreadRest, NewSubtitlesShowingTheTimeOrStoppingEndARestAtOnce)
 {
     // The real sleep: only a wake can end a rest of 10 s before the limits below.

@@ -39,11 +39,24 @@ TEST(Resync, TimingMapsFileToClockAndBack)
         { { -1.2, 1 }, 0.5, -0.7 },
         { { 0, 24000.0 / 1001.0 / 25.0 }, 100.0, 2400000.0 / 1001.0 / 25.0 },
         { { -2.5, 0.5 }, 3.0, -1.0 },
+        // A video with 28 s cut at file time 100: before the split, after it.
+        { { 2, 1, 100, -26 }, 50, 52 },
+        { { 2, 1, 100, -26 }, 100, 74 },
+        { { 2, 1, 100, -26 }, 150, 124 },
+        // The same film with a scene of 28 s added instead.
+        { { 2, 1, 100, 30 }, 99, 101 },
+        { { 2, 1, 100, 30 }, 100, 130 },
     };
     for (const Case& c : cases) {
         EXPECT_NEAR(c.timing.toClock(c.file), c.clock, 1e-9) << c.file;
         EXPECT_NEAR(c.timing.toFile(c.clock), c.file, 1e-9) << c.clock;
     }
+    // While the added scene plays, the file waits just before the split: nothing after it shows.
+    const Timing added{ 2, 1, 100, 30 };
+    EXPECT_LT(added.toFile(115), 100);
+    EXPECT_GT(added.toFile(115), 99.999);
+    // After the cut, the part the video lost is passed over.
+    EXPECT_NEAR((Timing{ 2, 1, 100, -26 }.toFile(80)), 106, 1e-9);
 }
 
 TEST(Resync, NextAndPreviousStartInClockTimeOnUnsortedOverlappingLists)
@@ -260,6 +273,15 @@ TEST(Resync, TimingMemoryKeepsTheLatestHundredFilesNewestFirst)
     EXPECT_FALSE(again.find("/b.srt"));
     EXPECT_FALSE(again.find("/d.srt"));
     EXPECT_EQ(again.find("/c.srt"), (Timing{ 0.25, 1 }));
+
+    // A split comes back whole; a damaged one drops its line.
+    again.remember(store, "/cut.srt", { 2, 1, 3130.5, -26.25 });
+    store.values["file_timing"] = std::get<std::string>(store.values["file_timing"])
+        + "1;100\t1\t/half.srt\n1;100;x\t1\t/bad.srt\n";
+    again.load(store);
+    EXPECT_EQ(again.find("/cut.srt"), (Timing{ 2, 1, 3130.5, -26.25 }));
+    EXPECT_FALSE(again.find("/half.srt"));
+    EXPECT_FALSE(again.find("/bad.srt"));
     store.storeErrorOn.insert("file_timing");
     again.load(store);
     EXPECT_FALSE(again.find("/c.srt"));
