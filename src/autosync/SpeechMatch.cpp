@@ -13,6 +13,8 @@
 #include <memory>
 #include <mutex>
 #include <numeric>
+#include <optional>
+#include <tuple>
 
 namespace autosync {
 namespace {
@@ -159,6 +161,34 @@ double bestApart(
     return best;
 }
 
+// Each heard frame, +1 speech or -1 not, less the mean of the heard frames within a minute
+// either side. Centring on the whole film's mean would let a long stretch without speech (a
+// title sequence, a lead of noise) lift every wrong line-up that lands subtitles on the dialogue,
+// whose speech is denser than the film's average; centred locally, a wrong line-up gets nothing
+// for where it lands, only for how well it fits.
+std::vector<double> centredLocally(const SpeechTrack& speech)
+{
+    const std::size_t n = speech.frames.size();
+    std::vector<std::size_t> heard(n + 1, 0);
+    std::vector<std::size_t> spoken(n + 1, 0);
+    for (std::size_t i = 0; i < n; ++i) {
+        heard[i + 1] = heard[i] + (speech.frames[i] != 0);
+        spoken[i + 1] = spoken[i] + (speech.frames[i] > 0);
+    }
+    const auto reach = static_cast<std::size_t>(std::lround(60.0 / speech.frameSeconds));
+    std::vector<double> out(n, 0.0);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (speech.frames[i] == 0)
+            continue;
+        const std::size_t a = i > reach ? i - reach : 0;
+        const std::size_t b = std::min(n, i + reach + 1);
+        const double share
+            = static_cast<double>(spoken[b] - spoken[a]) / static_cast<double>(heard[b] - heard[a]);
+        out[i] = (speech.frames[i] > 0 ? 1.0 : -1.0) - (2 * share - 1);
+    }
+    return out;
+}
+
 } // namespace
 
 Match matchSpeech(
@@ -172,8 +202,6 @@ Match matchSpeech(
     std::sort(
         cues.begin(), cues.end(), [](const Span& a, const Span& b) { return a.start < b.start; });
 
-    // Centred over the heard frames, so that a detector that calls most of the film speech (music,
-    // noise) does not favour whatever line-up puts the most subtitles where something was heard.
     std::size_t heard = 0;
     std::size_t spoken = 0;
     for (const std::int8_t v : speech.frames) {
@@ -186,11 +214,9 @@ Match matchSpeech(
         result.verdict = Match::Verdict::noSpeech;
         return result;
     }
-    std::vector<double> centred(speech.frames.size(), 0.0);
-    for (std::size_t i = 0; i < centred.size(); ++i) {
-        if (speech.frames[i] != 0)
-            centred[i] = (speech.frames[i] > 0 ? 1.0 : -1.0) - (2 * spokenShare - 1);
-    }
+    // Centred, so that a detector that calls most of the film speech (music, noise) does not
+    // favour whatever line-up puts the most subtitles where something was heard.
+    const std::vector<double> centred = centredLocally(speech);
 
     std::vector<double> speeds{ 1.0 };
     for (const SpeedRatio& r : speedRatios())
@@ -258,9 +284,6 @@ Match matchSpeech(
         return out;
     };
 
-    // The ratio: over a long film a wrong one drifts far and its peak falls; over a short one
-    // neighbouring ratios peak alike, and the one whose subtitle starts land on heard onsets
-    // wins. Ties go to the same rate, which comes first.
     std::vector<std::vector<double>> correlations;
     // Each ratio's strongest lag, and how far it rises above that ratio's mean.
     std::vector<std::size_t> tops;
@@ -273,39 +296,34 @@ Match matchSpeech(
         heights.push_back(c[tops.back()] - meanOf(c));
         strongest = std::max(strongest, heights.back());
     }
-    std::size_t bestSpeed = 0;
-    std::size_t top = 0;
-    std::size_t mostHits = 0;
-    bool found = false;
-    for (std::size_t i = 0; i < speeds.size(); ++i) {
-        if (heights[i] < 0.97 * strongest)
-            continue;
-        const auto [lag, hits] = refine(correlations[i], frames[i], tops[i], 0, cues.size());
-        if (!found || hits > mostHits) {
-            found = true;
-            bestSpeed = i;
-            top = lag;
-            mostHits = hits;
-        }
-    }
-    const std::vector<double>& best = correlations[bestSpeed];
-    const Frames& chosenFrames = frames[bestSpeed];
-    result.speed = speeds[bestSpeed];
-    result.delay = secondsOf(top);
-    result.score = standsOut(best, tops[bestSpeed]);
 
-    if (options.findSplit && cues.size() >= 20) {
+    std::vector<double> prefix(centred.size() + 1, 0.0);
+    std::partial_sum(centred.begin(), centred.end(), prefix.begin() + 1);
+    const auto n = static_cast<std::ptrdiff_t>(centred.size());
+    const std::size_t count = cues.size();
+    struct LineUp {
+        std::size_t lag = 0; // for every subtitle, or those before the split
+        std::size_t splitAt = 0; // the first subtitle after the split; 0: none
+        std::size_t lagAfter = 0;
+        std::size_t hits = 0; // subtitle starts on heard onsets
+        double score = 0;
+    };
+    // The best line-up at ratio i: one lag, or two either side of a split.
+    const auto lineUp = [&](std::size_t i) {
+        const std::vector<double>& best = correlations[i];
+        const auto& spans = frames[i].spans;
+        LineUp out;
+        std::tie(out.lag, out.hits) = refine(best, frames[i], tops[i], 0, count);
+        out.score = standsOut(best, tops[i]);
+        if (!options.findSplit || count < 20)
+            return out;
         // What each subtitle scores at a lag: the speech under it, from prefix sums.
-        std::vector<double> prefix(centred.size() + 1, 0.0);
-        std::partial_sum(centred.begin(), centred.end(), prefix.begin() + 1);
-        const auto n = static_cast<std::ptrdiff_t>(centred.size());
-        const auto& spans = chosenFrames.spans;
         const auto scores = [&](std::ptrdiff_t lag) {
             std::vector<double> acc(spans.size() + 1, 0.0);
-            for (std::size_t i = 0; i < spans.size(); ++i) {
-                const std::ptrdiff_t a = std::clamp<std::ptrdiff_t>(spans[i].first + lag, 0, n);
-                const std::ptrdiff_t b = std::clamp<std::ptrdiff_t>(spans[i].second + lag, 0, n);
-                acc[i + 1] = acc[i] + prefix[static_cast<std::size_t>(b)]
+            for (std::size_t k = 0; k < spans.size(); ++k) {
+                const std::ptrdiff_t a = std::clamp<std::ptrdiff_t>(spans[k].first + lag, 0, n);
+                const std::ptrdiff_t b = std::clamp<std::ptrdiff_t>(spans[k].second + lag, 0, n);
+                acc[k + 1] = acc[k] + prefix[static_cast<std::size_t>(b)]
                     - prefix[static_cast<std::size_t>(a)];
             }
             return acc;
@@ -316,7 +334,6 @@ Match matchSpeech(
         sums.reserve(candidates.size());
         for (const std::size_t c : candidates)
             sums.push_back(scores(lagOf(c)));
-        const std::size_t count = spans.size();
         const double single = sums[0][count];
         const std::size_t minSide = std::max<std::size_t>(10, count / 20);
         double bestGain = 0;
@@ -334,47 +351,78 @@ Match matchSpeech(
         }
         // A second delay must earn its place: fitting noise with two delays always gains a little.
         // Each side is then lined up and judged on its own.
-        if (splitAt && bestGain >= 0.15 * std::abs(single)) {
-            const std::span<const Span> all(cues);
-            double score = 1;
-            std::size_t lags[2] = {};
-            for (int side = 0; side < 2; ++side) {
-                const std::span<const Span> part
-                    = side == 0 ? all.first(splitAt) : all.subspan(splitAt);
-                const std::vector<double> c
-                    = correlator.correlate(framesAt(part, result.speed, fs).mask);
-                lags[side] = refine(
-                    c, chosenFrames, topOf(c), side == 0 ? 0 : splitAt, side == 0 ? splitAt : count)
-                                 .first;
-                score = std::min(score, standsOut(c, topOf(c)));
-            }
-            // The subtitles next to the split fit either delay about as well: the one whose
-            // start lands on a heard onset says which side it is on.
-            const auto onsetAt = [&](std::size_t i, std::size_t lag) {
-                const std::ptrdiff_t k = spans[i].first + lagOf(lag);
-                return onsets[static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(k + 4, 0, n))]
-                    > onsets[static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(k - 3, 0, n))];
-            };
-            const std::vector<double> before = scores(lagOf(lags[0]));
-            const std::vector<double> after = scores(lagOf(lags[1]));
-            std::vector<double> hits(count + 1, 0.0);
-            for (std::size_t i = 0; i < count; ++i)
-                hits[i + 1] = hits[i] + (onsetAt(i, lags[0]) ? 50.0 : 0.0)
-                    - (onsetAt(i, lags[1]) ? 50.0 : 0.0);
-            double most = -std::numeric_limits<double>::infinity();
-            for (std::size_t k = minSide; k + minSide <= count; ++k) {
-                const double total = before[k] + after[count] - after[k] + hits[k];
-                if (total > most) {
-                    most = total;
-                    splitAt = k;
-                }
-            }
-            result.delay = secondsOf(lags[0]);
-            result.split = SplitPoint{ splitAt,
-                (std::min(cues[splitAt - 1].end, cues[splitAt].start) + cues[splitAt].start) / 2,
-                secondsOf(lags[1]) };
-            result.score = score;
+        if (!splitAt || bestGain < 0.15 * std::abs(single))
+            return out;
+        const std::span<const Span> all(cues);
+        double score = 1;
+        std::size_t lags[2] = {};
+        for (int side = 0; side < 2; ++side) {
+            const std::span<const Span> part
+                = side == 0 ? all.first(splitAt) : all.subspan(splitAt);
+            const std::vector<double> c = correlator.correlate(framesAt(part, speeds[i], fs).mask);
+            lags[side] = refine(
+                c, frames[i], topOf(c), side == 0 ? 0 : splitAt, side == 0 ? splitAt : count)
+                             .first;
+            score = std::min(score, standsOut(c, topOf(c)));
         }
+        // The subtitles next to the split fit either delay about as well: the one whose
+        // start lands on a heard onset says which side it is on.
+        const auto onsetAt = [&](std::size_t k, std::size_t lag) {
+            const std::ptrdiff_t at = spans[k].first + lagOf(lag);
+            return onsets[static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(at + 4, 0, n))]
+                > onsets[static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(at - 3, 0, n))];
+        };
+        const std::vector<double> before = scores(lagOf(lags[0]));
+        const std::vector<double> after = scores(lagOf(lags[1]));
+        std::vector<double> hits(count + 1, 0.0);
+        for (std::size_t k = 0; k < count; ++k)
+            hits[k + 1]
+                = hits[k] + (onsetAt(k, lags[0]) ? 50.0 : 0.0) - (onsetAt(k, lags[1]) ? 50.0 : 0.0);
+        // Nor may a split make a subtitle show before the one ahead of it has gone: after a cut,
+        // the split lies in a pause at least as long as the cut, unless no pause is.
+        const auto keepsOrder = [&](std::size_t k) {
+            return cues[k].start * speeds[i] + secondsOf(lags[1])
+                >= cues[k - 1].end * speeds[i] + secondsOf(lags[0]) - 1.0;
+        };
+        bool ordered = false;
+        for (std::size_t k = minSide; k + minSide <= count; ++k)
+            ordered = ordered || keepsOrder(k);
+        double most = -std::numeric_limits<double>::infinity();
+        for (std::size_t k = minSide; k + minSide <= count; ++k) {
+            const double total = before[k] + after[count] - after[k] + hits[k];
+            if (total > most && (!ordered || keepsOrder(k))) {
+                most = total;
+                splitAt = k;
+            }
+        }
+        out = { lags[0], splitAt, lags[1], 0, score };
+        for (std::size_t k = 0; k < count; ++k)
+            out.hits += onsetAt(k, k < splitAt ? lags[0] : lags[1]);
+        return out;
+    };
+
+    // The ratio: over a long film a wrong one drifts far and its peak falls; over a short one
+    // neighbouring ratios peak alike, and the one whose subtitle starts land on heard onsets
+    // (either side of a split, where there is one) wins. Ties go to the same rate, which comes
+    // first.
+    std::size_t bestSpeed = 0;
+    std::optional<LineUp> chosen;
+    for (std::size_t i = 0; i < speeds.size(); ++i) {
+        if (heights[i] < 0.97 * strongest)
+            continue;
+        const LineUp l = lineUp(i);
+        if (!chosen || l.hits > chosen->hits) {
+            chosen = l;
+            bestSpeed = i;
+        }
+    }
+    result.speed = speeds[bestSpeed];
+    result.delay = secondsOf(chosen->lag);
+    result.score = chosen->score;
+    if (const std::size_t k = chosen->splitAt) {
+        result.split
+            = SplitPoint{ k, (std::min(cues[k - 1].end, cues[k].start) + cues[k].start) / 2,
+                  secondsOf(chosen->lagAfter) };
     }
 
     result.verdict = result.score >= kSureScore ? Match::Verdict::sure

@@ -1,5 +1,6 @@
 // The matcher on synthetic speech: a detector's view of subtitles spoken late, at another frame
-// rate, with a cut, with the soundtrack heard only in windows, and on silence and music.
+// rate, with a cut, with the soundtrack heard only in windows, and on silence, music and the
+// speech of another film.
 #include "autosync/SpeechMatch.h"
 
 #include <gtest/gtest.h>
@@ -87,6 +88,8 @@ TEST(SpeechMatch, FindsTheDelayTheRatioAndTheSplitOrSaysWhyNot)
     } cases[] = {
         { "late", { 1, 3.21, {}, 0, 0, 0 }, 30, true },
         { "early by four minutes", { 1, -241.7, {}, 0, 0, 0 }, 30, true },
+        { "late by four minutes: a long lead without speech", { 1, 243.9, {}, 0, 0, 0 }, 12, true },
+        { "a cut after a long lead", { 1, 187.0, 80, 131.5, 0, 0 }, 12, true },
         { "23.976 to 25", { 1 / k25, 1.5, {}, 0, 0, 0 }, 40, true },
         { "25 to 23.976", { k25, -12.04, {}, 0, 0, 0 }, 40, true },
         { "24 to 25", { 25.0 / 24.0, 0.4, {}, 0, 0, 0 }, 30, true },
@@ -112,7 +115,7 @@ TEST(SpeechMatch, FindsTheDelayTheRatioAndTheSplitOrSaysWhyNot)
     }
 }
 
-TEST(SpeechMatch, ProposesNothingOnSilenceOrMusic)
+TEST(SpeechMatch, ProposesNothingOnSilenceMusicOrAnotherFilm)
 {
     // Several films: a threshold that one lucky draw passes is no threshold.
     for (int seed = 1; seed <= 12; ++seed) {
@@ -130,6 +133,12 @@ TEST(SpeechMatch, ProposesNothingOnSilenceOrMusic)
         const Match m = autosync::matchSpeech(cues, music);
         EXPECT_FALSE(m.proposed()) << autosync::describe(m) << " score " << m.score;
         EXPECT_EQ(autosync::describe(m), "No clear match between the subtitles and the speech.");
+
+        // Subtitles of another film: real dialogue, but not this one.
+        const std::vector<Span> other = dialogue(30, rng);
+        const Match wrongFilm = autosync::matchSpeech(cues, hear(other, {}, rng));
+        EXPECT_FALSE(wrongFilm.proposed())
+            << autosync::describe(wrongFilm) << " score " << wrongFilm.score;
     }
 }
 
