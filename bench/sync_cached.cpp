@@ -49,6 +49,7 @@ int main(int argc, char** argv)
         std::printf("split: %.3f %+.3f\n", m.split->fileTime, m.split->delay);
     else
         std::printf("split: none\n");
-    std::printf("score: %.3f\nresult: %s\n", m.score, autosync::describe(m).c_str());
+    std::printf("score: %.3f\nonsets: %.1f\nresult: %s\n", m.score, m.onsets,
+        autosync::describe(m).c_str());
     return m.proposed() ? 0 : 3;
 }

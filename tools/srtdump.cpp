@@ -178,6 +178,7 @@ int syncTo(
         else
             std::printf("split: none\n");
         std::printf("score: %.3f\n", m.score);
+        std::printf("onsets: %.1f\n", m.onsets);
         std::printf("result: %s\n", autosync::describe(m).c_str());
         return m.proposed() ? 0 : 3;
     }

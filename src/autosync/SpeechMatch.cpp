@@ -379,7 +379,8 @@ Match matchSpeech(
             hits[k + 1]
                 = hits[k] + (onsetAt(k, lags[0]) ? 50.0 : 0.0) - (onsetAt(k, lags[1]) ? 50.0 : 0.0);
         // Nor may a split make a subtitle show before the one ahead of it has gone: after a cut,
-        // the split lies in a pause at least as long as the cut, unless no pause is.
+        // the split lies in a pause at least as long as the cut. Where no pause is, the two
+        // delays are not a cut of this film.
         const auto keepsOrder = [&](std::size_t k) {
             return cues[k].start * speeds[i] + secondsOf(lags[1])
                 >= cues[k - 1].end * speeds[i] + secondsOf(lags[0]) - 1.0;
@@ -387,10 +388,15 @@ Match matchSpeech(
         bool ordered = false;
         for (std::size_t k = minSide; k + minSide <= count; ++k)
             ordered = ordered || keepsOrder(k);
+        if (!ordered) {
+            // Nor is one delay for all: as unsure as the parts that disagree with it.
+            out.score = std::min(out.score, score);
+            return out;
+        }
         double most = -std::numeric_limits<double>::infinity();
         for (std::size_t k = minSide; k + minSide <= count; ++k) {
             const double total = before[k] + after[count] - after[k] + hits[k];
-            if (total > most && (!ordered || keepsOrder(k))) {
+            if (total > most && keepsOrder(k)) {
                 most = total;
                 splitAt = k;
             }
@@ -425,9 +431,56 @@ Match matchSpeech(
                   secondsOf(chosen->lagAfter) };
     }
 
-    result.verdict = result.score >= kSureScore ? Match::Verdict::sure
-        : result.score >= kProposeScore         ? Match::Verdict::likely
-                                                : Match::Verdict::noClearMatch;
+    // The correlation weighs where subtitles lie; their starts say more. How many land on a heard
+    // onset, against how many do at lags spread over the search (each the most within half a
+    // second, as the plateau search above finds them), in standard deviations.
+    const Frames& f = frames[bestSpeed];
+    const std::size_t len = correlations[bestSpeed].size();
+    const auto startsOnOnsets = [&](std::size_t lag, std::size_t first, std::size_t end) {
+        std::size_t on = 0;
+        for (std::size_t k = first; k < end; ++k) {
+            const std::ptrdiff_t at = f.spans[k].first + lagOf(lag);
+            on += onsets[static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(at + 4, 0, n))]
+                > onsets[static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(at - 3, 0, n))];
+        }
+        return static_cast<double>(on);
+    };
+    const auto evidence = [&](std::size_t lag, std::size_t first, std::size_t end) {
+        const auto half = static_cast<std::size_t>(std::lround(0.5 / fs));
+        const auto apart = static_cast<std::size_t>(std::lround(5.0 / fs));
+        double sum = 0;
+        double squares = 0;
+        int samples = 0;
+        for (std::size_t t = 0; t < 64; ++t) {
+            const std::size_t centre = len * (2 * t + 1) / 128;
+            if ((centre > lag ? centre - lag : lag - centre) < apart)
+                continue;
+            double most = 0;
+            for (std::size_t j = centre > half ? centre - half : 0;
+                 j < std::min(len, centre + half); ++j)
+                most = std::max(most, startsOnOnsets(j, first, end));
+            sum += most;
+            squares += most * most;
+            ++samples;
+        }
+        if (samples == 0)
+            return 0.0;
+        const double mean = sum / samples;
+        // A floor, so that a few starts where chance gives none do not count as certainty.
+        const double sd = std::sqrt(std::max(squares / samples - mean * mean, 0.25));
+        return (startsOnOnsets(lag, first, end) - mean) / sd;
+    };
+    // Each part must have its own: a line-up right for half the film and wrong for the rest
+    // still lands many starts on onsets.
+    const std::size_t side = chosen->splitAt ? chosen->splitAt : count / 2;
+    result.onsets = std::min(evidence(chosen->lag, 0, side),
+        evidence(chosen->splitAt ? chosen->lagAfter : chosen->lag, side, count));
+
+    const bool onsetsSure = result.score >= kOnsetFloorScore && result.onsets >= kSureOnsets;
+    const bool onsetsLikely = result.score >= kOnsetFloorScore && result.onsets >= kProposeOnsets;
+    result.verdict = result.score >= kSureScore || onsetsSure ? Match::Verdict::sure
+        : result.score >= kProposeScore || onsetsLikely       ? Match::Verdict::likely
+                                                              : Match::Verdict::noClearMatch;
     return result;
 }
 

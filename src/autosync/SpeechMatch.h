@@ -56,14 +56,23 @@ struct Match {
     std::optional<SplitPoint> split;
     // 0 (the best line-up is no better than the next) to 1 (nothing else comes near).
     double score = 0;
+    // How many more subtitle starts land on heard onsets than by chance, in standard deviations
+    // (per side of a split, the lesser).
+    double onsets = 0;
 
     bool proposed() const { return verdict == Verdict::sure || verdict == Verdict::likely; }
 };
 
 // Below this score nothing is proposed; from kSureScore on the match is called sure.
-// Chosen on synthetic films: music-like detector output scores up to 0.3, dialogue about 0.8.
-inline constexpr double kProposeScore = 0.45;
+// Chosen on synthetic films: music-like detector output scores up to 0.4, dialogue about 0.8.
+inline constexpr double kProposeScore = 0.53;
 inline constexpr double kSureScore = 0.6;
+// A lower score still proposes when the subtitle starts land on heard onsets far beyond chance:
+// a film cut in two leaves each part few subtitles to stand out with. Music and another film's
+// speech reach 5 standard deviations at most; lined-up films 16 and more.
+inline constexpr double kOnsetFloorScore = 0.3;
+inline constexpr double kProposeOnsets = 10;
+inline constexpr double kSureOnsets = 15;
 
 // Cross-correlates the subtitles' spans with the speech at every frame-rate ratio (same rate,
 // and those of `speedRatios()`), keeps the ratio and delay whose subtitles land most on speech

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <random>
@@ -99,7 +100,11 @@ TEST(SpeechMatch, FindsTheDelayTheRatioAndTheSplitOrSaysWhyNot)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::mt19937 rng(7);
-        const std::vector<Span> cues = dialogue(c.minutes, rng);
+        std::vector<Span> cues = dialogue(c.minutes, rng);
+        // The file was made for a version that still had the part the video lost: it pauses there.
+        const double cut = std::max(0.0, c.heard.delay - c.heard.splitDelay) / c.heard.speed;
+        for (std::size_t i = c.heard.splitAt.value_or(cues.size()); i < cues.size(); ++i)
+            cues[i] = { cues[i].start + cut, cues[i].end + cut };
         const Match m = autosync::matchSpeech(cues, hear(cues, c.heard, rng));
         ASSERT_EQ(m.verdict, Match::Verdict::sure) << autosync::describe(m) << " score " << m.score;
         EXPECT_NEAR(m.delay, c.heard.delay, 0.05);
