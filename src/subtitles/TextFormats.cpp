@@ -417,7 +417,8 @@ double secondsOf(std::int64_t ticks, std::int64_t num, std::int64_t den)
 {
     const auto ms = static_cast<std::int64_t>(std::llround(
         static_cast<double>(ticks) * 1000.0 * static_cast<double>(num) / static_cast<double>(den)));
-    return static_cast<double>(ms / 1000) + static_cast<double>(ms % 1000) / 1000.0;
+    const std::int64_t whole = ms / 1000; // whole seconds first, as SubRip's time codes give them
+    return static_cast<double>(whole) + static_cast<double>(ms % 1000) / 1000.0;
 }
 
 void readWebVtt(std::string_view text, SrtMessageList& out)
