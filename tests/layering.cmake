@@ -21,7 +21,7 @@ if(count LESS 8)
     message(FATAL_ERROR "could not read the library table in src/README.md (found: ${layers})")
 endif()
 
-set(project_dirs platform subtitles playback control cueing autosync shell)
+set(project_dirs platform subtitles playback control cueing autosync formats shell)
 set(failures "")
 foreach(layer IN LISTS layers)
     if(layer STREQUAL "tools")

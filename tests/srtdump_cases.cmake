@@ -10,6 +10,7 @@ function(expect_run expected_status expected_stdout)
         message(FATAL_ERROR "srtdump ${ARGN}: printed\n${out}\nexpected\n${expected_stdout}")
     endif()
     set(last_stderr "${err}" PARENT_SCOPE)
+    set(last_stdout "${out}" PARENT_SCOPE)
 endfunction()
 
 expect_run(0 "{\"entries\":[{\"number\":1,\"start\":1.5,\"end\":4.25,\"text\":\"Hello\\n\"},{\"number\":2,\"start\":5.0,\"end\":6.0,\"text\":\"\\\"Quoted\\\" \\\\ back\\tslash\\n\"}]}\n"
@@ -77,4 +78,11 @@ expect_run(0 "{\"encoding\":4,\"line_ending\":\"crlf\",\"entries\":[]}\n"
            --format json --encoding auto --line-ending auto ${SAMPLES}/../CMakeLists.txt)
 if(NOT last_stderr MATCHES "No subtitles found in .*CMakeLists.txt")
     message(FATAL_ERROR "an empty read should say so: ${last_stderr}")
+endif()
+# Another format, found by content: the JSON names it, the report too.
+expect_run(0 "{\"encoding\":4,\"line_ending\":\"lf\",\"format\":\"webvtt\",\"entries\":[{\"number\":1,\"start\":1.2,\"end\":3.4,\"text\":\"Hello there\"},{\"number\":2,\"start\":4.0,\"end\":6.2,\"text\":\"Line one\\nLine two\"},{\"number\":3,\"start\":7.0,\"end\":9.6,\"text\":\"The end, friends\"}]}\n"
+           --format json --encoding auto --line-ending auto ${SAMPLES}/formats/ref.vtt)
+expect_run(0 "*" --format report --encoding auto ${SAMPLES}/formats/ref.sub)
+if(NOT last_stdout MATCHES "format: MicroDVD\nframe rate: 25\n")
+    message(FATAL_ERROR "the report should name the format and its frame rate:\n${last_stdout}")
 endif()

@@ -1,6 +1,7 @@
 // srtdump: reads one subtitle file exactly as the player does at Start and prints its entries.
 #include "autosync/Soundtrack.h"
 #include "autosync/SpeechMatch.h"
+#include "formats/FfmpegSubtitles.h"
 #include "platform/CharsetDetector.h"
 #include "platform/StderrLog.h"
 #include "subtitles/Resync.h"
@@ -118,6 +119,11 @@ void printJson(const SrtMessageList& entries, const ReadingReport* chosen, const
     if (chosen) {
         out = "\"encoding\":" + std::to_string(chosen->encoding) + ",\"line_ending\":";
         appendJsonString(out, optionWordOf(chosen->lineEnding));
+        // Only for other formats, so that a SubRip file's output stays as scripts know it.
+        if (chosen->format != SubtitleFormat::subrip) {
+            out += ",\"format\":";
+            appendJsonString(out, formatWord(chosen->format));
+        }
         out += ",";
         std::fputs(out.c_str(), stdout);
     }
@@ -149,6 +155,10 @@ void printReport(const ReadingReport& r)
         r.encodingDetected ? ", automatic" : "");
     std::printf("line ending: %s%s\n", nameOf(r.lineEnding).c_str(),
         r.lineEndingDetected ? ", automatic" : "");
+    if (r.format != SubtitleFormat::subrip)
+        std::printf("format: %s\n", std::string(formatName(r.format)).c_str());
+    if (r.frameRate > 0)
+        std::printf("frame rate: %g%s\n", r.frameRate, r.frameRateAssumed ? ", assumed" : "");
     std::printf("skipped blocks: %zu\n", r.skippedLines.size());
     if (!r.skippedLines.empty()) {
         std::string lines;
@@ -292,6 +302,7 @@ int main(int argc, char** argv)
     if (video && !timing.isIdentity())
         return usageError("--sync-to finds the delay and speed itself");
 
+    setFormatReader(&ffmpegFormatReader());
     StderrLog log("srtdump");
     setLogSink(&log);
     int status = 0;

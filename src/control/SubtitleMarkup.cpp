@@ -3,6 +3,7 @@
 #include "platform/Ascii.h"
 
 #include <algorithm>
+#include <charconv>
 #include <utility>
 
 namespace {
@@ -102,7 +103,9 @@ private:
         return 0;
     }
 
-    // An ASS override block, "{\…}", is never shown; other braces are text.
+    // An ASS override block, "{\…}", is never shown; other braces are text. Its italic, bold,
+    // underline, strike-out, colour and placement tags style what follows; the rest (karaoke,
+    // drawing, position, fades) style nothing the panel can show.
     std::size_t block(std::string_view s)
     {
         if (s.size() < 2 || s[1] != '\\')
@@ -110,22 +113,67 @@ private:
         const std::size_t end = s.substr(0, maxBlockLength).find('}');
         if (end == std::string_view::npos)
             return 0;
-        const std::string_view codes = s.substr(1, end - 1);
-        for (std::size_t at = codes.find("\\an"); at != std::string_view::npos;
-             at = codes.find("\\an", at + 1)) {
-            if (at + 3 < codes.size())
-                _out.top = codes[at + 3] >= '7' && codes[at + 3] <= '9';
+        std::string_view codes = s.substr(1, end - 1);
+        while (!codes.empty()) {
+            codes.remove_prefix(1); // the backslash
+            const std::size_t next = codes.find('\\');
+            override(trimmed(codes.substr(0, next)));
+            codes.remove_prefix(next == std::string_view::npos ? codes.size() : next);
         }
         return end + 1;
+    }
+
+    void override(std::string_view tag)
+    {
+        const auto digitAt
+            = [&](std::size_t at) { return at < tag.size() && tag[at] >= '0' && tag[at] <= '9'; };
+        // "\i1", "\b700"; a tag without its value goes back to the style, here: off.
+        const auto flag = [&](std::string_view name, bool& state) {
+            if (!tag.starts_with(name) || (tag.size() > name.size() && !digitAt(name.size())))
+                return false;
+            state = tag.size() > name.size() && tag.substr(name.size()) != "0";
+            return true;
+        };
+        if (tag.starts_with("an") && digitAt(2)) {
+            _out.top = tag[2] >= '7' && tag[2] <= '9';
+        } else if (tag.starts_with("a") && digitAt(1)) {
+            // SubStation's own numbering: 5 to 7 are the top row.
+            const int n = tag.size() > 2 && digitAt(2) ? 10 + (tag[2] - '0') : tag[1] - '0';
+            _out.top = n >= 5 && n <= 7;
+        } else if (flag("i", _ass.italic) || flag("b", _ass.bold) || flag("u", _ass.underline)
+            || flag("s", _ass.strike)) {
+        } else if (tag == "c" || tag == "1c") {
+            _ass.rgb.reset();
+        } else if (tag.starts_with("c&") || tag.starts_with("1c&")) {
+            _ass.rgb = assColour(tag.substr(tag.find('&')));
+        } else if (tag.starts_with("r")) {
+            _ass = TextRun{};
+        }
+    }
+
+    // "&HBBGGRR&", the alpha byte allowed before; the panel wants 0xRRGGBB.
+    static std::optional<std::uint32_t> assColour(std::string_view v)
+    {
+        if (!v.starts_with("&H") && !v.starts_with("&h"))
+            return std::nullopt;
+        v.remove_prefix(2);
+        if (v.ends_with('&'))
+            v.remove_suffix(1);
+        std::uint32_t bgr = 0;
+        const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), bgr, 16);
+        if (v.empty() || ec != std::errc() || end != v.data() + v.size())
+            return std::nullopt;
+        return (bgr & 0xFF) << 16 | (bgr & 0xFF00) | (bgr >> 16 & 0xFF);
     }
 
     void append(char c)
     {
         TextRun style;
-        style.italic = _italic > 0;
-        style.bold = _bold > 0;
-        style.underline = _underline > 0;
-        style.strike = _strike > 0;
+        style.italic = _italic > 0 || _ass.italic;
+        style.bold = _bold > 0 || _ass.bold;
+        style.underline = _underline > 0 || _ass.underline;
+        style.strike = _strike > 0 || _ass.strike;
+        style.rgb = _ass.rgb;
         for (auto it = _colors.rbegin(); it != _colors.rend(); ++it) {
             if (*it) {
                 style.rgb = *it;
@@ -146,6 +194,8 @@ private:
     StyledText _out;
     int _italic = 0, _bold = 0, _underline = 0, _strike = 0;
     std::vector<std::optional<std::uint32_t>> _colors;
+    // What ASS override tags set, apart from the HTML-like tags' nesting; its text is unused.
+    TextRun _ass;
 };
 
 int hexDigit(char c)

@@ -1,5 +1,5 @@
-// What a subtitle's text means for the panel: SubRip's tags as formatting, ASS override blocks
-// hidden, and a bound on how much of an entry a display lays out.
+// What a subtitle's text means for the panel: SubRip's tags and ASS override tags as formatting
+// (the blocks themselves hidden), and a bound on how much of an entry a display lays out.
 #pragma once
 
 #include <cstddef>

@@ -72,7 +72,7 @@ void TimerThread::run()
         // Held for the pass, so a list replaced meanwhile lives until the pass is done.
         const std::shared_ptr<const Shown> current = shown();
         const std::string* text = current && current->cues
-            ? current->cues->textOf(cursor.indexAt(*current->cues, current->timing.toFile(value)))
+            ? cursor.textAt(*current->cues, current->timing.toFile(value))
             : nullptr;
         setIfConnected(_messageTextField, text ? *text : empty);
         setIfConnected(_messageTextField2, text ? *text : empty);

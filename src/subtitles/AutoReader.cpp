@@ -3,7 +3,10 @@
 
 #include "platform/Ascii.h"
 #include "platform/CharsetDetector.h"
+#include "subtitles/FormatReader.h"
+#include "subtitles/FormatSniff.h"
 #include "subtitles/IndexLine.h"
+#include "subtitles/TextFormats.h"
 
 #include <algorithm>
 #include <array>
@@ -399,6 +402,44 @@ void walk(std::string_view text, std::string_view separator, SrtMessageList& out
     finish();
 }
 
+namespace {
+
+// Another format's entries, in the same list and report as SubRip's. The line ending is the first
+// one in the file, which Save Subtitles As keeps.
+void readOtherFormat(
+    std::string_view text, SubtitleFormat format, SrtMessageList& out, ReadingReport& report)
+{
+    report.format = format;
+    const std::size_t brk = text.find_first_of("\r\n");
+    report.lineEnding = brk == std::string_view::npos || text.substr(brk).starts_with("\r\n")
+        ? LineEnding::crlf
+        : text[brk] == '\n' ? LineEnding::lf
+                            : LineEnding::cr;
+    const std::size_t before = out.size();
+    switch (format) {
+    case SubtitleFormat::webvtt:
+        textformats::readWebVtt(text, out);
+        break;
+    case SubtitleFormat::ass:
+    case SubtitleFormat::ssa:
+        textformats::readAss(text, out);
+        break;
+    case SubtitleFormat::microdvd: {
+        const auto rate = textformats::readMicroDvd(text, std::nullopt, out);
+        report.frameRate = rate.fps;
+        report.frameRateAssumed = rate.assumed;
+        break;
+    }
+    default:
+        if (const FormatReader* reader = formatReader())
+            reader->read(text, format, out);
+        break;
+    }
+    report.countFrom(out, before);
+}
+
+} // namespace
+
 bool read(std::string bytes, std::optional<encodings::EncodingId> encoding,
     std::optional<LineEnding> lineEnding, std::string_view locale, SrtMessageList& out,
     ReadingReport& report)
@@ -416,6 +457,10 @@ bool read(std::string bytes, std::optional<encodings::EncodingId> encoding,
     if (!text)
         return false;
     report.encoding = *encoding;
+    if (const SubtitleFormat format = sniffFormat(*text); format != SubtitleFormat::subrip) {
+        readOtherFormat(*text, format, out, report);
+        return true;
+    }
     // The start of the file is enough to tell the line ending.
     report.lineEnding
         = lineEnding ? *lineEnding : detectLineEnding(std::string_view(*text).substr(0, 1 << 20));

@@ -1,13 +1,17 @@
 // One sweep over every start and end decides, once, which entry shows on each stretch between
-// them; a lookup is then a binary search (or, moving forward, a step) instead of a scan.
+// them, and stacks the texts where several do; a lookup is then a binary search (or, moving
+// forward, a step) instead of a scan.
 #include "subtitles/Cues.h"
 
 #include <algorithm>
 #include <functional>
 #include <limits>
-#include <queue>
+#include <set>
+#include <string_view>
 
 namespace {
+
+constexpr std::size_t kMostStacked = 8;
 
 bool shows(const SrtMessage& e)
 {
@@ -49,29 +53,63 @@ Cues::Cues(const SrtMessageList& entries)
         }
     }
 
-    // The active entries, smallest index on top; entries that have ended are dropped lazily.
-    std::priority_queue<std::int32_t, std::vector<std::int32_t>, std::greater<>> active;
-    std::vector<char> live(_entries.size(), 0);
-    const auto winner = [&] {
-        while (!active.empty() && !live[static_cast<std::size_t>(active.top())])
-            active.pop();
-        return active.empty() ? kNone : active.top();
-    };
+    // The active entries in list order; the first shows alone unless others with text share it.
+    std::set<std::int32_t> active;
     _winners.assign(2 * _points.size() + 1, kNone);
+    _stacked.assign(_winners.size(), kNone);
+    std::vector<std::int32_t> shown, previous;
+    const auto settle = [&](std::size_t segment) {
+        _winners[segment] = active.empty() ? kNone : *active.begin();
+        shown.clear();
+        for (const std::int32_t i : active) {
+            if (_entries[static_cast<std::size_t>(i)]->message())
+                shown.push_back(i);
+            // A display lays out a bounded text anyway; a hostile file of a million entries
+            // over one stretch must not cost a million texts per segment.
+            if (shown.size() == kMostStacked)
+                break;
+        }
+        // One text that is the first entry's own needs no copy.
+        if (shown.empty() || (shown.size() == 1 && shown.front() == _winners[segment]))
+            return;
+        if (shown == previous && !_stacks.empty()) {
+            _stacked[segment] = static_cast<std::int32_t>(_stacks.size() - 1);
+            return;
+        }
+        stack(shown, segment);
+        previous = shown;
+    };
     auto s = _starts.begin();
     auto e = ends.begin();
     for (std::size_t j = 0; j < _points.size(); ++j) {
         const double p = _points[j];
         for (; e != ends.end() && e->first == p; ++e)
-            live[static_cast<std::size_t>(e->second)] = 0;
+            active.erase(e->second);
         // On the point itself: started before it, ending after it (both bounds are open).
-        _winners[2 * j + 1] = winner();
-        for (; s != _starts.end() && s->first == p; ++s) {
-            live[static_cast<std::size_t>(s->second)] = 1;
-            active.push(s->second);
-        }
-        _winners[2 * j + 2] = winner();
+        settle(2 * j + 1);
+        for (; s != _starts.end() && s->first == p; ++s)
+            active.insert(s->second);
+        settle(2 * j + 2);
     }
+}
+
+void Cues::stack(const std::vector<std::int32_t>& shown, std::size_t segment)
+{
+    std::string text;
+    bool styled = false;
+    for (const std::int32_t i : shown) {
+        const std::string_view part = *_entries[static_cast<std::size_t>(i)]->message();
+        if (i != shown.front()) {
+            while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+                text.pop_back();
+            // ASS overrides would carry on into the next entry's text: a reset ends them.
+            text += styled ? "\n{\\r}" : "\n";
+        }
+        styled = styled || part.find("{\\") != std::string_view::npos;
+        text += part;
+    }
+    _stacked[segment] = static_cast<std::int32_t>(_stacks.size());
+    _stacks.push_back(std::move(text));
 }
 
 std::size_t Cues::segmentOf(double x) const
@@ -108,6 +146,24 @@ double Cues::nextChange(double x) const
 std::int32_t Cues::indexAt(double x) const
 {
     return _winners.empty() ? kNone : _winners[segmentOf(x)];
+}
+
+const std::string* Cues::textOfSegment(std::size_t segment) const
+{
+    if (const std::int32_t stacked = _stacked[segment]; stacked != kNone)
+        return &_stacks[static_cast<std::size_t>(stacked)];
+    return textOf(_winners[segment]);
+}
+
+const std::string* Cues::textAt(double x) const
+{
+    return _winners.empty() ? nullptr : textOfSegment(segmentOf(x));
+}
+
+const std::string* Cues::Cursor::textAt(const Cues& cues, double x)
+{
+    const std::int32_t winner = indexAt(cues, x);
+    return winner == kNone ? nullptr : cues.textOfSegment(_segment);
 }
 
 std::int32_t Cues::Cursor::indexAt(const Cues& cues, double x)

@@ -1,5 +1,7 @@
 #include "subtitles/FormatSniff.h"
 
+#include "subtitles/AutoReader.h"
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -49,32 +51,135 @@ bool framePair(std::string_view line, char open, char close)
     return true;
 }
 
-} // namespace
-
-std::optional<std::string> otherSubtitleFormat(std::string_view head)
+bool hasCommaTimeLine(std::string_view head)
 {
-    const std::string text = folded(head);
+    for (std::size_t arrow = head.find("-->"); arrow != std::string_view::npos;
+         arrow = head.find("-->", arrow + 3)) {
+        const std::size_t lineStart = head.find_last_of("\r\n", arrow);
+        const std::size_t from = lineStart == std::string_view::npos ? 0 : lineStart + 1;
+        if (head.substr(from, arrow - from).find(',') != std::string_view::npos)
+            return true;
+    }
+    return false;
+}
+
+// Any format but SubRip, from the folded head.
+std::optional<SubtitleFormat> otherFormat(const std::string& text)
+{
     const std::string_view line = firstLine(text);
     if (line.starts_with("webvtt"))
-        return "a WebVTT file";
+        return SubtitleFormat::webvtt;
     if (text.find("[script info]") != std::string::npos
         || text.find("[v4+ styles]") != std::string::npos
         || text.find("[v4 styles]") != std::string::npos) {
         if (text.find("[v4+ styles]") != std::string::npos
             || text.find("scripttype: v4.00+") != std::string::npos)
-            return "an ASS (Advanced SubStation Alpha) file";
-        return "an SSA (SubStation Alpha) file";
+            return SubtitleFormat::ass;
+        return SubtitleFormat::ssa;
     }
     if (text.find("<sami") != std::string::npos)
-        return "a SAMI file";
+        return SubtitleFormat::sami;
     if (text.find("<tt ") != std::string::npos || text.find("<tt>") != std::string::npos)
-        return "a TTML file";
+        return SubtitleFormat::ttml;
     if (framePair(line, '{', '}'))
-        return "a MicroDVD file";
+        return SubtitleFormat::microdvd;
     if (framePair(line, '[', ']'))
-        return "an MPL2 file";
+        return SubtitleFormat::mpl2;
     if (line.starts_with("[information]") || text.find("[subtitle]") != std::string::npos)
+        return SubtitleFormat::subviewer;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string_view formatName(SubtitleFormat format)
+{
+    switch (format) {
+    case SubtitleFormat::subrip:
+        return "SubRip";
+    case SubtitleFormat::webvtt:
+        return "WebVTT";
+    case SubtitleFormat::ass:
+        return "ASS";
+    case SubtitleFormat::ssa:
+        return "SSA";
+    case SubtitleFormat::microdvd:
+        return "MicroDVD";
+    case SubtitleFormat::mpl2:
+        return "MPL2";
+    case SubtitleFormat::subviewer:
+        return "SubViewer";
+    case SubtitleFormat::sami:
+        return "SAMI";
+    case SubtitleFormat::ttml:
+        return "TTML";
+    }
+    return "SubRip";
+}
+
+std::string_view formatWord(SubtitleFormat format)
+{
+    switch (format) {
+    case SubtitleFormat::subrip:
+        return "subrip";
+    case SubtitleFormat::webvtt:
+        return "webvtt";
+    case SubtitleFormat::ass:
+        return "ass";
+    case SubtitleFormat::ssa:
+        return "ssa";
+    case SubtitleFormat::microdvd:
+        return "microdvd";
+    case SubtitleFormat::mpl2:
+        return "mpl2";
+    case SubtitleFormat::subviewer:
+        return "subviewer";
+    case SubtitleFormat::sami:
+        return "sami";
+    case SubtitleFormat::ttml:
+        return "ttml";
+    }
+    return "subrip";
+}
+
+SubtitleFormat sniffFormat(std::string_view text)
+{
+    const std::string head = folded(text);
+    const auto other = otherFormat(head);
+    // SubRip's comma before the milliseconds: SubRip under a WebVTT header, which Automatic
+    // has always read as SubRip, the header a skipped block.
+    if (other == SubtitleFormat::webvtt && !hasCommaTimeLine(head))
+        return *other;
+    if (autoread::countTimeLines(text.substr(0, kHeadBytes), {}) > 0)
+        return SubtitleFormat::subrip;
+    return other.value_or(SubtitleFormat::subrip);
+}
+
+std::optional<std::string> otherSubtitleFormat(std::string_view head)
+{
+    const auto format = otherFormat(folded(head));
+    if (!format)
+        return std::nullopt;
+    switch (*format) {
+    case SubtitleFormat::webvtt:
+        return "a WebVTT file";
+    case SubtitleFormat::ass:
+        return "an ASS (Advanced SubStation Alpha) file";
+    case SubtitleFormat::ssa:
+        return "an SSA (SubStation Alpha) file";
+    case SubtitleFormat::sami:
+        return "a SAMI file";
+    case SubtitleFormat::ttml:
+        return "a TTML file";
+    case SubtitleFormat::microdvd:
+        return "a MicroDVD file";
+    case SubtitleFormat::mpl2:
+        return "an MPL2 file";
+    case SubtitleFormat::subviewer:
         return "a SubViewer file";
+    case SubtitleFormat::subrip:
+        break;
+    }
     return std::nullopt;
 }
 

@@ -50,8 +50,18 @@ std::string statusLine(const ReadingReport& report)
 {
     std::string line = groupedCount(report.subtitles)
         + (report.subtitles == 1 ? " subtitle" : " subtitles") + kSeparator
-        + durationText(report.duration) + kSeparator + encodings::shortName(report.encoding)
-        + kSeparator + nameOf(report.lineEnding);
+        + durationText(report.duration) + kSeparator;
+    if (report.format == SubtitleFormat::subrip) {
+        line += encodings::shortName(report.encoding) + kSeparator + nameOf(report.lineEnding);
+    } else {
+        line += std::string(formatName(report.format)) + kSeparator
+            + encodings::shortName(report.encoding);
+    }
+    if (report.frameRateAssumed) {
+        char fps[32];
+        std::snprintf(fps, sizeof fps, "%g fps assumed", report.frameRate);
+        line += kSeparator + std::string(fps);
+    }
     if (const std::size_t n = report.skippedLines.size())
         line += kSeparator + groupedCount(n) + (n == 1 ? " block skipped" : " blocks skipped");
     return line;

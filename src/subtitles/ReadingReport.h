@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Encodings.h"
+#include "subtitles/FormatSniff.h"
 #include "subtitles/LineEnding.h"
 #include "subtitles/SrtMessage.h"
 
@@ -20,6 +21,10 @@ struct ReadingReport {
     // First line (from 1) of each block that was skipped: text before the first subtitle, or a
     // block whose time line does not read.
     std::vector<std::size_t> skippedLines;
+    SubtitleFormat format = SubtitleFormat::subrip;
+    // MicroDVD's frames per second, and whether nothing said it and the default was taken.
+    double frameRate = 0;
+    bool frameRateAssumed = false;
 
     // Counts the entries a read appended to `list` from index `from`, and their duration.
     void countFrom(const SrtMessageList& list, std::size_t from);
@@ -34,6 +39,8 @@ std::string groupedCount(std::size_t n);
 std::string durationText(double seconds);
 
 // "1,204 subtitles · 1:52:10 · Windows-1251 · CRLF", then "· 2 blocks skipped" when some were.
+// Other formats name themselves instead of the line ending: "812 subtitles · 1:41:07 · WebVTT ·
+// UTF-8", and MicroDVD read at the default rate says so: "· 23.976 fps assumed".
 std::string statusLine(const ReadingReport& report);
 
 // "Windows-1251 (Cyrillic) with LF line endings", the alert's description of a file.

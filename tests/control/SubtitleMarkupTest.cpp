@@ -60,7 +60,20 @@ TEST(SubtitleMarkup, TagsBlocksAndBrokenMarkup)
         { "{\\an8}", "^" },
         { "{\\an2}Bottom", ":Bottom" },
         { "{\\pos(10,10)\\an9}Top right", "^:Top right" },
-        { "{\\b1}x{\\b0}", ":x" },
+        // Their italic, bold, underline, strike-out and colour tags style what follows.
+        { "{\\b1}x{\\b0}", "b:x" },
+        { "{\\i1}it{\\i0} no", "i:it|: no" },
+        { "{\\b700}heavy", "b:heavy" },
+        { "{\\u1\\s1}us{\\r}n", "us:us|:n" },
+        { "{\\c&H0000FF&}red{\\c} plain", "#ff0000:red|: plain" },
+        { "{\\1c&H00FF0000&}blue", "#0000ff:blue" },
+        { "{\\c&H0000FF&}<font color=\"lime\">g</font>r", "#00ff00:g|#ff0000:r" },
+        // Tags that only start with those letters, karaoke and SubStation's top row.
+        { "{\\bord2\\blur3\\shad1\\iclip(0,0,1,1)}x", ":x" },
+        { "{\\k20}ka{\\kf30}ra", ":kara" },
+        { "{\\a6}top", "^:top" },
+        // Overlapping cues stacked: a reset keeps one cue's overrides off the next.
+        { "{\\i1}sign\n{\\r}speech", "i:sign\n|:speech" },
         // Braces that are not override blocks, or never close: text.
         { "{sic} {not a block}", ":{sic} {not a block}" },
         { "{\\an8 never closed", ":{\\an8 never closed" },

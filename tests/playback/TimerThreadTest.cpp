@@ -63,14 +63,15 @@ protected:
     TimerThread timer;
 };
 
-TEST_F(TimerThreadTest, EarliestEntryWhoseOpenIntervalHoldsThePositionWins)
+TEST_F(TimerThreadTest, EntriesWhoseOpenIntervalsHoldThePositionShowStackedInListOrder)
 {
     timer.setDataArray(
         { entry(1, 1.0, 2.0, "A"), entry(2, 1.5, 3.0, "B"), entry(3, 4.0, 5.0, {}) });
     const std::pair<double, std::optional<std::string>> cases[] = {
         { 1.0, std::nullopt },
         { 1.2, "A" },
-        { 1.7, "A" },
+        // Both show where they overlap, the earlier entry first.
+        { 1.7, "A\nB" },
         { 2.0, "B" },
         { 3.0, std::nullopt },
         // An entry without text gives none, as no entry does.

@@ -74,8 +74,10 @@ TEST(DialogWatch, AnAlertWhereThePanelIsShowsItsOkButtonAboveIt)
     // The first look: no subtitle yet, so the panel says how to move it.
     EXPECT_TRUE(panel.showsHint());
 
-    windows.chooseFile(
-        dir.write("clip.vtt", "WEBVTT\n\n00:00:01.000 --> 00:00:04.000\n<i>Hello</i>\n"));
+    // TTML is a format named but not read, so it still ends in the alert.
+    windows.chooseFile(dir.write("clip.ttml",
+        "<?xml version=\"1.0\"?>\n<tt xmlns=\"http://www.w3.org/ns/ttml\"><body><div>\n"
+        "<p begin=\"00:00:01.000\" end=\"00:00:04.000\">Hello</p>\n</div></body></tt>\n"));
     // The panel over the whole main window, where the alert will be centred, once the first
     // placement (done again when the window manager has placed the main window) is over.
     QTest::qWait(500);
@@ -116,7 +118,7 @@ TEST(DialogWatch, AnAlertWhereThePanelIsShowsItsOkButtonAboveIt)
     EXPECT_TRUE(seen.okOnTop);
     EXPECT_TRUE(seen.closedByKey);
     EXPECT_EQ(seen.title, "Subclock");
-    EXPECT_TRUE(seen.informative.contains("WebVTT")) << seen.informative.toStdString();
+    EXPECT_TRUE(seen.informative.contains("TTML")) << seen.informative.toStdString();
     // Back above the rest once the alert has gone, and the main window says nothing is loaded.
     EXPECT_TRUE(waitUntil([&] { return !panel.yielding(); }));
     EXPECT_TRUE(panel.isVisible());

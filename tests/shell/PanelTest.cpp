@@ -4,6 +4,7 @@
 #include "shell/PreferencesDialog.h"
 #include "shell/QtPreferences.h"
 #include "shell/SubtitlePanel.h"
+#include "subtitles/Cues.h"
 
 #include "TempDir.h"
 #include "fakes/FakeLog.h"
@@ -19,6 +20,25 @@
 #include <string>
 
 namespace {
+
+// What the clock hands the panel where two cues overlap: a styled sign and a line of speech.
+QString overlappingCuesAt(double x)
+{
+    const struct {
+        double start, end;
+        const char* text;
+    } cues[] = { { 1.0, 3.0, "{\\b1}NORTH STATION\n" }, { 1.2, 2.0, "Is this the train?\n" } };
+    SrtMessageList entries;
+    for (const auto& c : cues) {
+        entries.push_back(std::make_shared<SrtMessage>());
+        entries.back()->setStartTimeData(c.start);
+        entries.back()->setEndTimeData(c.end);
+        entries.back()->setMessage(c.text);
+    }
+    const Cues list(entries);
+    const std::string* text = list.textAt(x);
+    return text ? QString::fromStdString(*text) : QString();
+}
 
 TEST(Panel, TextIsFittedNotCut)
 {
@@ -39,6 +59,9 @@ TEST(Panel, TextIsFittedNotCut)
         { "trailing blank lines", "One line\n\n\r\n\n", 1, false, false },
         { "markup only at the end", "<i>One line\n</i>\n", 1, false, false },
         { "top", "{\\an8}<i>Up there</i>", 1, false, true },
+        // Overlapping cues: both lines, one above the other; then the sign alone.
+        { "overlapping cues", overlappingCuesAt(1.5), 2, false, false },
+        { "after the overlap", overlappingCuesAt(2.5), 1, false, false },
         // Far too tall: smaller, never cut.
         { "ten lines", "1\n2\n3\n4\n5\n6\n7\n8\n9\n10", 10, true, false },
         // Too wide: wrapped.

@@ -31,6 +31,27 @@ std::int32_t scanAt(const SrtMessageList& list, double x)
     return Cues::kNone;
 }
 
+// The texts of every entry whose open interval holds x, in list order, each on the line after
+// the last text line of the one before; none when none has text. A stack stops at eight texts.
+std::optional<std::string> scanText(const SrtMessageList& list, double x)
+{
+    std::optional<std::string> out;
+    int count = 0;
+    for (const auto& e : list) {
+        if (!(e->startTimeData() < x && x < e->endTimeData()) || !e->message() || count == 8)
+            continue;
+        if (out) {
+            while (!out->empty() && out->back() == '\n')
+                out->pop_back();
+            *out += "\n" + *e->message();
+        } else {
+            out = *e->message();
+        }
+        ++count;
+    }
+    return out;
+}
+
 // Starts of entries that can show, compared as the neighbours are defined.
 std::int32_t scanNeighbour(const SrtMessageList& list, double x, bool next)
 {
@@ -101,7 +122,7 @@ TEST(Cues, LookupsAgreeWithAPlainScanOnListsOfEveryShape)
             list.push_back(entry(start, end, text));
         }
         const Cues cues(list);
-        Cues::Cursor cursor;
+        Cues::Cursor cursor, textCursor;
         SCOPED_TRACE("round " + std::to_string(round));
         // Forward in small steps (the clock pass), then a few jumps back for the cursor.
         for (double x = -3; x < 110; x += 0.125) {
@@ -113,13 +134,12 @@ TEST(Cues, LookupsAgreeWithAPlainScanOnListsOfEveryShape)
             const double next = cues.nextChange(x);
             ASSERT_GE(next, x);
             ASSERT_LE(next, scanNextChange(list, x)) << x;
-            const std::int32_t i = scanAt(list, x);
-            const auto* text = cues.textAt(x);
-            const auto& want
-                = i == Cues::kNone ? std::nullopt : list[static_cast<std::size_t>(i)]->message();
-            ASSERT_EQ(text != nullptr, want.has_value()) << x;
-            if (text) {
-                ASSERT_EQ(*text, *want) << x;
+            const auto want = scanText(list, x);
+            for (const auto* text : { cues.textAt(x), textCursor.textAt(cues, x) }) {
+                ASSERT_EQ(text != nullptr, want.has_value()) << x;
+                if (text) {
+                    ASSERT_EQ(*text, *want) << x;
+                }
             }
         }
         for (const double x : { 50.0, 3.0, 75.125, -1.0, 0.0 })

@@ -31,4 +31,23 @@ TEST(FormatSniff, NamesTheFormatFromTheFirstBytes)
         EXPECT_EQ(otherSubtitleFormat(c.head), c.format) << ::testing::PrintToString(c.head);
 }
 
+TEST(FormatSniff, SubRipTimeLinesKeepAFileSubRip)
+{
+    const struct {
+        const char* text;
+        SubtitleFormat format;
+    } cases[] = {
+        { "WEBVTT\n\n00:00:01.000 --> 00:00:02.000\nHi\n", SubtitleFormat::webvtt },
+        // What Automatic read as SubRip before stays SubRip, whatever else the text holds.
+        { "WEBVTT\n\n1\n00:00:01,000 --> 00:00:02,000\nHi\n", SubtitleFormat::subrip },
+        { "1\n00:00:01,000 --> 00:00:02,000\n[SUBTITLE] {1}{2}\n", SubtitleFormat::subrip },
+        { "[Script Info]\n1\n00:00:01,000 --> 00:00:02,000\nx\n", SubtitleFormat::subrip },
+        { "[INFORMATION]\n[SUBTITLE]\n00:00:01.00,00:00:02.00\nx\n", SubtitleFormat::subviewer },
+        { "{1}{1}25\n{25}{50}x\n", SubtitleFormat::microdvd },
+        { "plain words\n", SubtitleFormat::subrip },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(sniffFormat(c.text), c.format) << c.text;
+}
+
 } // namespace

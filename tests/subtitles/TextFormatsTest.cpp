@@ -1,0 +1,185 @@
+// Every format read by content: one reference's times and texts from each, the markup the panel
+// gets from WebVTT and ASS, and the rate MicroDVD's frames are counted in.
+#include "subtitles/TextFormats.h"
+
+#include "TempDir.h"
+#include "control/SubtitleMarkup.h"
+#include "formats/FfmpegSubtitles.h"
+#include "subtitles/SrtFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+const std::string kSamples = SUBCLOCK_SOURCE "/tests/samples/formats/";
+
+std::string contents(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+std::unique_ptr<SrtFile> readAutomatically(const std::string& path)
+{
+    auto reader = SrtFile::file(path, 0, LineEnding::crlf);
+    reader->setAutomatic(true, true);
+    EXPECT_TRUE(reader->readData()) << path;
+    return reader;
+}
+
+long long millis(double seconds)
+{
+    return std::llround(seconds * 1000);
+}
+
+TEST(SubtitleFormats, EveryFormatGivesTheReferenceTimesAndTexts)
+{
+    setFormatReader(&ffmpegFormatReader());
+    const auto reference = readAutomatically(kSamples + "ref.srt");
+    ASSERT_EQ(reference->dataArray().size(), 3u);
+    const TempDir dir;
+    const struct {
+        std::string sample;
+        std::string savedAs; // the name the bytes are read under; the sample's own when empty
+        SubtitleFormat format;
+    } cases[] = {
+        { "ref.vtt", "", SubtitleFormat::webvtt },
+        { "ref.ass", "", SubtitleFormat::ass },
+        { "ref.sub", "", SubtitleFormat::microdvd },
+        { "ref.mpl2.txt", "", SubtitleFormat::mpl2 },
+        { "ref-subviewer.sub", "", SubtitleFormat::subviewer },
+        { "ref.smi", "", SubtitleFormat::sami },
+        // The name says nothing: the content decides.
+        { "ref.vtt", "film.srt", SubtitleFormat::webvtt },
+        { "ref.ass", "film.vtt", SubtitleFormat::ass },
+        { "ref.srt", "film.ass", SubtitleFormat::subrip },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sample + " as " + c.savedAs);
+        const std::string path = c.savedAs.empty()
+            ? kSamples + c.sample
+            : dir.write(c.savedAs, contents(kSamples + c.sample));
+        const auto reader = readAutomatically(path);
+        EXPECT_EQ(reader->report().format, c.format);
+        const auto& got = reader->dataArray();
+        const auto& want = reference->dataArray();
+        ASSERT_EQ(got.size(), want.size());
+        for (std::size_t i = 0; i < got.size(); ++i) {
+            EXPECT_EQ(millis(got[i]->startTimeData()), millis(want[i]->startTimeData())) << i;
+            EXPECT_EQ(millis(got[i]->endTimeData()), millis(want[i]->endTimeData())) << i;
+            ASSERT_TRUE(got[i]->message());
+            EXPECT_EQ(withoutTrailingBlankLines(*got[i]->message()),
+                withoutTrailingBlankLines(*want[i]->message()))
+                << i;
+        }
+    }
+}
+
+// Runs as "flags#colour:text" joined by "|", "^" first when the subtitle goes at the top.
+std::string describe(const std::string& raw)
+{
+    const StyledText styled = parseSubtitleMarkup(raw);
+    std::string out = styled.top ? "^" : "";
+    for (const TextRun& run : styled.runs) {
+        out += out.empty() || out == "^" ? "" : "|";
+        out += std::string(run.italic ? "i" : "") + (run.bold ? "b" : "")
+            + (run.underline ? "u" : "") + (run.strike ? "s" : "");
+        if (run.rgb) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "#%06x", *run.rgb);
+            out += hex;
+        }
+        out += ":" + run.text;
+    }
+    return out;
+}
+
+TEST(SubtitleFormats, WebVttAndAssMarkupReachesThePanel)
+{
+    const std::string assHead = "[Script Info]\nScriptType: v4.00+\n\n[V4+ Styles]\n"
+                                "Format: Name, PrimaryColour, Bold, Italic, Alignment\n"
+                                "Style: Default,&H00FFFFFF,0,0,2\n"
+                                "Style: Sign,&H000000FF,-1,-1,8\n\n[Events]\n"
+                                "Format: Layer, Start, End, Style, Name, MarginL, MarginR, "
+                                "MarginV, Effect, Text\n";
+    const auto ass = [&](const std::string& line) {
+        return assHead
+            + "Dialogue: 0,0:00:01.00,"
+              "0:00:02.00,"
+            + line + "\n";
+    };
+    const std::string vtt
+        = "WEBVTT\n\nNOTE a note\nthat spans lines\n\nid-1\n00:01.000 --> 00:02.000";
+    const struct {
+        bool isVtt;
+        std::string text;
+        const char* shown; // the entries, one described per line; "" when none was read
+    } cases[] = {
+        { true, vtt + " line:0%\n<b.loud>bold</b> <c.yellow.bg_blue>y</c> <v Bob>hi</v> &amp;\n",
+            "^b:bold|: |#ffff00:y|: hi &" },
+        { true, vtt + " line:90% align:start\n<i>i</i><u>u</u><00:01.500>k\nnext line\n",
+            "i:i|u:u|:k\nnext line" },
+        { true, vtt + " line:3\n<c>plain class</c>\n", "^:plain class" },
+        { true, vtt + " line:-1\n<lang en>as written</lang> 1 < 2\n", ":as written 1 < 2" },
+        // The style's bold, italic, colour and placement, then the event's own overrides.
+        { false, ass("Sign,,0,0,0,,Sign text"), "^ib#ff0000:Sign text" },
+        { false, ass("Default,,0,0,0,,{\\i1}a{\\i0} {\\c&H00FF00&}g\\hx\\Ny"),
+            "i:a|: |#00ff00:g x\ny" },
+        // Karaoke shows its syllables; a drawing never shows, nor does an event of nothing else.
+        { false, ass("Default,,0,0,0,,{\\k20}ka{\\kf30}ra{\\p1}m 0 0 l 10 10{\\p0}oke"),
+            ":karaoke" },
+        { false, ass("Default,,0,0,0,,{\\p1}m 0 0 l 10 10 l 0 10"), "" },
+        { false, ass("Default,,0,0,0,,{a comment}text, with commas"), ":text, with commas" },
+    };
+    for (const auto& c : cases) {
+        SrtMessageList entries;
+        if (c.isVtt)
+            textformats::readWebVtt(c.text, entries);
+        else
+            textformats::readAss(c.text, entries);
+        std::string shown;
+        for (const auto& e : entries)
+            shown.append(shown.empty() ? "" : "\n").append(describe(e->message().value_or("")));
+        EXPECT_EQ(shown, c.shown) << c.text;
+    }
+}
+
+TEST(SubtitleFormats, MicroDvdRateFromTheFileThenTheVideoThenTheDefault)
+{
+    const struct {
+        std::string text;
+        std::optional<double> video;
+        double fps;
+        bool assumed;
+        std::string status; // the status line's end
+    } cases[] = {
+        { "{1}{1}25\n{25}{50}a", std::nullopt, 25, false, "MicroDVD \u00B7 UTF-8" },
+        { "{1}{1}25\n{25}{50}a", 50.0, 25, false, "MicroDVD \u00B7 UTF-8" },
+        { "{25}{50}a", 25.0, 25, false, "MicroDVD \u00B7 UTF-8" },
+        { "{24}{48}a", std::nullopt, 23.976, true, "UTF-8 \u00B7 23.976 fps assumed" },
+    };
+    for (const auto& c : cases) {
+        SrtMessageList entries;
+        const auto rate = textformats::readMicroDvd(c.text, c.video, entries);
+        EXPECT_EQ(rate.fps, c.fps) << c.text;
+        EXPECT_EQ(rate.assumed, c.assumed) << c.text;
+        ASSERT_EQ(entries.size(), 1u) << c.text;
+        const double frames = c.text.starts_with("{24}") ? 24 : 25;
+        EXPECT_DOUBLE_EQ(entries[0]->startTimeData(), frames / c.fps) << c.text;
+        ReadingReport report;
+        report.format = SubtitleFormat::microdvd;
+        report.encoding = encodings::kUtf8;
+        report.frameRate = rate.fps;
+        report.frameRateAssumed = rate.assumed;
+        EXPECT_TRUE(reporting::statusLine(report).ends_with(c.status))
+            << reporting::statusLine(report);
+    }
+}
+
+} // namespace
