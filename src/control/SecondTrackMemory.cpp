@@ -21,8 +21,12 @@ std::string SecondTrackMemory::serialize(
     const std::vector<std::pair<std::string, std::string>>& pairs)
 {
     std::string text;
-    for (const auto& [first, second] : pairs)
-        text += first + '\t' + second + '\n';
+    for (const auto& [first, second] : pairs) {
+        text += first;
+        text += '\t';
+        text += second;
+        text += '\n';
+    }
     return text;
 }
 

@@ -124,7 +124,7 @@ PreferencesDialog::PreferencesDialog(SubtitlePanel& panel, PreferencesStore& sto
         // Unreadable: none, as for a new user.
     }
     _secondSize->setObjectName("secondFontSize");
-    const PanelStyle second = panel.secondStyle();
+    const PanelStyle& second = panel.secondStyle();
     _secondSize->setValue(second.fontPoints);
     setRgb(_secondText, second.textRgb);
     auto* secondPage = new QWidget;
