@@ -303,13 +303,18 @@ std::optional<QString> SyncControls::saveTo(const QString& path) const
 
 void SyncControls::saveAs()
 {
-    if (!_th.cues()) {
+    // The track the timing keys act on is the one saved, named after its own file.
+    const bool first = _ctrl.timedTrack() == SubtitleTiming::Track::first;
+    if (!(first ? _th.cues() : _th.secondCues())) {
         QMessageBox::information(&_window, tr("Save Subtitles As"),
-            tr("No subtitles have been read yet: choose a file, or press Start to read the one "
-               "chosen."));
+            first ? tr("No subtitles have been read yet: choose a file, or press Start to read "
+                       "the one chosen.")
+                  : tr("No second track is loaded: choose one with Subtitles \u25B8 Second "
+                       "Track\u2026."));
         return;
     }
-    const QString opened = _ctrl.filename() ? fromLocalPath(*_ctrl.filename()) : QString();
+    const std::optional<std::string>& file = first ? _ctrl.filename() : _ctrl.secondFilename();
+    const QString opened = file ? fromLocalPath(*file) : QString();
     const QFileInfo openedInfo(opened);
     const QString suggested = opened.isEmpty()
         ? QString()
