@@ -182,8 +182,20 @@ void FollowSession::mediaChanged()
     if (!_ctrl.openFile(*found))
         return;
     const std::filesystem::path file(*found);
-    _view.say("Loaded " + file.filename().string() + " from " + file.parent_path().string()
-        + ", beside the video " + _title + " plays.");
+    std::string said = "Loaded " + file.filename().string();
+    // The second language chosen in Preferences, when its file is there too.
+    std::string secondLanguage;
+    try {
+        secondLanguage
+            = _store.stringValue(std::string(settings::kSecondLanguage.name)).value_or("");
+    } catch (const PreferencesError&) {
+        // Unreadable: no second track.
+    }
+    if (const auto second = findSecondSubtitlesFor(*video, secondLanguage);
+        second && *second != *found && _ctrl.openSecondFile(*second, false))
+        said += " and " + std::filesystem::path(*second).filename().string();
+    _view.say(
+        said + " from " + file.parent_path().string() + ", beside the video " + _title + " plays.");
 }
 
 void FollowSession::playerQuit(const std::string& title)

@@ -65,8 +65,10 @@ void MainCtrl::connect(const Outlets& outlets)
     _o.quietTimer = orNull(_o.quietTimer, nullports::noQuietTime);
     _choice.connect({ _o.theUserDefaultsController, _o.encButton, _o.retButton });
     _recent.connect(_o.theUserDefaultsController, _o.view);
-    _timing.connect(
-        { _o.th, _o.theUserDefaultsController, _o.timingLabel, _o.statusLine, _o.quietTimer });
+    _timing.connect({ _o.th, _o.theUserDefaultsController, &_firstLabel, _o.statusLine,
+        _o.quietTimer, SubtitleTiming::Track::first, &_timingMemory });
+    _secondTiming.connect({ _o.th, _o.theUserDefaultsController, &_secondLabel, _o.statusLine,
+        _o.quietTimer, SubtitleTiming::Track::second, &_timingMemory });
     _loader.connect({ _o.uiQueue, _o.busy },
         [this](const SubtitleLoader::Outcome& outcome) { finishRead(outcome); });
 }
@@ -76,8 +78,11 @@ void MainCtrl::awakeFromNib()
     _choice.fillEncodingMenu();
     loadDefaultValues();
     _timing.load();
-    if (_filename)
+    _secondMemory.load(*_o.theUserDefaultsController);
+    if (_filename) {
         _timing.restoreFor(*_filename);
+        restoreSecondTrack();
+    }
 }
 
 void MainCtrl::loadDefaultValues()
@@ -223,6 +228,7 @@ bool MainCtrl::openFile(const std::string& path)
     _o.view->watchFile(path);
     _loader.supersede();
     _timing.restoreFor(path);
+    restoreSecondTrack();
     if (_loader.readsInBackground(*reader)) {
         SharedCues old = _o.th->cues();
         _o.th->clearDataArray();
@@ -486,10 +492,82 @@ bool MainCtrl::goToTime(const std::string& entry)
     return true;
 }
 
-std::optional<std::string> MainCtrl::adjustedSubtitles() const
+std::optional<std::string> MainCtrl::adjustedSubtitles(SubtitleTiming::Track track) const
 {
-    const SharedCues cues = _o.th->cues();
+    const bool first = track == SubtitleTiming::Track::first;
+    const SharedCues cues = first ? _o.th->cues() : _o.th->secondCues();
     if (!cues)
         return std::nullopt;
-    return adjustedSrt(*cues, _timing.timing(), writtenSeparatorOf(_choice.lineEnding()));
+    return adjustedSrt(*cues, (first ? _timing : _secondTiming).timing(),
+        writtenSeparatorOf(_choice.lineEnding()));
+}
+
+bool MainCtrl::openSecondFile(const std::string& path, bool alert)
+{
+    if (!readSecondFile(path, !alert))
+        return false;
+    if (_filename)
+        _secondMemory.remember(*_o.theUserDefaultsController, *_filename, path);
+    return true;
+}
+
+void MainCtrl::closeSecondTrack()
+{
+    _secondTiming.forgetFile();
+    _secondTiming.resetTiming();
+    _secondFilename.reset();
+    _o.th->setSecondCues(nullptr);
+    if (_filename)
+        _secondMemory.remember(*_o.theUserDefaultsController, *_filename, std::nullopt);
+    if (!_o.th->isRunning())
+        _o.th->drawMessages(_o.th->getPosition());
+    if (_secondChanged)
+        _secondChanged();
+}
+
+void MainCtrl::chooseTimedTrack(SubtitleTiming::Track track)
+{
+    _timedTrack = track;
+    _o.timingLabel->setText(describeTiming(chosenTiming().timing()));
+}
+
+void MainCtrl::restoreSecondTrack()
+{
+    const std::optional<std::string> second = _secondMemory.find(*_filename);
+    // A first file without one shows no second track: the last one belonged to another film.
+    if (!second || !File::isExistFile(*second) || !readSecondFile(*second, true)) {
+        _secondTiming.forgetFile();
+        _secondTiming.setTiming(Timing{});
+        _secondFilename.reset();
+        _o.th->setSecondCues(nullptr);
+        if (_secondChanged)
+            _secondChanged();
+    }
+}
+
+bool MainCtrl::readSecondFile(const std::string& path, bool quiet)
+{
+    auto reader = _choice.readerFor(path);
+    // Never a pipe or a device: reading one could wait for ever on this thread.
+    ReadFailure why = reader->check();
+    if (why == ReadFailure::none || why == ReadFailure::notDecodable)
+        why = reader->readData() ? ReadFailure::none : reader->failure();
+    if (why != ReadFailure::none || reader->dataArray().empty()) {
+        if (!quiet) {
+            alertMessage("Error",
+                why == ReadFailure::none
+                    ? "No subtitles found in \u201C" + lastPathComponent(path) + "\u201D."
+                    : describe(why, path));
+        }
+        return false;
+    }
+    logLine("second:" + path);
+    _secondFilename = path;
+    _o.th->setSecondCues(std::make_shared<const Cues>(reader->dataArray()));
+    _secondTiming.restoreFor(path);
+    if (!_o.th->isRunning())
+        _o.th->drawMessages(_o.th->getPosition());
+    if (_secondChanged)
+        _secondChanged();
+    return true;
 }

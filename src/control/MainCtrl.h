@@ -14,9 +14,11 @@
 #include "control/ReadingChoice.h"
 #include "control/ReadingView.h"
 #include "control/RecentFiles.h"
+#include "control/SecondTrackMemory.h"
 #include "control/Slider.h"
 #include "control/SubtitleLoader.h"
 #include "control/SubtitleTiming.h"
+#include "control/TimingMemory.h"
 #include "control/UiQueue.h"
 #include "control/UiText.h"
 #include "playback/TimerThread.h"
@@ -123,8 +125,31 @@ public:
     void setSpeed(double speed) { _timing.setSpeed(speed); }
     void resetTiming() { _timing.resetTiming(); }
     // The subtitles read, with the timing applied, as a standard SubRip file in the chosen line
-    // ending; none before a file has been read.
-    std::optional<std::string> adjustedSubtitles() const;
+    // ending; none before a file has been read. The second track's: none without one.
+    std::optional<std::string> adjustedSubtitles(
+        SubtitleTiming::Track track = SubtitleTiming::Track::first) const;
+
+    // A second subtitle file on the same clock, read as the first is (Automatic too), with a
+    // timing of its own. A file that does not read is refused (with an alert when `alert`),
+    // keeping the track shown. Remembered for the first file chosen, and loaded again with it.
+    // True when read.
+    bool openSecondFile(const std::string& path, bool alert = true);
+    void closeSecondTrack();
+    const std::optional<std::string>& secondFilename() const { return _secondFilename; }
+    // The track the delay, speed and catch commands act on, whose timing the label shows.
+    void chooseTimedTrack(SubtitleTiming::Track track);
+    SubtitleTiming::Track timedTrack() const { return _timedTrack; }
+    SubtitleTiming& chosenTiming()
+    {
+        return _timedTrack == SubtitleTiming::Track::first ? _timing : _secondTiming;
+    }
+    SubtitleTiming& secondTiming() { return _secondTiming; }
+    // Told whenever a second track is loaded or goes (a choice, a first file's memory, a
+    // followed video's language file).
+    void setSecondTrackListener(std::function<void()> changed)
+    {
+        _secondChanged = std::move(changed);
+    }
 
     bool started() const { return _started; }
     const std::optional<std::string>& filename() const { return _filename; }
@@ -160,6 +185,28 @@ private:
     bool alertNoSubtitles(const SrtFile& reader);
     void showReading(const SrtFile& reader);
     std::string shortName() const;
+    // The second file remembered for the first one just chosen, or none.
+    void restoreSecondTrack();
+    bool readSecondFile(const std::string& path, bool quiet);
+
+    // Writes a track's timing to the label only while that track is the one chosen.
+    class TimingLabel final : public UiText {
+    public:
+        TimingLabel(const MainCtrl& ctrl, SubtitleTiming::Track track)
+            : _ctrl(ctrl)
+            , _track(track)
+        {
+        }
+        void setText(const std::string& utf8) override
+        {
+            if (_ctrl._timedTrack == _track)
+                _ctrl._o.timingLabel->setText(utf8);
+        }
+
+    private:
+        const MainCtrl& _ctrl;
+        SubtitleTiming::Track _track;
+    };
 
     Outlets _o;
     double _skipValue = 60.0;
@@ -168,7 +215,16 @@ private:
     std::function<void(double)> _seekHandler;
     ReadingChoice _choice;
     RecentFiles _recent;
+    std::optional<std::string> _secondFilename;
+    std::function<void()> _secondChanged;
+    SubtitleTiming::Track _timedTrack = SubtitleTiming::Track::first;
+    SecondTrackMemory _secondMemory;
+    // Both timings note into one memory: each writes all of it.
+    TimingMemory _timingMemory;
+    TimingLabel _firstLabel{ *this, SubtitleTiming::Track::first };
+    TimingLabel _secondLabel{ *this, SubtitleTiming::Track::second };
     SubtitleTiming _timing;
+    SubtitleTiming _secondTiming;
     // Last, so that its reads end before the rest goes.
     SubtitleLoader _loader;
 };

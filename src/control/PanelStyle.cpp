@@ -1,6 +1,7 @@
 #include "control/PanelStyle.h"
 
 #include "control/PreferencesStore.h"
+#include "control/Settings.h"
 #include "control/SubtitleMarkup.h"
 
 #include <algorithm>
@@ -56,39 +57,73 @@ std::string colorName(std::uint32_t rgb)
 
 PanelStyle PanelStyle::load(PreferencesStore& store)
 {
-    PanelStyle s;
-    if (const auto family = guarded([&] { return store.stringValue("panel_font_family"); });
-        family && !family->empty())
-        s.fontFamily = *family;
-    readInt(store, "panel_font_size", s.fontPoints, 6, 200);
-    readColor(store, "panel_text_color", s.textRgb);
-    readInt(store, "panel_outline_width", s.outlinePixels, 0, 20);
-    readColor(store, "panel_outline_color", s.outlineRgb);
-    readInt(store, "panel_shadow_offset", s.shadowPixels, 0, 20);
-    readColor(store, "panel_shadow_color", s.shadowRgb);
-    readColor(store, "panel_background_color", s.backgroundRgb);
-    readInt(store, "panel_background_opacity", s.backgroundPercent, 0, 100);
-    std::int32_t align = static_cast<std::int32_t>(s.align);
-    readInt(store, "panel_alignment", align, 0, 2);
-    s.align = static_cast<Align>(align);
-    readInt(store, "panel_max_width", s.maxWidthPercent, 20, 100);
-    return s;
+    return loadUnder(store, "panel_", PanelStyle{});
 }
 
 void PanelStyle::save(PreferencesStore& store) const
 {
+    saveUnder(store, "panel_");
+}
+
+PanelStyle PanelStyle::secondDefaults()
+{
+    PanelStyle s;
+    s.fontPoints = 20;
+    s.textRgb = 0xFFD75E;
+    return s;
+}
+
+PanelStyle PanelStyle::loadSecond(PreferencesStore& store)
+{
+    return loadUnder(store, "second_panel_", secondDefaults());
+}
+
+void PanelStyle::saveSecond(PreferencesStore& store) const
+{
+    saveUnder(store, "second_panel_");
+}
+
+SecondPlacement loadSecondPlacement(PreferencesStore& store)
+{
+    std::int32_t place = 0;
+    readInt(store, std::string(settings::kSecondPlacement.name), place, 0, 2);
+    return static_cast<SecondPlacement>(place);
+}
+
+PanelStyle PanelStyle::loadUnder(PreferencesStore& store, const std::string& p, PanelStyle s)
+{
+    if (const auto family = guarded([&] { return store.stringValue(p + "font_family"); });
+        family && !family->empty())
+        s.fontFamily = *family;
+    readInt(store, p + "font_size", s.fontPoints, 6, 200);
+    readColor(store, p + "text_color", s.textRgb);
+    readInt(store, p + "outline_width", s.outlinePixels, 0, 20);
+    readColor(store, p + "outline_color", s.outlineRgb);
+    readInt(store, p + "shadow_offset", s.shadowPixels, 0, 20);
+    readColor(store, p + "shadow_color", s.shadowRgb);
+    readColor(store, p + "background_color", s.backgroundRgb);
+    readInt(store, p + "background_opacity", s.backgroundPercent, 0, 100);
+    std::int32_t align = static_cast<std::int32_t>(s.align);
+    readInt(store, p + "alignment", align, 0, 2);
+    s.align = static_cast<Align>(align);
+    readInt(store, p + "max_width", s.maxWidthPercent, 20, 100);
+    return s;
+}
+
+void PanelStyle::saveUnder(PreferencesStore& store, const std::string& p) const
+{
     const PreferencesStore::Batch batch(store);
-    store.setString("panel_font_family", fontFamily);
-    store.setInt("panel_font_size", fontPoints);
-    store.setString("panel_text_color", colorName(textRgb));
-    store.setInt("panel_outline_width", outlinePixels);
-    store.setString("panel_outline_color", colorName(outlineRgb));
-    store.setInt("panel_shadow_offset", shadowPixels);
-    store.setString("panel_shadow_color", colorName(shadowRgb));
-    store.setString("panel_background_color", colorName(backgroundRgb));
-    store.setInt("panel_background_opacity", backgroundPercent);
-    store.setInt("panel_alignment", static_cast<std::int32_t>(align));
-    store.setInt("panel_max_width", maxWidthPercent);
+    store.setString(p + "font_family", fontFamily);
+    store.setInt(p + "font_size", fontPoints);
+    store.setString(p + "text_color", colorName(textRgb));
+    store.setInt(p + "outline_width", outlinePixels);
+    store.setString(p + "outline_color", colorName(outlineRgb));
+    store.setInt(p + "shadow_offset", shadowPixels);
+    store.setString(p + "shadow_color", colorName(shadowRgb));
+    store.setString(p + "background_color", colorName(backgroundRgb));
+    store.setInt(p + "background_opacity", backgroundPercent);
+    store.setInt(p + "alignment", static_cast<std::int32_t>(align));
+    store.setInt(p + "max_width", maxWidthPercent);
 }
 
 std::optional<PanelPlace> PanelPlace::load(PreferencesStore& store)

@@ -30,7 +30,22 @@ struct PanelStyle {
     static PanelStyle load(PreferencesStore& store);
     // Writes every value.
     void save(PreferencesStore& store) const;
+
+    // The second track's style, under second_panel_* keys: smaller and warmer by default, so
+    // that the two languages are told apart at a glance.
+    static PanelStyle secondDefaults();
+    static PanelStyle loadSecond(PreferencesStore& store);
+    void saveSecond(PreferencesStore& store) const;
+
+private:
+    static PanelStyle loadUnder(PreferencesStore& store, const std::string& prefix, PanelStyle s);
+    void saveUnder(PreferencesStore& store, const std::string& prefix) const;
 };
+
+// Where the second track shows: under or over the first in the panel, or apart at the top of
+// the screen while the first stays where the panel is (settings::kSecondPlacement).
+enum class SecondPlacement : std::int32_t { below = 0, above = 1, top = 2 };
+SecondPlacement loadSecondPlacement(PreferencesStore& store);
 
 // "#rrggbb", as the settings file keeps colours.
 std::string colorName(std::uint32_t rgb);

@@ -23,4 +23,9 @@ bool isFlag(std::int32_t value)
     return value == 0 || value == 1;
 }
 
+bool isSecondPlacement(std::int32_t value)
+{
+    return value >= 0 && value <= 2;
+}
+
 } // namespace settings

@@ -24,6 +24,7 @@ struct Key {
 bool isKnownEncoding(std::int32_t id);
 bool isLineEndingCode(std::int32_t code);
 bool isFlag(std::int32_t value);
+bool isSecondPlacement(std::int32_t value);
 
 // The encoding the file is decoded with, by its encoding identifier (8 is Shift JIS).
 inline constexpr Key kEncType{ "enc_type", Type::integer, 8, &isKnownEncoding };
@@ -54,7 +55,18 @@ inline constexpr Key kRecentFiles{ "recent_files", Type::text, 0, nullptr };
 // yes; 0, the default, shows the text as a viewer reads it.
 inline constexpr Key kShowMarkup{ "show_markup", Type::integer, 0, &isFlag };
 
+// The second subtitle file of the last 100 first files, newest first, one a line:
+// "first\tsecond" (SecondTrackMemory reads and writes it).
+inline constexpr Key kSecondTracks{ "second_tracks", Type::text, 0, nullptr };
+// The language of the second track found beside a followed video ("movie.LANG2.srt"); empty or
+// absent for none.
+inline constexpr Key kSecondLanguage{ "second_language", Type::text, 0, nullptr };
+// Where the second track shows: 0 under the first in the panel, 1 over it, 2 at the top of the
+// screen while the first stays at the bottom.
+inline constexpr Key kSecondPlacement{ "second_placement", Type::integer, 0, &isSecondPlacement };
+
 inline constexpr std::array kAll{ kEncType, kReturnCode, kLastFilename, kFollowPlayer, kFileTiming,
-    kAutoEncoding, kAutoLineEnding, kRecentFiles, kShowMarkup };
+    kAutoEncoding, kAutoLineEnding, kRecentFiles, kShowMarkup, kSecondTracks, kSecondLanguage,
+    kSecondPlacement };
 
 } // namespace settings

@@ -11,11 +11,11 @@
 
 namespace fs = std::filesystem;
 
-std::optional<std::string> findSubtitlesFor(
-    const std::string& videoPath, const std::string& language)
+namespace {
+
+// The "stem*.srt" files beside the video.
+std::vector<fs::path> candidatesBeside(const fs::path& video, const std::string& stem)
 {
-    const fs::path video(videoPath);
-    const std::string stem = video.stem().string();
     std::error_code ec;
     std::vector<fs::path> candidates;
     for (fs::directory_iterator it(video.parent_path(), ec), end; !ec && it != end;
@@ -30,23 +30,48 @@ std::optional<std::string> findSubtitlesFor(
             && it->is_regular_file(entry))
             candidates.push_back(file);
     }
-    const auto named = [&](const std::string& middle) -> std::optional<std::string> {
-        for (const fs::path& file : candidates) {
-            const std::string rest = file.filename().string().substr(stem.size());
-            if (ascii::equalsIgnoringCase(rest, middle + ".srt"))
-                return file.string();
-        }
-        return std::nullopt;
-    };
-    if (auto plain = named(""))
+    return candidates;
+}
+
+// The candidate named stem + middle + ".srt", the case aside.
+std::optional<std::string> named(
+    const std::vector<fs::path>& candidates, const std::string& stem, const std::string& middle)
+{
+    for (const fs::path& file : candidates) {
+        const std::string rest = file.filename().string().substr(stem.size());
+        if (ascii::equalsIgnoringCase(rest, middle + ".srt"))
+            return file.string();
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> findSubtitlesFor(
+    const std::string& videoPath, const std::string& language)
+{
+    const fs::path video(videoPath);
+    const std::string stem = video.stem().string();
+    const std::vector<fs::path> candidates = candidatesBeside(video, stem);
+    if (auto plain = named(candidates, stem, ""))
         return plain;
     if (!language.empty()) {
-        if (auto local = named("." + language))
+        if (auto local = named(candidates, stem, "." + language))
             return local;
     }
     if (candidates.size() == 1)
         return candidates.front().string();
     return std::nullopt;
+}
+
+std::optional<std::string> findSecondSubtitlesFor(
+    const std::string& videoPath, const std::string& language)
+{
+    if (language.empty())
+        return std::nullopt;
+    const fs::path video(videoPath);
+    const std::string stem = video.stem().string();
+    return named(candidatesBeside(video, stem), stem, "." + language);
 }
 
 std::string localeLanguage(const std::string& localeName)

@@ -10,5 +10,9 @@
 std::optional<std::string> findSubtitlesFor(
     const std::string& videoPath, const std::string& language);
 
+// For a second track: "movie.LANG.srt" for `language` only, or none (and none for no language).
+std::optional<std::string> findSecondSubtitlesFor(
+    const std::string& videoPath, const std::string& language);
+
 // The two-letter language of a locale name such as "de_AT.UTF-8"; empty for "C" and "POSIX".
 std::string localeLanguage(const std::string& localeName);

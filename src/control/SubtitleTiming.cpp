@@ -19,7 +19,7 @@ SubtitleTiming::~SubtitleTiming()
 
 void SubtitleTiming::load()
 {
-    _memory.load(*_p.store);
+    _memory->load(*_p.store);
 }
 
 void SubtitleTiming::restoreFor(const std::string& path)
@@ -29,9 +29,9 @@ void SubtitleTiming::restoreFor(const std::string& path)
     save();
     _path = path;
     _catches.clear();
-    const std::optional<Timing> stored = _memory.find(path);
+    const std::optional<Timing> stored = _memory->find(path);
     _timing = stored.value_or(Timing{});
-    _p.th->setTiming(_timing);
+    push();
     _p.label->setText(describeTiming(_timing));
     say(stored ? "timing restored: " + describeTiming(*stored) : std::string{});
 }
@@ -52,7 +52,7 @@ void SubtitleTiming::shiftDelay(double seconds)
 
 void SubtitleTiming::catchLine(bool next)
 {
-    const SharedCues cues = _p.th->cues();
+    const SharedCues cues = this->cues();
     if (!cues || cues->empty())
         return;
     const double position = _p.th->getPosition();
@@ -123,16 +123,16 @@ void SubtitleTiming::save()
     if (!_unsaved)
         return;
     _unsaved = false;
-    _memory.save(*_p.store);
+    _memory->save(*_p.store);
 }
 
 void SubtitleTiming::apply(const Timing& timing)
 {
     _timing = timing;
-    _p.th->setTiming(_timing);
+    push();
     // Not written at each step of a held key: that would rewrite the settings file on this
     // thread 30 times a second.
-    if (_path && _memory.note(*_path, _timing)) {
+    if (_path && _memory->note(*_path, _timing)) {
         _unsaved = true;
         _p.quiet->restart(kSaveAfter, [this] { save(); });
     }
@@ -145,4 +145,17 @@ void SubtitleTiming::apply(const Timing& timing)
 void SubtitleTiming::say(const std::string& message)
 {
     _p.status->setText(message);
+}
+
+SharedCues SubtitleTiming::cues() const
+{
+    return _p.track == Track::first ? _p.th->cues() : _p.th->secondCues();
+}
+
+void SubtitleTiming::push()
+{
+    if (_p.track == Track::first)
+        _p.th->setTiming(_timing);
+    else
+        _p.th->setSecondTiming(_timing);
 }

@@ -24,12 +24,19 @@ public:
     // A held key steps about 30 times a second; this long without a step ends the run.
     static constexpr std::chrono::milliseconds kSaveAfter{ 1000 };
 
+    // Which of the timer's tracks this timing lines up.
+    enum class Track { first, second };
+
     struct Ports {
         TimerThread* th = nullptr;
         PreferencesStore* store = nullptr;
         UiText* label = &nullports::noText;
         UiText* status = &nullports::noText;
         QuietTimer* quiet = &nullports::noQuietTime;
+        Track track = Track::first;
+        // Shared by the timings of both tracks, so that neither writes over what the other
+        // noted; without one, a memory of its own.
+        TimingMemory* memory = nullptr;
     };
 
     SubtitleTiming() = default;
@@ -37,7 +44,11 @@ public:
     SubtitleTiming(const SubtitleTiming&) = delete;
     SubtitleTiming& operator=(const SubtitleTiming&) = delete;
 
-    void connect(const Ports& ports) { _p = ports; }
+    void connect(const Ports& ports)
+    {
+        _p = ports;
+        _memory = _p.memory ? _p.memory : &_ownMemory;
+    }
     // Reads the per-file memory.
     void load();
     // The timing stored for the file now chosen, or none; said in the status line when there is
@@ -64,11 +75,15 @@ public:
 private:
     void apply(const Timing& timing);
     void say(const std::string& message);
+    // The track's subtitles and the timer's copy of its timing.
+    SharedCues cues() const;
+    void push();
 
     Ports _p;
     Timing _timing;
     std::optional<std::string> _path;
-    TimingMemory _memory;
+    TimingMemory _ownMemory;
+    TimingMemory* _memory = &_ownMemory;
     bool _unsaved = false;
     // The lines caught in this file since its timing was last reset.
     std::vector<CaughtLine> _catches;

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <limits>
 
 namespace {
 
@@ -61,6 +62,10 @@ void TimerThread::run()
         return source ? source->position() : clock.position();
     };
     bool rested = false;
+    // The second line is handed on only when it changes: most passes cost its displays nothing.
+    Cues::Cursor secondCursor;
+    std::optional<std::uint64_t> secondFrom;
+    std::int32_t secondShown = Cues::kNone;
     while (!_teardown.load()) {
         const double value = read();
         _value.store(value);
@@ -71,11 +76,22 @@ void TimerThread::run()
         drawTime(value);
         // Held for the pass, so a list replaced meanwhile lives until the pass is done.
         const std::shared_ptr<const Shown> current = shown();
-        const std::string* text = current && current->cues
-            ? cursor.textAt(*current->cues, current->timing.toFile(value))
+        const std::string* text = current && current->first.cues
+            ? cursor.textAt(*current->first.cues, current->first.timing.toFile(value))
             : nullptr;
         setIfConnected(_messageTextField, text ? *text : empty);
         setIfConnected(_messageTextField2, text ? *text : empty);
+        const std::int32_t second
+            = current ? current->second.indexAt(secondCursor, value) : Cues::kNone;
+        const std::uint64_t version = current ? current->version : 0;
+        if (second != secondShown || secondFrom != version) {
+            const std::string* line
+                = current && current->second.cues ? current->second.cues->textOf(second) : nullptr;
+            setIfConnected(_secondTextField, line ? *line : empty);
+            setIfConnected(_secondTextField2, line ? *line : empty);
+            secondShown = second;
+            secondFrom = version;
+        }
         unsigned micros = 10000;
         if (!_timeSeen.load()) {
             micros = restAfter(current.get(), value, _source.load() != nullptr);
@@ -106,16 +122,28 @@ unsigned TimerThread::restAfter(const Shown* current, double value, bool followe
 {
     // A followed player may jump at any moment; the own clock only moves on.
     double rest = followed ? 0.05 : 10.0;
-    if (current && current->cues) {
-        const Timing& timing = current->timing;
-        double next = timing.toClock(current->cues->nextChange(timing.toFile(value)));
-        // After a cut the next change may lie in the part the video lost: the split comes first.
-        if (value < timing.splitClock())
-            next = std::min(next, timing.splitClock());
+    if (current) {
+        const double next
+            = std::min(current->first.nextChange(value), current->second.nextChange(value));
         // Just past the change, where an open interval has begun or ended.
         rest = std::min(rest, std::max(next - value, 0.0) + 0.0005);
     }
     return static_cast<unsigned>(rest * 1000000);
+}
+
+double TimerThread::Track::nextChange(double value) const
+{
+    if (!cues)
+        return std::numeric_limits<double>::infinity();
+    const double next = timing.toClock(cues->nextChange(timing.toFile(value)));
+    // After a cut the next change may lie in the part the video lost: the split comes first.
+    return value < timing.splitClock() ? std::min(next, timing.splitClock()) : next;
+}
+
+std::optional<std::string> TimerThread::Track::messageAt(double value) const
+{
+    const std::string* text = cues ? cues->textAt(timing.toFile(value)) : nullptr;
+    return text ? std::optional<std::string>(*text) : std::nullopt;
 }
 
 void TimerThread::sleepUnlessWoken(unsigned micros)
@@ -185,22 +213,31 @@ void TimerThread::drawMessages(double x)
     const std::string text = getMessage(x).value_or(std::string{});
     setIfConnected(_messageTextField, text);
     setIfConnected(_messageTextField2, text);
+    const std::string second = getSecondMessage(x).value_or(std::string{});
+    setIfConnected(_secondTextField, second);
+    setIfConnected(_secondTextField2, second);
 }
 
 std::optional<std::string> TimerThread::getMessage(double x) const
 {
     const std::shared_ptr<const Shown> current = shown();
-    if (!current || !current->cues)
-        return std::nullopt;
-    const std::string* text = current->cues->textAt(current->timing.toFile(x));
-    return text ? std::optional<std::string>(*text) : std::nullopt;
+    return current ? current->first.messageAt(x) : std::nullopt;
 }
 
-void TimerThread::replaceShown(SharedCues cues, const Timing& timing)
+std::optional<std::string> TimerThread::getSecondMessage(double x) const
 {
-    auto next = std::make_shared<const Shown>(Shown{ std::move(cues), timing });
+    const std::shared_ptr<const Shown> current = shown();
+    return current ? current->second.messageAt(x) : std::nullopt;
+}
+
+void TimerThread::replaceShown(Shown shown)
+{
+    std::shared_ptr<const Shown> next;
     {
         std::lock_guard lock(_dataArrayMutex);
+        // Never 0, which a pass reads as "nothing shown".
+        shown.version = ++_versions;
+        next = std::make_shared<const Shown>(std::move(shown));
         _dataArray.swap(next);
     }
     // A resting worker would keep the old list's next change; one passing every 10 ms takes the
@@ -221,7 +258,9 @@ std::shared_ptr<const TimerThread::Shown> TimerThread::shown() const
 
 void TimerThread::clearDataArray()
 {
-    replaceShown(nullptr, timing());
+    Shown next = shownOrNone();
+    next.first.cues = nullptr;
+    replaceShown(next);
 }
 
 void TimerThread::setDataArray(const SrtMessageList& list)
@@ -231,24 +270,56 @@ void TimerThread::setDataArray(const SrtMessageList& list)
 
 void TimerThread::setCues(SharedCues cues)
 {
-    replaceShown(std::move(cues), timing());
+    Shown next = shownOrNone();
+    next.first.cues = std::move(cues);
+    replaceShown(next);
 }
 
 SharedCues TimerThread::cues() const
 {
-    const std::shared_ptr<const Shown> current = shown();
-    return current ? current->cues : nullptr;
+    return shownOrNone().first.cues;
 }
 
 void TimerThread::setTiming(const Timing& timing)
 {
-    replaceShown(cues(), timing);
+    Shown next = shownOrNone();
+    next.first.timing = timing;
+    replaceShown(next);
 }
 
 Timing TimerThread::timing() const
 {
+    return shownOrNone().first.timing;
+}
+
+void TimerThread::setSecondCues(SharedCues cues)
+{
+    Shown next = shownOrNone();
+    next.second.cues = std::move(cues);
+    replaceShown(next);
+}
+
+SharedCues TimerThread::secondCues() const
+{
+    return shownOrNone().second.cues;
+}
+
+void TimerThread::setSecondTiming(const Timing& timing)
+{
+    Shown next = shownOrNone();
+    next.second.timing = timing;
+    replaceShown(next);
+}
+
+Timing TimerThread::secondTiming() const
+{
+    return shownOrNone().second.timing;
+}
+
+TimerThread::Shown TimerThread::shownOrNone() const
+{
     const std::shared_ptr<const Shown> current = shown();
-    return current ? current->timing : Timing{};
+    return current ? *current : Shown{};
 }
 
 void TimerThread::marker()

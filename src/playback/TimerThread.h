@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -33,6 +34,9 @@ public:
     void setTimeTextField(TextDisplay* display) { _timeTextField = display; }
     void setMessageTextField(TextDisplay* display) { _messageTextField = display; }
     void setMessageTextField2(TextDisplay* display) { _messageTextField2 = display; }
+    // The second track's line, in the same two places.
+    void setSecondTextField(TextDisplay* display) { _secondTextField = display; }
+    void setSecondTextField2(TextDisplay* display) { _secondTextField2 = display; }
 
     // Test seams: both default to the monotonic clock and a real sleep. Only while stopped.
     void setClock(Clock clock) { _clock = std::move(clock); }
@@ -62,7 +66,7 @@ public:
     void seek(double x);
     void reset();
     void drawTime(double x);
-    // Both message fields as the worker would show them at x. Only while stopped.
+    // Every message field as the worker would show them at x. Only while stopped.
     void drawMessages(double x);
     // The text of the first entry in list order whose open interval holds x, with the timing
     // applied: x is the clock's (the video's) time.
@@ -77,6 +81,15 @@ public:
     void setTiming(const Timing& timing);
     Timing timing() const;
 
+    // A second track on the same clock, with a timing of its own (a subtitle file in another
+    // language, say). None until set; safe while running, like the first.
+    void setSecondCues(SharedCues cues);
+    SharedCues secondCues() const;
+    void setSecondTiming(const Timing& timing);
+    Timing secondTiming() const;
+    // The second track's text at x, as getMessage gives the first's.
+    std::optional<std::string> getSecondMessage(double x) const;
+
     // Records the position as a mark; every second mark closes the pair, and the printed line
     // reads "start --> end".
     void marker();
@@ -90,20 +103,38 @@ protected:
 
 private:
     // What the worker shows: replaced whole, so a pass never sees a list with another's timing.
-    struct Shown {
+    struct Track {
         SharedCues cues;
         Timing timing;
+        // The entry at clock time `value` through `cursor`, or kNone.
+        std::int32_t indexAt(Cues::Cursor& cursor, double value) const
+        {
+            return cues ? cursor.indexAt(*cues, timing.toFile(value)) : Cues::kNone;
+        }
+        // Clock time of the next change after `value`; infinity without cues.
+        double nextChange(double value) const;
+        std::optional<std::string> messageAt(double value) const;
     };
-    void replaceShown(SharedCues cues, const Timing& timing);
+    struct Shown {
+        Track first;
+        Track second;
+        // Tells one replacement from the next, which a pointer cannot once the old one is freed.
+        std::uint64_t version = 0;
+    };
+    void replaceShown(Shown shown);
     // Microseconds until what the panel shows may change, counted from a pass at clock time
     // `value` that showed it; bounded, so a followed player's jump is caught soon.
     unsigned restAfter(const Shown* current, double value, bool followed) const;
     void sleepUnlessWoken(unsigned micros);
     std::shared_ptr<const Shown> shown() const;
+    // A copy of what is shown, to change one part of; empty tracks when nothing is.
+    Shown shownOrNone() const;
 
     TextDisplay* _timeTextField = nullptr;
     TextDisplay* _messageTextField = nullptr;
     TextDisplay* _messageTextField2 = nullptr;
+    TextDisplay* _secondTextField = nullptr;
+    TextDisplay* _secondTextField2 = nullptr;
     std::atomic<bool> _running{ false };
     std::atomic<double> _backupTime{ 0 };
     std::atomic<double> _value{ 0 };
@@ -111,6 +142,7 @@ private:
     // atomic<shared_ptr> is not yet understood by ThreadSanitizer).
     mutable std::mutex _dataArrayMutex;
     std::shared_ptr<const Shown> _dataArray;
+    std::uint64_t _versions = 0; // under _dataArrayMutex
     MarkList _marks;
     std::atomic<const PositionSource*> _source{ nullptr };
 

@@ -25,6 +25,7 @@ namespace {
 const QString kFollow = QStringLiteral("follow");
 const QString kStatusBus = QStringLiteral("status-bus");
 const QString kSyncTo = QStringLiteral("sync-to");
+const QString kSecond = QStringLiteral("second");
 
 void nameTheApplication()
 {
@@ -54,6 +55,10 @@ void parseCommandLine(
         QObject::tr("Follow a media player: the first playing, or the one whose bus name or "
                     "identity contains NAME (--follow=NAME)."),
         "NAME"));
+    parser.addOption({ kSecond,
+        QObject::tr("A second subtitle track, shown with FILE on the same clock (another "
+                    "language, say)."),
+        "file2" });
     parser.addOption({ kSyncTo,
         QObject::tr("Line the subtitles up with the speech of <video> at start (Sync to Video)."),
         "video" });
@@ -140,6 +145,9 @@ int runApplication(int argc, char** argv)
             if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
                 windows.chooseFile(
                     localPathOfArgument(files.first(), QCoreApplication::arguments(), argc, argv));
+            if (parser.isSet(kSecond))
+                windows.chooseSecondFile(localPathOfArgument(
+                    parser.value(kSecond), QCoreApplication::arguments(), argc, argv));
             if (parser.isSet(kSyncTo))
                 windows.sync().syncTo(localPathOfArgument(
                     parser.value(kSyncTo), QCoreApplication::arguments(), argc, argv));

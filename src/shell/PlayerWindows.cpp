@@ -10,6 +10,7 @@
 #include "ui_MainWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QDropEvent>
 #include <QKeySequence>
@@ -130,6 +131,7 @@ PlayerWindows::PlayerWindows(PreferencesStore& preferences, const QDBusConnectio
     addShortcuts(_window);
     addMenus();
     _sync->addMenu();
+    addSecondTrackMenu(_sync->menu());
     // After the window's own menus, so Follow comes last in the menu bar.
     _following = std::make_unique<Following>(Following::Parts{ .window = &_window,
                                                  .ui = _ui.get(),
@@ -148,7 +150,13 @@ PlayerWindows::PlayerWindows(PreferencesStore& preferences, const QDBusConnectio
     });
     acceptFileDrops();
     addCuePane();
+    _topPanel.setObjectName("TopPanel");
+    _topPanel.setHintAllowed(false);
+    _topPanel.setContextMenuPolicy(Qt::ActionsContextMenu);
+    applySecondTrack();
+    _ctrl.setSecondTrackListener([this] { secondTrackLoaded(); });
     _ctrl.awakeFromNib();
+    secondTrackLoaded();
 }
 
 PlayerWindows::~PlayerWindows()
@@ -173,6 +181,19 @@ void PlayerWindows::connectOutlets()
     _th.setTimeTextField(_timeDisplay.get());
     _th.setMessageTextField(_messageDisplay.get());
     _th.setMessageTextField2(_messageDisplay2.get());
+    // The second track's line under the first in the window, hidden while there is none.
+    _secondLine = new QLabel;
+    _secondLine->setObjectName("secondMessageDisplay");
+    _secondLine->setAlignment(Qt::AlignCenter);
+    _secondLine->setWordWrap(true);
+    _secondLine->setTextFormat(Qt::PlainText);
+    _secondLine->hide();
+    ui.mainLayout->insertWidget(ui.mainLayout->indexOf(ui.messageDisplay) + 1, _secondLine);
+    _secondDisplay = makeMessageDisplay(
+        _secondLine, [this] { return _showMarkup && _showMarkup->isChecked(); });
+    _secondDisplay2 = makeSecondPanelDisplay(&_panel, &_topPanel);
+    _th.setSecondTextField(_secondDisplay.get());
+    _th.setSecondTextField2(_secondDisplay2.get());
 
     // MainCtrl outlets.
     _startButton = makeButton(ui.startButton);
@@ -311,6 +332,10 @@ void PlayerWindows::addMenus()
             _panel.hide();
     });
     QObject::connect(&_panel, &SubtitlePanel::visibilityChanged, _showPanel, &QAction::setChecked);
+    // The top panel goes and comes with the first, and follows it across the screen.
+    QObject::connect(
+        &_panel, &SubtitlePanel::visibilityChanged, &_window, [this] { showTopPanel(); });
+    QObject::connect(&_panel, &SubtitlePanel::placeChanged, &_window, [this] { showTopPanel(); });
 
     // Off for new users, who read "<i>" as a fault; authors turn it on to see their markup.
     _showMarkup = view->addAction(QObject::tr("Show &Markup"));
@@ -323,6 +348,7 @@ void PlayerWindows::addMenus()
     }
     QObject::connect(_showMarkup, &QAction::toggled, &_window, [this](bool on) {
         showMarkupIn(_ui->messageDisplay, on);
+        showMarkupIn(_secondLine, on);
         _preferences.setInt(std::string(settings::kShowMarkup.name), on ? 1 : 0);
     });
 
@@ -350,12 +376,103 @@ void PlayerWindows::addMenus()
     _panel.addActions({ hide, _clickThrough, preferences });
 }
 
+void PlayerWindows::addSecondTrackMenu(QMenu& menu)
+{
+    menu.addSeparator();
+    QAction* open = menu.addAction(QObject::tr("Second &Track…"));
+    QObject::connect(open, &QAction::triggered, &_window, [this] {
+        static const std::vector<std::string> types = { "srt", "txt" };
+        if (const auto path = _openDialog.runModal(std::string(), types))
+            chooseSecondFile(*path);
+    });
+    _closeSecond = menu.addAction(QObject::tr("Close Second Track"));
+    QObject::connect(
+        _closeSecond, &QAction::triggered, &_window, [this] { _ctrl.closeSecondTrack(); });
+
+    // Which track z, x, the catches, the speeds and Save Subtitles As act on.
+    QMenu* timed = menu.addMenu(QObject::tr("Timing Keys &Act On"));
+    auto* group = new QActionGroup(timed);
+    for (const auto& [text, track] :
+        { std::pair{ QObject::tr("&First Track"), SubtitleTiming::Track::first },
+            std::pair{ QObject::tr("&Second Track"), SubtitleTiming::Track::second } }) {
+        QAction* a = timed->addAction(text);
+        a->setCheckable(true);
+        a->setChecked(track == SubtitleTiming::Track::first);
+        a->setObjectName(track == SubtitleTiming::Track::first ? "timeFirst" : "timeSecond");
+        group->addAction(a);
+        QObject::connect(a, &QAction::triggered, &_window, [this, track = track] {
+            _ctrl.chooseTimedTrack(track);
+            _sync->refresh();
+        });
+    }
+
+    // Application-wide, like the timing keys.
+    const auto toggle = [this, &menu](const QString& text, int key, int track) {
+        QAction* a = menu.addAction(text);
+        a->setCheckable(true);
+        a->setChecked(true);
+        a->setShortcut(QKeySequence(key));
+        a->setShortcutContext(Qt::ApplicationShortcut);
+        QObject::connect(a, &QAction::toggled, &_window, [this, track](bool on) {
+            _panel.setTrackShown(track, on);
+            (track == 1 ? _ui->messageDisplay : _secondLine)
+                ->setVisible(on && (track == 1 || _ctrl.secondFilename()));
+            showTopPanel();
+        });
+        return a;
+    };
+    _showFirst = toggle(QObject::tr("Show First Track"), Qt::Key_1, 1);
+    _showSecond = toggle(QObject::tr("Show Second Track"), Qt::Key_2, 2);
+}
+
+void PlayerWindows::chooseSecondFile(const std::string& path)
+{
+    _ctrl.openSecondFile(path);
+}
+
+void PlayerWindows::secondTrackLoaded()
+{
+    const bool loaded = _ctrl.secondFilename().has_value();
+    if (_closeSecond)
+        _closeSecond->setEnabled(loaded);
+    _secondLine->setVisible(loaded && (!_showSecond || _showSecond->isChecked()));
+    showTopPanel();
+}
+
+void PlayerWindows::applySecondTrack()
+{
+    _panel.setSecondStyle(PanelStyle::loadSecond(_preferences));
+    _panel.setSecondPlacement(loadSecondPlacement(_preferences));
+    // The top panel draws the second track as its only line, in the second style.
+    PanelStyle top = PanelStyle::loadSecond(_preferences);
+    _topPanel.setPanelStyle(top);
+    showTopPanel();
+}
+
+void PlayerWindows::showTopPanel()
+{
+    const bool wanted = _panel.secondPlacement() == SecondPlacement::top && _panel.isVisible()
+        && _ctrl.secondFilename() && (!_showSecond || _showSecond->isChecked());
+    if (!wanted) {
+        _topPanel.hide();
+        return;
+    }
+    // Across the top of the first panel's screen, as wide as the first panel.
+    const QScreen* screen = _panel.screen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int height = _topPanel.fittingHeight(2);
+    _topPanel.setGeometry(_panel.x(), area.y() + area.height() / 24, _panel.width(), height);
+    _topPanel.orderFront();
+}
+
 void PlayerWindows::showPreferences()
 {
     auto* dialog = _window.findChild<PreferencesDialog*>();
     if (!dialog) {
         dialog = new PreferencesDialog(_panel, _preferences, &_window);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(dialog, &PreferencesDialog::secondTrackChanged, &_window,
+            [this] { applySecondTrack(); });
     }
     dialog->show();
     dialog->raise();

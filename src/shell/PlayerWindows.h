@@ -50,6 +50,8 @@ public:
     // Chooses a file as a confirmed dialog choice would, without showing the dialog (a file on
     // the command line, or dropped on a window).
     void chooseFile(const std::string& path);
+    // Loads a second subtitle track, as Subtitles › Second Track… does after its dialog.
+    void chooseSecondFile(const std::string& path);
 
     QMainWindow& mainWindow() { return _window; }
     SubtitlePanel& mainPanel() { return _panel; }
@@ -57,6 +59,11 @@ public:
     QAction& showPanelAction() { return *_showPanel; }
     QAction& clickThroughAction() { return *_clickThrough; }
     QAction& showMarkupAction() { return *_showMarkup; }
+    // Shows or hides track 1 or 2 (keys 1 and 2).
+    QAction& showTrackAction(int track) { return track == 1 ? *_showFirst : *_showSecond; }
+    // The second track at the top of the screen, in that placement.
+    SubtitlePanel& topPanel() { return _topPanel; }
+    QLabel& secondLine() { return *_secondLine; }
     MainCtrl& controller() { return _ctrl; }
     QtReadingView& readingView() { return *_readingView; }
     TimerThread& timer() { return _th; }
@@ -76,10 +83,22 @@ private:
     void acceptFileDrops();
     // Marks and holds become cues in a docked pane (Ctrl+T).
     void addCuePane();
+    // Subtitles › Second Track…, which track the timing keys act on, and the keys that hide each.
+    void addSecondTrackMenu(QMenu& menu);
+    // The placement and style stored in Preferences, put in force.
+    void applySecondTrack();
+    // The top panel shows only in its placement, with a second track loaded and shown.
+    void showTopPanel();
+    void secondTrackLoaded();
 
     PreferencesStore& _preferences;
     QMainWindow _window;
     SubtitlePanel _panel;
+    SubtitlePanel _topPanel;
+    QLabel* _secondLine = nullptr; // owned by the main window
+    QAction* _showFirst = nullptr;
+    QAction* _showSecond = nullptr;
+    QAction* _closeSecond = nullptr;
     // Goes before the panel, which it watches.
     std::unique_ptr<DialogWatch> _dialogWatch;
     std::unique_ptr<Ui::MainWindow> _ui;
@@ -91,6 +110,7 @@ private:
 
     // The displays outlive the timer, which joins its worker when it goes.
     std::unique_ptr<TextDisplay> _timeDisplay, _messageDisplay, _messageDisplay2;
+    std::unique_ptr<TextDisplay> _secondDisplay, _secondDisplay2;
     std::unique_ptr<UiText> _fileLabel;
     std::unique_ptr<Button> _startButton;
     std::unique_ptr<Control> _chooseFile;

@@ -1,6 +1,7 @@
 #include "shell/PreferencesDialog.h"
 
 #include "control/PreferencesStore.h"
+#include "control/Settings.h"
 #include "shell/SubtitlePanel.h"
 
 #include <QColorDialog>
@@ -10,6 +11,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
@@ -76,6 +78,10 @@ PreferencesDialog::PreferencesDialog(SubtitlePanel& panel, PreferencesStore& sto
     , _opacity(spin(0, 100, tr(" %")))
     , _align(new QComboBox)
     , _maxWidth(spin(20, 100, tr(" % of the panel")))
+    , _placement(new QComboBox)
+    , _secondLanguage(new QLineEdit)
+    , _secondSize(spin(6, 200, tr(" pt")))
+    , _secondText(colorButton("secondTextColor"))
 {
     setWindowTitle(tr("Preferences"));
     _family->setObjectName("fontFamily");
@@ -103,8 +109,34 @@ PreferencesDialog::PreferencesDialog(SubtitlePanel& panel, PreferencesStore& sto
     form->addRow(tr("Alignment:"), row({ _align }));
     form->addRow(tr("Maximum width:"), row({ _maxWidth }));
 
+    _placement->setObjectName("secondPlacement");
+    _placement->addItems({ tr("Under the first, in the panel"), tr("Over the first, in the panel"),
+        tr("At the top of the screen") });
+    _placement->setCurrentIndex(static_cast<int>(loadSecondPlacement(store)));
+    _secondLanguage->setObjectName("secondLanguage");
+    _secondLanguage->setPlaceholderText(tr("e.g. en"));
+    _secondLanguage->setToolTip(tr("Following a player, movie.LANG.srt beside its video is loaded "
+                                   "as the second track"));
+    try {
+        _secondLanguage->setText(QString::fromStdString(
+            store.stringValue(std::string(settings::kSecondLanguage.name)).value_or("")));
+    } catch (const PreferencesError&) {
+        // Unreadable: none, as for a new user.
+    }
+    _secondSize->setObjectName("secondFontSize");
+    const PanelStyle& second = panel.secondStyle();
+    _secondSize->setValue(second.fontPoints);
+    setRgb(_secondText, second.textRgb);
+    auto* secondPage = new QWidget;
+    auto* secondForm = new QFormLayout(secondPage);
+    secondForm->addRow(tr("Shows:"), row({ _placement }));
+    secondForm->addRow(tr("Size:"), row({ _secondSize }));
+    secondForm->addRow(tr("Text colour:"), row({ _secondText }));
+    secondForm->addRow(tr("Language beside a video:"), row({ _secondLanguage }));
+
     auto* pages = new QTabWidget;
     pages->addTab(subtitles, tr("Subtitles"));
+    pages->addTab(secondPage, tr("Second Track"));
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -189,6 +221,14 @@ void PreferencesDialog::done(int result)
         const PanelStyle chosen = style();
         _panel.setPanelStyle(chosen);
         chosen.save(_store);
+        PanelStyle second = _panel.secondStyle();
+        second.fontPoints = _secondSize->value();
+        second.textRgb = rgbOf(_secondText);
+        second.saveSecond(_store);
+        _store.setInt(std::string(settings::kSecondPlacement.name), _placement->currentIndex());
+        _store.setString(std::string(settings::kSecondLanguage.name),
+            _secondLanguage->text().trimmed().toStdString());
+        emit secondTrackChanged();
     } else {
         _panel.setPanelStyle(_original);
     }

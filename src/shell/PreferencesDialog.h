@@ -9,6 +9,7 @@
 class PreferencesStore;
 class QComboBox;
 class QFontComboBox;
+class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class SubtitlePanel;
@@ -23,6 +24,10 @@ public:
     PanelStyle style() const;
 
     void done(int result) override;
+
+signals:
+    // OK stored a new second track placement, language or style.
+    void secondTrackChanged();
 
 private:
     void showStyle(const PanelStyle& style);
@@ -45,4 +50,10 @@ private:
     QSpinBox* _opacity;
     QComboBox* _align;
     QSpinBox* _maxWidth;
+
+    // The Second Track page, kept on OK only.
+    QComboBox* _placement;
+    QLineEdit* _secondLanguage;
+    QSpinBox* _secondSize;
+    QPushButton* _secondText;
 };

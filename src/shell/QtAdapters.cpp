@@ -388,6 +388,17 @@ std::unique_ptr<TextDisplay> makePanelDisplay(SubtitlePanel* panel)
     return frameDisplay(panel, kTextHz);
 }
 
+std::unique_ptr<TextDisplay> makeSecondPanelDisplay(SubtitlePanel* panel, SubtitlePanel* top)
+{
+    return std::make_unique<FrameDisplay>(
+        panel,
+        [panel, top](const QString& text) {
+            panel->setSecondText(text);
+            top->setText(text);
+        },
+        panel->secondText().toStdString(), kTextHz);
+}
+
 std::unique_ptr<UiText> makeFileLabelDisplay(QLabel* label, QWidget* window)
 {
     return std::make_unique<FileLabelDisplay>(label, window);

@@ -45,6 +45,9 @@ std::unique_ptr<TextDisplay> makeMessageDisplay(QLabel* label, std::function<boo
 void showMarkupIn(QLabel* label, bool on);
 std::unique_ptr<TextDisplay> makeTimeDisplay(TimeFace* face);
 std::unique_ptr<TextDisplay> makePanelDisplay(SubtitlePanel* panel);
+// The second track's line: in the panel's stack, and in the panel apart at the top of the screen
+// (each draws it only in its own placement).
+std::unique_ptr<TextDisplay> makeSecondPanelDisplay(SubtitlePanel* panel, SubtitlePanel* top);
 // The file-name label, which also names the file in the window's title. UI thread only.
 std::unique_ptr<UiText> makeFileLabelDisplay(QLabel* label, QWidget* window);
 

@@ -10,6 +10,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QString clockText(double seconds)
@@ -36,6 +38,18 @@ public:
         _current = Cues::kNone;
         endResetModel();
     }
+    // False when nothing changed.
+    bool setSecond(const SharedCues& cues, const Timing& timing)
+    {
+        if (cues == _second && timing == _secondTiming)
+            return false;
+        beginResetModel();
+        _second = cues;
+        _secondTiming = timing;
+        _current = Cues::kNone;
+        endResetModel();
+        return true;
+    }
     // False when `index` was current already.
     bool setCurrent(std::int32_t index)
     {
@@ -45,7 +59,7 @@ public:
         _current = index;
         for (const std::int32_t row : { before, index }) {
             if (row >= 0 && row < rowCount())
-                emit dataChanged(this->index(row, 0), this->index(row, 3),
+                emit dataChanged(this->index(row, 0), this->index(row, columnCount() - 1),
                     { Qt::BackgroundRole, Qt::ForegroundRole });
         }
         return true;
@@ -57,7 +71,7 @@ public:
     }
     int columnCount(const QModelIndex& parent = {}) const override
     {
-        return parent.isValid() ? 0 : 4;
+        return parent.isValid() ? 0 : _second ? 5 : 4;
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
@@ -70,8 +84,10 @@ public:
             return tr("Start");
         case 2:
             return tr("End");
-        default:
+        case 3:
             return tr("Text");
+        default:
+            return tr("Second Track");
         }
     }
     QVariant data(const QModelIndex& index, int role) const override
@@ -92,18 +108,31 @@ public:
             return clockText(_timing.toClock(e.startTimeData()));
         case 2:
             return clockText(_timing.toClock(e.endTimeData()));
-        default:
-            // One line per row: the text's own line breaks shown as " / ".
-            return QString::fromStdString(e.message().value_or(std::string{}))
-                .trimmed()
-                .replace(QLatin1String("\r\n"), QLatin1String(" / "))
-                .replace(QLatin1Char('\n'), QLatin1String(" / "));
+        case 3:
+            return oneLine(e.message().value_or(std::string{}));
+        default: {
+            // Aligned by time: what the second track shows halfway through this entry.
+            const double middle = _timing.toClock((e.startTimeData() + e.endTimeData()) / 2);
+            const std::string* second = _second->textAt(_secondTiming.toFile(middle));
+            return second ? oneLine(*second) : QVariant();
+        }
         }
     }
 
 private:
+    // One line per row: the text's own line breaks shown as " / ".
+    static QString oneLine(const std::string& text)
+    {
+        return QString::fromStdString(text)
+            .trimmed()
+            .replace(QLatin1String("\r\n"), QLatin1String(" / "))
+            .replace(QLatin1Char('\n'), QLatin1String(" / "));
+    }
+
     SharedCues _cues;
     Timing _timing;
+    SharedCues _second;
+    Timing _secondTiming;
     std::int32_t _current = Cues::kNone;
 };
 
@@ -155,6 +184,18 @@ SubtitleList::~SubtitleList() = default;
 void SubtitleList::setCues(const SharedCues& cues, const Timing& timing)
 {
     _model->set(cues, timing);
+}
+
+void SubtitleList::setSecondCues(const SharedCues& cues, const Timing& timing)
+{
+    if (!_model->setSecond(cues, timing))
+        return;
+    // Beside each other, the first track's text no longer takes all the room left.
+    if (cues) {
+        resize(std::max(width(), 760), height());
+        _view->setColumnWidth(
+            3, (_view->width() - _view->columnWidth(0) - 2 * _view->columnWidth(1)) / 2);
+    }
 }
 
 void SubtitleList::setCurrent(std::int32_t index)

@@ -1,5 +1,6 @@
-// The subtitle list: number, start, end and text of every entry with the timing applied, the
-// one showing highlighted and kept in view, a filter box, and a double-click to go there.
+// The subtitle list: number, start, end and text of every entry with the timing applied (and the
+// second track's line beside it), the one showing highlighted and kept in view, a filter box,
+// and a double-click to go there.
 #pragma once
 
 #include "subtitles/Cues.h"
@@ -24,6 +25,8 @@ public:
 
     // Rebuilds the rows only when the list or the timing differ from those shown.
     void setCues(const SharedCues& cues, const Timing& timing);
+    // A second track, shown in a column of its own beside the entry it overlaps; none hides it.
+    void setSecondCues(const SharedCues& cues, const Timing& timing);
     // The entry showing at the clock's position (Cues::kNone for none) is highlighted and
     // scrolled into view.
     void setCurrent(std::int32_t index);

@@ -12,6 +12,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <memory>
 #include <numbers>
@@ -103,6 +104,73 @@ QList<QTextLayout::FormatRange> painted(QList<QTextLayout::FormatRange> ranges, 
     return ranges;
 }
 
+// One track's text in its style: laid out to the panel's width and drawn with its shadow and
+// outline.
+struct Block {
+    Block(const Marked& marked, const PanelStyle& style)
+        : m(marked)
+        , style(style)
+    {
+    }
+
+    const Marked& m;
+    const PanelStyle& style;
+    QFont font;
+    qreal width = 0;
+    qreal height = 0;
+    std::unique_ptr<QTextLayout> text;
+
+    Qt::Alignment align() const
+    {
+        return style.align == PanelStyle::Align::Left ? Qt::AlignLeft
+            : style.align == PanelStyle::Align::Right ? Qt::AlignRight
+                                                      : Qt::AlignHCenter;
+    }
+    int lines() const { return text ? text->lineCount() : 0; }
+
+    void layOut(qreal panelWidth, qreal scale)
+    {
+        height = 0;
+        if (m.text.isEmpty())
+            return;
+        width = std::max(1.0, panelWidth * std::clamp(style.maxWidthPercent, 20, 100) / 100.0);
+        font = QFont(QString::fromStdString(style.fontFamily));
+        font.setPointSizeF(std::max(3.0, std::max(1, style.fontPoints) * scale));
+        text = laidOut(m, font, m.ranges, align(), width, height);
+    }
+
+    // Centred on `centre`, from `y` down.
+    void draw(QPainter& painter, qreal centre, qreal y) const
+    {
+        if (!text)
+            return;
+        const qreal x = centre - width / 2;
+        const int outline = std::max(0, style.outlinePixels);
+        const int shadow = std::max(0, style.shadowPixels);
+        qreal unused = 0;
+        if (shadow > 0)
+            laidOut(m, font, painted(m.ranges, colorOf(style.shadowRgb)), align(), width, unused)
+                ->draw(&painter, QPointF(x + shadow + outline / 2.0, y + shadow + outline / 2.0));
+        if (outline > 0) {
+            // The text drawn around itself in the outline's colour: cached glyphs, many times
+            // cheaper than stroking every glyph's path, and as good at these widths.
+            const std::unique_ptr<QTextLayout> ring = laidOut(
+                m, font, painted(m.ranges, colorOf(style.outlineRgb)), align(), width, unused);
+            const int steps = outline <= 2 ? 8 : 16;
+            for (qreal radius : { qreal(outline), outline / 2.0 }) {
+                for (int i = 0; i < steps; ++i) {
+                    const qreal angle = 2 * std::numbers::pi * i / steps;
+                    ring->draw(&painter,
+                        QPointF(x + radius * std::cos(angle), y + radius * std::sin(angle)));
+                }
+                if (outline < 3)
+                    break;
+            }
+        }
+        text->draw(&painter, QPointF(x, y));
+    }
+};
+
 } // namespace
 
 SubtitlePanel::SubtitlePanel(QWidget* parent)
@@ -159,6 +227,42 @@ void SubtitlePanel::setPanelStyle(const PanelStyle& style)
     if (style == _style)
         return;
     _style = style;
+    render();
+}
+
+void SubtitlePanel::setSecondText(const QString& raw)
+{
+    if (raw == _secondRaw)
+        return;
+    _secondRaw = raw;
+    if (_placement == SecondPlacement::top || !_secondShown)
+        return;
+    _hadText = _hadText || !raw.isEmpty();
+    render();
+}
+
+void SubtitlePanel::setSecondStyle(const PanelStyle& style)
+{
+    if (style == _secondStyle)
+        return;
+    _secondStyle = style;
+    render();
+}
+
+void SubtitlePanel::setSecondPlacement(SecondPlacement placement)
+{
+    if (placement == _placement)
+        return;
+    _placement = placement;
+    render();
+}
+
+void SubtitlePanel::setTrackShown(int track, bool shown)
+{
+    bool& flag = track == 1 ? _firstShown : _secondShown;
+    if (flag == shown)
+        return;
+    flag = shown;
     render();
 }
 
@@ -234,15 +338,19 @@ void SubtitlePanel::render()
         _picture = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     _picture.setDevicePixelRatio(ratio);
 
-    const Marked m = marked(_raw, _style);
-    _top = m.top;
+    const Marked m = marked(_firstShown ? _raw : QString(), _style);
+    const bool stacked = _placement != SecondPlacement::top && _secondShown;
+    const Marked m2 = marked(stacked ? _secondRaw : QString(), _secondStyle);
+    _top = m.top || (m.text.isEmpty() && m2.top);
     _lines = 0;
+    _secondLines = 0;
     _scale = 1.0;
-    _hint = m.text.isEmpty() && !_hadText;
+    _hint = _hintAllowed && m.text.isEmpty() && m2.text.isEmpty() && !_hadText;
     // Between subtitles the band is faint (on a compositing desktop; elsewhere it stays solid).
-    const int percent = m.text.isEmpty() ? _style.backgroundPercent / 3 : _style.backgroundPercent;
+    const bool blank = m.text.isEmpty() && m2.text.isEmpty();
+    const int percent = blank ? _style.backgroundPercent / 3 : _style.backgroundPercent;
     _picture.fill(colorOf(_style.backgroundRgb, percent * 255 / 100));
-    if (m.text.isEmpty()) {
+    if (blank) {
         if (_hint) {
             // Until the first subtitle, the band says what it is and how to move it.
             QPainter painter(&_picture);
@@ -260,57 +368,42 @@ void SubtitlePanel::render()
         return;
     }
 
-    const int outline = std::max(0, _style.outlinePixels);
-    const int shadow = std::max(0, _style.shadowPixels);
+    // The frame is the first style's; each text keeps its own size, colour and alignment.
+    const int outline = std::max({ 0, _style.outlinePixels, _secondStyle.outlinePixels });
+    const int shadow = std::max({ 0, _style.shadowPixels, _secondStyle.shadowPixels });
     const qreal margin = padding + outline;
-    const qreal availableWidth = std::max(
-        1.0, (width() - 2 * margin - shadow) * std::clamp(_style.maxWidthPercent, 20, 100) / 100.0);
     const qreal availableHeight = std::max(1.0, height() - 2 * margin - shadow);
-    const Qt::Alignment align = _style.align == PanelStyle::Align::Left ? Qt::AlignLeft
-        : _style.align == PanelStyle::Align::Right                      ? Qt::AlignRight
-                                                                        : Qt::AlignHCenter;
-
-    // Too tall for the panel: smaller, until it fits (never cut, never a taller panel).
-    QFont font(QString::fromStdString(_style.fontFamily));
-    font.setPointSizeF(std::max(1, _style.fontPoints));
-    qreal textHeight = 0;
-    std::unique_ptr<QTextLayout> text
-        = laidOut(m, font, m.ranges, align, availableWidth, textHeight);
-    for (int tries = 0; tries < 8 && textHeight > availableHeight && font.pointSizeF() > 3;
+    Block first{ m, _style };
+    Block second{ m2, _secondStyle };
+    const auto layOut = [&] {
+        qreal total = 0;
+        for (Block* b : { &first, &second }) {
+            b->layOut(width() - 2 * margin - shadow, _scale);
+            total += b->height;
+        }
+        return total;
+    };
+    // Too tall for the panel: both smaller, until they fit (never cut, never a taller panel).
+    qreal textHeight = layOut();
+    for (int tries = 0; tries < 8 && textHeight > availableHeight
+         && std::min(_style.fontPoints, _secondStyle.fontPoints) * _scale > 3;
          ++tries) {
         _scale *= std::clamp(availableHeight / textHeight * 0.98, 0.3, 0.98);
-        font.setPointSizeF(std::max(3.0, _style.fontPoints * _scale));
-        text = laidOut(m, font, m.ranges, align, availableWidth, textHeight);
+        textHeight = layOut();
     }
-    _lines = text->lineCount();
+    _lines = first.lines();
+    _secondLines = second.lines();
+    _secondBelow = _placement != SecondPlacement::above;
 
-    const qreal x = (width() - shadow - availableWidth) / 2;
-    const qreal y
-        = m.top || textHeight > availableHeight ? margin : height() - margin - shadow - textHeight;
+    qreal y
+        = _top || textHeight > availableHeight ? margin : height() - margin - shadow - textHeight;
     QPainter painter(&_picture);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    qreal unused = 0;
-    if (shadow > 0)
-        laidOut(
-            m, font, painted(m.ranges, colorOf(_style.shadowRgb)), align, availableWidth, unused)
-            ->draw(&painter, QPointF(x + shadow + outline / 2.0, y + shadow + outline / 2.0));
-    if (outline > 0) {
-        // The text drawn around itself in the outline's colour: cached glyphs, many times
-        // cheaper than stroking every glyph's path, and as good at these widths.
-        const std::unique_ptr<QTextLayout> ring = laidOut(
-            m, font, painted(m.ranges, colorOf(_style.outlineRgb)), align, availableWidth, unused);
-        const int steps = outline <= 2 ? 8 : 16;
-        for (qreal radius : { qreal(outline), outline / 2.0 }) {
-            for (int i = 0; i < steps; ++i) {
-                const qreal angle = 2 * std::numbers::pi * i / steps;
-                ring->draw(
-                    &painter, QPointF(x + radius * std::cos(angle), y + radius * std::sin(angle)));
-            }
-            if (outline < 3)
-                break;
-        }
+    for (const Block* b :
+        _secondBelow ? std::array{ &first, &second } : std::array{ &second, &first }) {
+        b->draw(painter, (width() - shadow) / 2.0, y);
+        y += b->height;
     }
-    text->draw(&painter, QPointF(x, y));
     update();
 }
 

@@ -26,6 +26,20 @@ public:
     void setPanelStyle(const PanelStyle& style);
     const PanelStyle& panelStyle() const { return _style; }
 
+    // The second track's line, drawn in its own style under or over the first; with
+    // SecondPlacement::top it is kept but not drawn here (another panel at the top shows it).
+    void setSecondText(const QString& raw);
+    QString secondText() const { return _secondRaw; }
+    void setSecondStyle(const PanelStyle& style);
+    const PanelStyle& secondStyle() const { return _secondStyle; }
+    void setSecondPlacement(SecondPlacement placement);
+    SecondPlacement secondPlacement() const { return _placement; }
+    // Each track can be hidden by a key while the other shows.
+    void setTrackShown(int track, bool shown);
+    bool trackShown(int track) const { return track == 1 ? _firstShown : _secondShown; }
+    // Whether the band says how to move it until its first subtitle (on by default).
+    void setHintAllowed(bool on) { _hintAllowed = on; }
+
     // Clicks go through the panel to the window beneath.
     void setClickThrough(bool on);
     bool clickThrough() const { return _clickThrough; }
@@ -44,6 +58,9 @@ public:
     // What the last layout did, for tests: lines drawn and the size they were drawn at
     // relative to the style's (1: as set; less: shrunk to fit).
     int lineCount() const { return _lines; }
+    int secondLineCount() const { return _secondLines; }
+    // Where the last layout put the second line's top, relative to the first's (below: more).
+    bool secondDrawnBelow() const { return _secondBelow; }
     double fitScale() const { return _scale; }
     bool atTop() const { return _top; }
 
@@ -73,6 +90,14 @@ private:
 
     QString _raw;
     PanelStyle _style;
+    QString _secondRaw;
+    PanelStyle _secondStyle = PanelStyle::secondDefaults();
+    SecondPlacement _placement = SecondPlacement::below;
+    bool _firstShown = true;
+    bool _secondShown = true;
+    bool _hintAllowed = true;
+    int _secondLines = 0;
+    bool _secondBelow = false;
     bool _clickThrough = false;
     QImage _picture;
     int _lines = 0;

@@ -183,22 +183,23 @@ void SyncControls::addMenu()
     add(_menu, tr("&Go to Time…"), QKeySequence(Qt::CTRL | Qt::Key_G), [this] { askForTime(); });
     _menu->addSeparator();
     add(_menu, tr("Subtitles 100 ms &Earlier"), QKeySequence(Qt::Key_Z),
-        [this] { _ctrl.timing().shiftDelay(-0.1); });
+        [this] { _ctrl.chosenTiming().shiftDelay(-0.1); });
     add(_menu, tr("Subtitles 100 ms &Later"), QKeySequence(Qt::Key_X),
-        [this] { _ctrl.timing().shiftDelay(0.1); });
+        [this] { _ctrl.chosenTiming().shiftDelay(0.1); });
     add(_menu, tr("&Catch Next Line Now"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Right),
-        [this] { _ctrl.timing().catchLine(true); });
+        [this] { _ctrl.chosenTiming().catchLine(true); });
     add(_menu, tr("Catch P&revious Line Now"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Left),
-        [this] { _ctrl.timing().catchLine(false); });
+        [this] { _ctrl.chosenTiming().catchLine(false); });
     QMenu* speed = _menu->addMenu(tr("&Speed"));
-    add(speed, tr("Same frame rate (1)"), QKeySequence(), [this] { _ctrl.timing().setSpeed(1.0); });
+    add(speed, tr("Same frame rate (1)"), QKeySequence(),
+        [this] { _ctrl.chosenTiming().setSpeed(1.0); });
     for (const SpeedRatio& r : speedRatios()) {
         const QString text = QString::fromUtf8(r.label.data(), static_cast<int>(r.label.size()))
             + QString::asprintf("  (\u00D7%.5f)", r.speed);
         const double k = r.speed;
-        add(speed, text, QKeySequence(), [this, k] { _ctrl.timing().setSpeed(k); });
+        add(speed, text, QKeySequence(), [this, k] { _ctrl.chosenTiming().setSpeed(k); });
     }
-    add(_menu, tr("Reset &Timing"), QKeySequence(), [this] { _ctrl.timing().resetTiming(); });
+    add(_menu, tr("Reset &Timing"), QKeySequence(), [this] { _ctrl.chosenTiming().resetTiming(); });
     add(_menu, tr("Sync to &Video…"), QKeySequence(Qt::CTRL | Qt::Key_Y),
         [this] { syncToVideo(); });
     _menu->addSeparator();
@@ -224,6 +225,7 @@ void SyncControls::refresh()
     }
     if (listShown) {
         _list->setCues(cues, timing);
+        _list->setSecondCues(_th.secondCues(), _th.secondTiming());
         _list->setCurrent(cues ? cues->indexAt(timing.toFile(position)) : Cues::kNone);
     }
     if ((_playing ? _playing() : _ctrl.started()) && (windowShown || listShown)) {
@@ -290,7 +292,7 @@ void SyncControls::toggleList()
 
 std::optional<QString> SyncControls::saveTo(const QString& path) const
 {
-    const std::optional<std::string> text = _ctrl.adjustedSubtitles();
+    const std::optional<std::string> text = _ctrl.adjustedSubtitles(_ctrl.timedTrack());
     if (!text)
         return tr("No subtitles have been read yet.");
     // A failure leaves the old file whole; the name keeps bytes that are not UTF-8.
@@ -301,13 +303,18 @@ std::optional<QString> SyncControls::saveTo(const QString& path) const
 
 void SyncControls::saveAs()
 {
-    if (!_th.cues()) {
+    // The track the timing keys act on is the one saved, named after its own file.
+    const bool first = _ctrl.timedTrack() == SubtitleTiming::Track::first;
+    if (!(first ? _th.cues() : _th.secondCues())) {
         QMessageBox::information(&_window, tr("Save Subtitles As"),
-            tr("No subtitles have been read yet: choose a file, or press Start to read the one "
-               "chosen."));
+            first ? tr("No subtitles have been read yet: choose a file, or press Start to read "
+                       "the one chosen.")
+                  : tr("No second track is loaded: choose one with Subtitles \u25B8 Second "
+                       "Track\u2026."));
         return;
     }
-    const QString opened = _ctrl.filename() ? fromLocalPath(*_ctrl.filename()) : QString();
+    const std::optional<std::string>& file = first ? _ctrl.filename() : _ctrl.secondFilename();
+    const QString opened = file ? fromLocalPath(*file) : QString();
     const QFileInfo openedInfo(opened);
     const QString suggested = opened.isEmpty()
         ? QString()

@@ -605,3 +605,53 @@ TEST_F(MainCtrlTest, RecentFilesSurviveARestartWithoutTheGoneOnes)
     EXPECT_EQ(again.recent, expected);
     EXPECT_EQ(restarted.recentFiles(), expected);
 }
+
+namespace {
+
+TEST_F(MainCtrlTest, TheSecondTrackAndBothTimingsComeBackWithTheFirstFile)
+{
+    const std::string film = dir.write("film.srt", "1\r\n00:00:10,000 --> 00:00:12,000\r\nHi\r\n");
+    const std::string other = dir.write("other.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\nX\r\n");
+    const std::string german
+        = dir.write("film.de.srt", "1\r\n00:00:10,000 --> 00:00:12,000\r\nHallo\r\n");
+    choose(film);
+    ASSERT_TRUE(ctrl.openSecondFile(german));
+    ctrl.chooseTimedTrack(SubtitleTiming::Track::second);
+    ctrl.chosenTiming().shiftDelay(2.0);
+    ctrl.chooseTimedTrack(SubtitleTiming::Track::first);
+    ctrl.chosenTiming().shiftDelay(-1.0);
+    EXPECT_EQ(timer.secondTiming().delay, 2.0);
+    EXPECT_EQ(timer.timing().delay, -1.0);
+    // Saved as the chosen track is: the second, with its own delay.
+    EXPECT_NE(ctrl.adjustedSubtitles(SubtitleTiming::Track::second)
+                  .value_or("")
+                  .find("00:00:12,000 --> 00:00:14,000"),
+        std::string::npos);
+
+    // Another film has no second track of its own.
+    choose(other);
+    EXPECT_FALSE(ctrl.secondFilename());
+    EXPECT_EQ(timer.secondCues(), nullptr);
+    EXPECT_EQ(timer.secondTiming(), Timing{});
+
+    // Back to the first film, and in the next run: both tracks with their own timings.
+    choose(film);
+    for (int run = 0; run < 2; ++run) {
+        SCOPED_TRACE(run);
+        TimerThread th;
+        MainCtrl next;
+        MainCtrl& c = run == 0 ? ctrl : next;
+        TimerThread& t = run == 0 ? timer : th;
+        if (run == 1) {
+            next.connect({ &th, &startButton, &slider, &label, &panel, &store, &encMenu, &retMenu,
+                &dialog, &alert, nullptr, nullptr, nullptr, nullptr, &view });
+            next.awakeFromNib();
+        }
+        EXPECT_EQ(c.secondFilename(), german);
+        EXPECT_EQ(t.getSecondMessage(12.5).value_or(""), "Hallo\n");
+        EXPECT_EQ(t.secondTiming().delay, 2.0);
+        EXPECT_EQ(t.timing().delay, -1.0);
+    }
+}
+
+} // namespace

@@ -402,3 +402,47 @@ TEST(TimerThreadRest, NewSubtitlesShowingTheTimeOrStoppingEndARestAtOnce)
 }
 
 } // namespace
+
+TEST_F(TimerThreadTest, TwoTracksShowAtOnePositionEachWithItsOwnTiming)
+{
+    FakeDisplay second;
+    timer.setSecondTextField(&second);
+    timer.setDataArray({ entry(1, 10.0, 12.0, "A"), entry(2, 20.0, 22.0, "B") });
+    timer.setTiming({ 1.0, 1.0 });
+    timer.setSecondCues(std::make_shared<const Cues>(
+        SrtMessageList{ entry(1, 10.0, 12.0, "Eins"), entry(2, 20.0, 22.0, "Zwei") }));
+    // Stretched twice and 15 seconds earlier: "Eins" at 5..9, "Zwei" at 25..29 on the clock.
+    timer.setSecondTiming({ -15.0, 2.0 });
+    const struct {
+        double x;
+        std::string first, second;
+    } cases[] = {
+        { 6.0, "", "Eins" },
+        { 11.5, "A", "" },
+        { 26.0, "", "Zwei" },
+        { 35.0, "", "" },
+        { 21.5, "B", "" },
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(timer.getMessage(c.x).value_or(""), c.first) << c.x;
+        EXPECT_EQ(timer.getSecondMessage(c.x).value_or(""), c.second) << c.x;
+    }
+    // The worker shows both lines, each through its own lookup.
+    startTimer();
+    for (const auto& c : cases) {
+        timer.seek(c.x);
+        EXPECT_TRUE(message.waitFor(c.first)) << c.x;
+        EXPECT_TRUE(second.waitFor(c.second)) << c.x;
+    }
+    // A line that stays is not handed on again at every pass (once the pass that showed "B"
+    // is over).
+    ASSERT_TRUE(time.waitForSets(2));
+    const int sets = second.sets();
+    ASSERT_TRUE(time.waitForSets(5));
+    EXPECT_EQ(second.sets(), sets);
+    // A new timing for the second track alone reaches the running worker.
+    timer.setSecondTiming({});
+    EXPECT_TRUE(second.waitFor("Zwei"));
+    EXPECT_EQ(message.text(), "B");
+    stopTimer();
+}

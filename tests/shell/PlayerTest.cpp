@@ -205,3 +205,35 @@ TEST_F(PlayerTest, AnEventMessageStaysUntilTheUserActs)
     QTest::qWait(20);
     EXPECT_EQ(bar->currentMessage(), "");
 }
+
+namespace {
+
+TEST_F(PlayerTest, BothTracksShowInThePanelAndEachKeyHidesItsOwn)
+{
+    windows.chooseFile(dir.write("film.srt", "1\r\n00:00:05,000 --> 00:00:15,000\r\nHello\r\n"));
+    windows.chooseSecondFile(
+        dir.write("film.fr.srt", "1\r\n00:00:05,000 --> 00:00:15,000\r\nBonjour\r\n"));
+    windows.controller().seekTo(10);
+    SubtitlePanel& panel = windows.mainPanel();
+    ASSERT_TRUE(waitUntil([&] { return panel.text() == "Hello\n"; }));
+    ASSERT_TRUE(waitUntil([&] { return panel.secondText() == "Bonjour\n"; }));
+    EXPECT_TRUE(waitUntil([&] { return windows.secondLine().text() == "Bonjour\n"; }));
+    EXPECT_TRUE(windows.secondLine().isVisible());
+    const struct {
+        Qt::Key key;
+        int lines, secondLines;
+    } steps[] = {
+        { Qt::Key_1, 0, 1 },
+        { Qt::Key_2, 0, 0 },
+        { Qt::Key_1, 1, 0 },
+        { Qt::Key_2, 1, 1 },
+    };
+    for (const auto& s : steps) {
+        QTest::keyClick(&windows.mainWindow(), s.key);
+        EXPECT_EQ(panel.lineCount(), s.lines) << s.key;
+        EXPECT_EQ(panel.secondLineCount(), s.secondLines) << s.key;
+    }
+    EXPECT_TRUE(panel.secondDrawnBelow());
+}
+
+} // namespace
