@@ -11,8 +11,9 @@ packages=(
     # cross-correlates; its test speaks subtitles into a film with espeak-ng and ffmpeg.
     libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libwebrtc-audio-processing-dev
     libfftw3-dev espeak-ng ffmpeg
-    # Listen to sync records the desktop through PulseAudio's client library.
-    libpulse-dev
+    # Listen to sync records the desktop through PulseAudio's client library; its test runs a
+    # PulseAudio server of its own with a null sink and plays speech into it.
+    libpulse-dev pulseaudio pulseaudio-utils
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
     # The panel's test against the player's dialogs runs under a real window manager.
