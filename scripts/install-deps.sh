@@ -11,6 +11,9 @@ packages=(
     # cross-correlates; its test speaks subtitles into a film with espeak-ng and ffmpeg.
     libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libwebrtc-audio-processing-dev
     libfftw3-dev espeak-ng ffmpeg
+    # Listen to sync records the desktop through PulseAudio's client library; its test runs a
+    # PulseAudio server of its own with a null sink and plays speech into it.
+    libpulse-dev pulseaudio pulseaudio-utils
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
     # The panel's test against the player's dialogs runs under a real window manager.
@@ -24,10 +27,11 @@ packages=(
     # The bundled sample has Japanese lines; a machine without a CJK font would show boxes.
     fonts-ipafont-gothic
 )
-# Extra tools for the sanitizer, fuzzing, packaging and benchmark commands.
+# Extra tools for the sanitizer, fuzzing, packaging and benchmark commands, and the players the
+# end-to-end tests follow.
 if [[ "${1:-}" == "--all" ]]; then
     packages+=(clang-14 clang-format-14 clang-tidy-14 libclang-rt-14-dev dpkg-dev file time xdotool python3
-        mpv mpv-mpris playerctl ffmpeg)
+        mpv mpv-mpris playerctl ffmpeg chromium)
 fi
 
 missing=()

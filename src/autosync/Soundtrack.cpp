@@ -23,7 +23,7 @@ extern "C" {
 namespace autosync {
 namespace {
 
-constexpr int kRate = 16000;
+constexpr int kRate = kHearingRate;
 constexpr double kFrameSeconds = 0.01;
 constexpr int kFrameSamples = 160;
 
@@ -37,6 +37,33 @@ std::string errorText(int code)
 struct Window {
     double from = 0;
     double to = 0;
+};
+
+// WebRTC's detector, for a decoded film and a recording alike: mono, kRate, kFrameSamples a call.
+class VoiceDetector {
+public:
+    VoiceDetector()
+        : _vad(webrtc::AudioProcessing::Create())
+    {
+        _vad->voice_detection()->Enable(true);
+        _vad->voice_detection()->set_likelihood(webrtc::VoiceDetection::kModerateLikelihood);
+        _vad->voice_detection()->set_frame_size_ms(10);
+    }
+
+    // +1 speech, -1 none, for the 10 ms at `samples`.
+    std::int8_t hear(const std::int16_t* samples)
+    {
+        webrtc::AudioFrame f;
+        f.sample_rate_hz_ = kRate;
+        f.num_channels_ = 1;
+        f.samples_per_channel_ = kFrameSamples;
+        std::memcpy(f.data_, samples, kFrameSamples * sizeof(std::int16_t));
+        _vad->ProcessStream(&f);
+        return _vad->voice_detection()->stream_has_voice() ? 1 : -1;
+    }
+
+private:
+    std::unique_ptr<webrtc::AudioProcessing> _vad;
 };
 
 // One worker's way into the file.
@@ -67,10 +94,7 @@ public:
             return "its sound cannot be converted";
         _packet = av_packet_alloc();
         _frame = av_frame_alloc();
-        _vad.reset(webrtc::AudioProcessing::Create());
-        _vad->voice_detection()->Enable(true);
-        _vad->voice_detection()->set_likelihood(webrtc::VoiceDetection::kModerateLikelihood);
-        _vad->voice_detection()->set_frame_size_ms(10);
+        _vad = std::make_unique<VoiceDetector>();
         return {};
     }
 
@@ -163,15 +187,10 @@ private:
                 return false;
             if (t < w.from)
                 continue;
-            webrtc::AudioFrame f;
-            f.sample_rate_hz_ = kRate;
-            f.num_channels_ = 1;
-            f.samples_per_channel_ = kFrameSamples;
-            std::memcpy(f.data_, _pcm.data() + used, kFrameSamples * sizeof(std::int16_t));
-            _vad->ProcessStream(&f);
+            const std::int8_t heard = _vad->hear(_pcm.data() + used);
             const auto i = static_cast<std::size_t>(std::lround(t / kFrameSeconds));
             if (i < frames.size())
-                frames[i] = _vad->voice_detection()->stream_has_voice() ? 1 : -1;
+                frames[i] = heard;
         }
         _pcm.erase(_pcm.begin(), _pcm.begin() + static_cast<std::ptrdiff_t>(used));
         _pcmStart += static_cast<double>(used) / kRate;
@@ -184,7 +203,7 @@ private:
     AVPacket* _packet = nullptr;
     AVFrame* _frame = nullptr;
     int _stream = -1;
-    std::unique_ptr<webrtc::AudioProcessing> _vad;
+    std::unique_ptr<VoiceDetector> _vad;
     std::vector<std::int16_t> _pcm;
     double _pcmStart = 0;
     double _next = 0;
@@ -212,6 +231,17 @@ std::vector<Window> windowsFor(double duration, const ListenOptions& o, unsigned
 }
 
 } // namespace
+
+SpeechTrack hearPcm(std::span<const std::int16_t> mono)
+{
+    SpeechTrack track;
+    track.frameSeconds = kFrameSeconds;
+    track.frames.reserve(mono.size() / kFrameSamples);
+    VoiceDetector vad;
+    for (std::size_t at = 0; at + kFrameSamples <= mono.size(); at += kFrameSamples)
+        track.frames.push_back(vad.hear(mono.data() + at));
+    return track;
+}
 
 Heard listen(const std::string& path, const ListenOptions& options)
 {

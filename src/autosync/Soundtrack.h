@@ -4,8 +4,10 @@
 
 #include "autosync/SpeechMatch.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace autosync {
@@ -27,9 +29,17 @@ struct Heard {
     // Empty when the soundtrack was heard; else why not, for the user.
     std::string error;
     bool cancelled = false;
+    // For a recording: the steady clock's seconds (since its epoch) at the first sample.
+    double startedAt = 0;
 };
 
 // `path` is bytes as the file system has them.
 Heard listen(const std::string& path, const ListenOptions& options = {});
+
+// The sample rate hearPcm takes.
+inline constexpr int kHearingRate = 16000;
+// The same detector on sound already in memory (a recording), mono at kHearingRate: frame i is
+// the 10 ms from sample 160·i.
+SpeechTrack hearPcm(std::span<const std::int16_t> mono);
 
 } // namespace autosync

@@ -210,7 +210,8 @@ Match matchSpeech(
     }
     // Less than half a minute of speech, or speech nearly everywhere, says nothing about timing.
     const double spokenShare = heard ? static_cast<double>(spoken) / static_cast<double>(heard) : 0;
-    if (static_cast<double>(spoken) * fs < 30.0 || spokenShare < 0.02 || spokenShare > 0.98) {
+    if (static_cast<double>(spoken) * fs < options.minSpeech || spokenShare < 0.02
+        || spokenShare > 0.98) {
         result.verdict = Match::Verdict::noSpeech;
         return result;
     }

@@ -40,6 +40,8 @@ struct MatchOptions {
     // The delay is looked for within ± this many seconds.
     double maxShift = 600;
     bool findSplit = true;
+    // Less speech than this (seconds) is too little to propose anything.
+    double minSpeech = 30;
 };
 
 struct Match {

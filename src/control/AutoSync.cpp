@@ -1,9 +1,23 @@
 // The job runs listen then match on its own thread; the UI thread sees only posted copies.
 #include "control/AutoSync.h"
 
+#include "autosync/DesktopAudio.h"
+#include "autosync/RecordedMatch.h"
+
+#include <chrono>
 #include <cstdio>
 #include <utility>
 #include <vector>
+
+namespace {
+
+double steadySeconds()
+{
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+} // namespace
 
 std::optional<SyncProposal> proposalOf(const autosync::Match& match)
 {
@@ -12,7 +26,7 @@ std::optional<SyncProposal> proposalOf(const autosync::Match& match)
     return SyncProposal{ autosync::timingOf(match), autosync::describe(match) };
 }
 
-AutoSync::AutoSync(Listener listen, Matcher match)
+AutoSync::AutoSync(Listener listen, Matcher match, Recorder record)
     : _listen(listen ? std::move(listen)
                      : Listener([](const std::string& path, const autosync::ListenOptions& o) {
                            return autosync::listen(path, o);
@@ -22,6 +36,7 @@ AutoSync::AutoSync(Listener listen, Matcher match)
                                  const autosync::SpeechTrack& speech) {
                          return autosync::matchSpeech(cues, speech);
                      }))
+    , _record(record ? std::move(record) : Recorder(&autosync::listenToDesktop))
 {
 }
 
@@ -40,30 +55,66 @@ void AutoSync::connect(const Ports& ports, std::function<void()> changed)
 
 void AutoSync::start(const std::string& video)
 {
-    if (_state == State::running)
+    if (_state == State::running || !current())
         return;
+    run([video, spans = autosync::spansOf(*_cues), listen = _listen, match = _match](
+            const autosync::ListenOptions& options, const std::atomic<bool>& stop) {
+        Outcome outcome{ listen(video, options), {}, "The video could not be heard: " };
+        if (outcome.heard.error.empty() && !outcome.heard.cancelled && !stop.load())
+            outcome.match = match(spans, outcome.heard.track);
+        return outcome;
+    });
+}
+
+void AutoSync::listenToDesktop(double seconds)
+{
+    if (_state == State::running || !current())
+        return;
+    const Timing timing = _p.timing->timing();
+    std::vector<autosync::Span> shown = autosync::spansOf(*_cues);
+    for (autosync::Span& s : shown)
+        s = { timing.toClock(s.start), timing.toClock(s.end) };
+    // The clock now, against the steady clock the recording's start is told by.
+    const double clockAt = _p.position ? _p.position() : 0;
+    const double steadyAt = steadySeconds();
+    run([seconds, timing, clockAt, steadyAt, shown = std::move(shown), record = _record](
+            const autosync::ListenOptions& options, const std::atomic<bool>& stop) {
+        Outcome outcome{ record(seconds, options.progress), {},
+            "The desktop's sound could not be recorded: ", true };
+        if (!outcome.heard.error.empty() || outcome.heard.cancelled || stop.load())
+            return outcome;
+        const double from = clockAt + (outcome.heard.startedAt - steadyAt);
+        outcome.match = autosync::matchRecorded(shown, outcome.heard.track, from);
+        outcome.match.delay += timing.delay;
+        outcome.match.speed = timing.speed;
+        return outcome;
+    });
+}
+
+bool AutoSync::current()
+{
     // A cancelled job may still be finishing; it ends within one progress report.
     join();
     _proposal.reset();
     _before.reset();
     _cues = _p.cues ? _p.cues() : nullptr;
-    if (!_cues || _cues->empty()) {
-        setState(State::refused,
-            "No subtitles have been read yet: choose a file, or press Start to read the one "
-            "chosen.");
-        return;
-    }
-    std::vector<autosync::Span> spans = autosync::spansOf(*_cues);
+    if (_cues && !_cues->empty())
+        return true;
+    setState(State::refused,
+        "No subtitles have been read yet: choose a file, or press Start to read the one chosen.");
+    return false;
+}
 
+void AutoSync::run(Job work)
+{
     const std::uint64_t id = ++_job;
-    auto job = std::make_shared<Job>();
+    auto job = std::make_shared<Shared>();
     _running = job;
     _progress = 0;
     UiQueue* queue = _p.uiQueue;
     const std::weak_ptr<char> alive = _alive;
     _workerJob = id;
-    _worker = std::thread([this, id, job, queue, alive, video, spans = std::move(spans),
-                              listen = _listen, match = _match] {
+    _worker = std::thread([this, id, job, queue, alive, work = std::move(work)] {
         autosync::ListenOptions options;
         options.progress = [this, id, job, queue, alive](double share) {
             job->share.store(share);
@@ -74,10 +125,7 @@ void AutoSync::start(const std::string& video)
                 });
             return !job->stop.load();
         };
-        Outcome outcome;
-        outcome.heard = listen(video, options);
-        if (outcome.heard.error.empty() && !outcome.heard.cancelled && !job->stop.load())
-            outcome.match = match(spans, outcome.heard.track);
+        Outcome outcome = work(options, job->stop);
         // The track is large and the UI thread needs none of it.
         outcome.heard.track = {};
         queue->post([this, id, alive, outcome = std::move(outcome)] {
@@ -143,12 +191,16 @@ void AutoSync::finish(std::uint64_t job, const Outcome& outcome)
     _progress = 1;
     const autosync::Heard& heard = outcome.heard;
     if (!heard.error.empty()) {
-        setState(State::refused, "The video could not be heard: " + heard.error);
+        setState(State::refused, outcome.source + heard.error);
         return;
     }
     if (const std::optional<SyncProposal> p = proposalOf(outcome.match)) {
         _proposal = p->timing;
         setState(State::proposed, p->text);
+    } else if (outcome.recorded && outcome.match.verdict == autosync::Match::Verdict::noSpeech) {
+        setState(State::refused,
+            "Too little speech in the minute heard: listen again while "
+            "people talk.");
     } else {
         setState(State::refused, autosync::describe(outcome.match));
     }

@@ -26,6 +26,8 @@ public:
         = std::function<autosync::Heard(const std::string&, const autosync::ListenOptions&)>;
     using Matcher = std::function<autosync::Match(
         std::span<const autosync::Span>, const autosync::SpeechTrack&)>;
+    // Records this many seconds of the desktop's sound, reporting progress as a listener does.
+    using Recorder = std::function<autosync::Heard(double, const std::function<bool(double)>&)>;
 
     enum class State {
         idle,
@@ -40,10 +42,12 @@ public:
         SubtitleTiming* timing = nullptr;
         // The subtitles shown now: those a proposal was made for, or others.
         std::function<SharedCues()> cues;
+        // The clock's position now, where a recording is matched.
+        std::function<double()> position;
     };
 
-    // The real listener and matcher unless a test brings its own.
-    explicit AutoSync(Listener listen = {}, Matcher match = {});
+    // The real listener, matcher and recorder unless a test brings its own.
+    explicit AutoSync(Listener listen = {}, Matcher match = {}, Recorder record = {});
     ~AutoSync();
     AutoSync(const AutoSync&) = delete;
     AutoSync& operator=(const AutoSync&) = delete;
@@ -54,6 +58,10 @@ public:
     // Listens to `video` (bytes as the file system has them) for the subtitles shown now. Does
     // nothing while a job runs.
     void start(const std::string& video);
+    // Records `seconds` of what the desktop plays (for media that is no local file) and proposes
+    // the delay that puts the subtitles around the position on its speech; the speed stays.
+    // Nothing is kept of the recording. Does nothing while a job runs.
+    void listenToDesktop(double seconds);
     // Stops the job under way; its outcome is dropped.
     void cancel();
     // Puts the proposed timing in force, keeping the timing before it for undo().
@@ -72,16 +80,25 @@ private:
     struct Outcome {
         autosync::Heard heard;
         autosync::Match match;
+        // What could not be heard, for an error: the video, or the desktop.
+        std::string source;
+        bool recorded = false;
     };
+    using Job = std::function<Outcome(const autosync::ListenOptions&, const std::atomic<bool>&)>;
+    // Runs `job` on the worker with the subtitles shown now.
+    void run(Job job);
     void finish(std::uint64_t job, const Outcome& outcome);
     void showProgress(std::uint64_t job);
     void join();
+    // Takes the subtitles shown now for a new job; else refuses, saying why.
+    bool current();
     void setState(State state, std::string text);
     // The proposal is for the subtitles shown now; else it is refused with the reason.
     bool stillCurrent();
 
     Listener _listen;
     Matcher _match;
+    Recorder _record;
     Ports _p;
     std::function<void()> _changed;
 
@@ -93,13 +110,13 @@ private:
     SharedCues _cues;
 
     // What the UI thread and the job's thread share while it runs.
-    struct Job {
+    struct Shared {
         std::atomic<bool> stop{ false };
         std::atomic<double> share{ 0 };
         // At most one progress report waits in the UI queue.
         std::atomic<bool> reported{ false };
     };
-    std::shared_ptr<Job> _running;
+    std::shared_ptr<Shared> _running;
     std::thread _worker;
     std::uint64_t _workerJob = 0;
     // Bumped by every start and cancel, so that a late outcome or progress report is dropped.

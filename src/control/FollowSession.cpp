@@ -94,6 +94,8 @@ void FollowSession::startFollowing(const std::string& busName)
         stopFollowing();
     // Before following: the own clock's worker stops, and then runs for the player.
     _ctrl.pause();
+    _ownClockAt = _timer.getPosition();
+    _ownPositionSaid = false;
     _bus.follow(busName);
     _title = _bus.titleOf(_bus.followed());
     _ctrl.sendParsedArray();
@@ -154,6 +156,15 @@ void FollowSession::playbackChanged()
 void FollowSession::capabilitiesChanged()
 {
     _view.showCapabilities();
+    if (!active() || _bus.reportsPosition() || _ownPositionSaid)
+        return;
+    // The user's clock and delay carry on; only the player's pauses and resumes move it now.
+    _ownPositionSaid = true;
+    FollowedPosition& position = _bus.position();
+    position.reset(_ownClockAt, position.status(), position.rate());
+    _view.say(_title
+        + " does not report its position: the time shown is the own clock's, "
+          "pausing and resuming with it.");
 }
 
 void FollowSession::mediaChanged()

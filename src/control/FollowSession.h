@@ -77,4 +77,7 @@ private:
     // The video a subtitle file was chosen by hand for; empty: the next one seen.
     std::optional<std::string> _chosenByHandFor;
     std::string _title;
+    // The own clock's position when following began: where a player without one starts.
+    double _ownClockAt = 0;
+    bool _ownPositionSaid = false;
 };

@@ -57,6 +57,10 @@ public:
     virtual bool canControl() const = 0;
     virtual bool canSeek() const = 0;
     virtual bool canPause() const = 0;
+    // Whether the followed player reports its position; one that does not (Firefox) is followed
+    // by a clock of our own that pauses and resumes with it, and seeks move that clock. True
+    // until the player's properties say otherwise.
+    virtual bool reportsPosition() const = 0;
     // The followed player's media as the user reads its URL; empty for none.
     virtual std::string mediaUrl() const = 0;
     // The media's file as the bytes the file system knows it by; none unless a local file.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -20,17 +21,22 @@ bool contains(const std::string& haystack, const std::string& needle)
 std::vector<std::string> playerTitles(const std::vector<PlayerInfo>& players)
 {
     std::map<std::string, int> uses;
-    for (const PlayerInfo& p : players)
+    std::map<std::pair<std::string, std::string>, int> playing;
+    for (const PlayerInfo& p : players) {
         ++uses[p.identity];
+        ++playing[{ p.identity, p.mediaTitle }];
+    }
     std::vector<std::string> titles;
     titles.reserve(players.size());
     for (const PlayerInfo& p : players) {
         if (p.identity.empty())
             titles.push_back(p.busName);
-        else if (uses[p.identity] > 1)
-            titles.push_back(p.identity + " (" + p.busName + ")");
-        else
+        else if (uses[p.identity] == 1)
             titles.push_back(p.identity);
+        else if (!p.mediaTitle.empty() && playing[{ p.identity, p.mediaTitle }] == 1)
+            titles.push_back(p.identity + " \u2013 " + p.mediaTitle);
+        else
+            titles.push_back(p.identity + " (" + p.busName + ")");
     }
     return titles;
 }

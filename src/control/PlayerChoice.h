@@ -11,10 +11,13 @@ struct PlayerInfo {
     std::string busName; // "org.mpris.MediaPlayer2.mpv"
     std::string identity; // "mpv Media Player"; may be empty
     bool playing = false;
+    // What it plays ("xesam:title": a browser's page title); may be empty.
+    std::string mediaTitle;
 };
 
-// The menu's titles, in the players' order: the identity, with the bus name where two players
-// share one (two browser windows), and the bus name alone where there is no identity.
+// The menu's titles, in the players' order: the identity, with what it plays where two players
+// share one (two browsers: "Chromium – Lecture 3"), or the bus name where that does not tell
+// them apart either, and the bus name alone where there is no identity.
 std::vector<std::string> playerTitles(const std::vector<PlayerInfo>& players);
 
 // What `--follow=NAME` and the stored choice ask for: the first player whose bus name or

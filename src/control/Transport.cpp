@@ -55,16 +55,33 @@ public:
     void play() override { _bus.play(); }
     void pause() override { _bus.pause(); }
     void playPause() override { _bus.playPause(); }
-    void seekTo(double seconds) override { _bus.setPosition(std::max(seconds, 0.0)); }
+    void seekTo(double seconds) override
+    {
+        if (!_bus.reportsPosition())
+            return moveOwnClock(seconds);
+        _bus.setPosition(std::max(seconds, 0.0));
+    }
     // Relative, so it lands right even when the last reading is a little old.
-    void skipBy(double seconds) override { _bus.seekBy(seconds); }
-    void toStart() override { _bus.setPosition(0); }
+    void skipBy(double seconds) override
+    {
+        if (!_bus.reportsPosition())
+            return moveOwnClock(_bus.position().position() + seconds);
+        _bus.seekBy(seconds);
+    }
+    void toStart() override { seekTo(0); }
     bool playing() const override
     {
         return _bus.position().status() == FollowedPosition::Status::Playing;
     }
 
 private:
+    // The position of a player that reports none is ours to move; it plays on as it did.
+    void moveOwnClock(double seconds)
+    {
+        FollowedPosition& p = _bus.position();
+        p.reset(std::max(seconds, 0.0), p.status(), p.rate());
+    }
+
     PlayerBus& _bus;
 };
 

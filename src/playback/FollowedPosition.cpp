@@ -60,6 +60,11 @@ void FollowedPosition::setRate(double rate)
 void FollowedPosition::read(double position, double at)
 {
     const std::lock_guard lock(_mutex);
+    readLocked(position, at);
+}
+
+void FollowedPosition::readLocked(double position, double at)
+{
     if (_status == Status::Playing && _rate > 0) {
         if (_stillKnown && std::abs(position - _stillValue) < kStill) {
             _stuck = _stuck || at - _stillSince >= kStuckAfter;
@@ -80,14 +85,19 @@ void FollowedPosition::read(double position, double at)
     slewFrom(shown, t);
 }
 
-void FollowedPosition::seeked(double position, double at)
+bool FollowedPosition::seeked(double position, double at)
 {
     const std::lock_guard lock(_mutex);
+    if (std::abs(position - targetAt(at)) < kJumpThreshold) {
+        readLocked(position, at);
+        return false;
+    }
     _base = position;
     _origin = at;
     _slewEnd = _now();
     _stillKnown = false;
     _stuck = false;
+    return true;
 }
 
 double FollowedPosition::position() const

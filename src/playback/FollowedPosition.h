@@ -32,8 +32,10 @@ public:
     // A Position reading the player took at `at` (the injected clock's time, e.g. the middle of
     // the call's round trip).
     void read(double position, double at);
-    // The player jumped (its Seeked signal): shown at once, whatever the difference.
-    void seeked(double position, double at);
+    // The player's Seeked signal. Chromium sends one at every position update, so a position
+    // within kJumpThreshold of the clock's is a resync, taken as a reading; a larger difference
+    // is a jump, shown at once. True for a jump.
+    bool seeked(double position, double at);
 
     // The position to show now: never less than the last one returned, except after a seek, a
     // large correction or a pause that lands a little behind.
@@ -50,6 +52,7 @@ private:
     double shownAt(double t) const;
     // Starts a correction from the shown position to the target, or jumps when it is large.
     void slewFrom(double shown, double t);
+    void readLocked(double position, double at);
 
     Clock _now;
     mutable std::mutex _mutex;

@@ -65,6 +65,11 @@ QString trackIdOf(const QVariantMap& metadata)
     return id.toString();
 }
 
+std::string titleIn(const QVariantMap& metadata)
+{
+    return metadata.value(QStringLiteral("xesam:title")).toString().toStdString();
+}
+
 } // namespace
 
 std::optional<std::string> localMediaPath(const QUrl& url)
@@ -150,9 +155,9 @@ void MprisFollower::addPlayer(const QString& busName)
     ++_pendingDescriptions;
     // Listed only once described, so the menu never shows a bare name it is about to replace;
     // a player that does not answer is listed by its bus name after the timeout.
-    auto info = std::make_shared<PlayerInfo>(PlayerInfo{ name, {}, false });
+    auto info = std::make_shared<PlayerInfo>(PlayerInfo{ name, {}, false, {} });
     auto owner = std::make_shared<QString>();
-    auto remaining = std::make_shared<int>(3);
+    auto remaining = std::make_shared<int>(4);
     const auto described = [this, info, owner, remaining] {
         if (--*remaining > 0)
             return;
@@ -179,6 +184,13 @@ void MprisFollower::addPlayer(const QString& busName)
     status << kPlayer << QStringLiteral("PlaybackStatus");
     call(status, [info, described](const QDBusMessage& reply) {
         info->playing = answer(reply).toString() == QLatin1String("Playing");
+        described();
+    });
+    // Browsers all say "Chromium" or "Firefox": the page tells their windows apart.
+    QDBusMessage metadata = QDBusMessage::createMethodCall(busName, kPath, kProperties, "Get");
+    metadata << kPlayer << QStringLiteral("Metadata");
+    call(metadata, [info, described](const QDBusMessage& reply) {
+        info->mediaTitle = titleIn(toMap(answer(reply)));
         described();
     });
 }
@@ -287,7 +299,7 @@ void MprisFollower::follow(const std::string& name)
     _followed = busName;
     dropReadings();
     _stuckReported = false;
-    _canControl = _canSeek = _canPause = true;
+    _canControl = _canSeek = _canPause = _reportsPosition = true;
     _trackId.clear();
     _url.clear();
     if (_followed.isEmpty()) {
@@ -301,7 +313,15 @@ void MprisFollower::follow(const std::string& name)
     QDBusMessage all = QDBusMessage::createMethodCall(_followed, kPath, kProperties, "GetAll");
     all << kPlayer;
     readFromPlayer(all, [this](const QDBusMessage& reply, double at) {
-        applyPlayerProperties(toMap(reply.arguments().value(0)), at);
+        const QVariantMap properties = toMap(reply.arguments().value(0));
+        // Firefox lists no Position at all; asking for it every second would only fail.
+        if (!properties.contains(QStringLiteral("Position"))) {
+            _reportsPosition = false;
+            _poll.stop();
+        }
+        applyPlayerProperties(properties, at);
+        if (!_reportsPosition)
+            emit capabilitiesChanged();
     });
     _poll.start();
     emit capabilitiesChanged();
@@ -339,6 +359,7 @@ void MprisFollower::applyPlayerProperties(const QVariantMap& properties, double 
         const QUrl url(metadata.value(QStringLiteral("xesam:url")).toString());
         media = url != _url || properties.contains(QStringLiteral("Position"));
         _url = url;
+        retitle(titleIn(metadata));
     }
     if (capabilities)
         emit capabilitiesChanged();
@@ -346,6 +367,16 @@ void MprisFollower::applyPlayerProperties(const QVariantMap& properties, double 
         emit playbackChanged();
     if (media)
         emit mediaChanged(_url);
+}
+
+void MprisFollower::retitle(const std::string& mediaTitle)
+{
+    for (PlayerInfo& p : _players) {
+        if (p.busName == _followed.toStdString() && p.mediaTitle != mediaTitle) {
+            p.mediaTitle = mediaTitle;
+            emit playersChanged();
+        }
+    }
 }
 
 void MprisFollower::dropReadings()
@@ -371,8 +402,13 @@ void MprisFollower::readFromPlayer(
 
 void MprisFollower::onSeeked(qlonglong positionUs)
 {
+    // A resync (Chromium's, ten times a second) changes nothing the window shows, and readings
+    // on their way stay good.
+    if (!_position.seeked(static_cast<double>(positionUs) / 1e6, monotonicSeconds())) {
+        reportIfStuck();
+        return;
+    }
     dropReadings();
-    _position.seeked(static_cast<double>(positionUs) / 1e6, monotonicSeconds());
     _stuckReported = false;
     emit playbackChanged();
 }
@@ -398,18 +434,23 @@ void MprisFollower::onPropertiesChanged(
 void MprisFollower::readPosition()
 {
     // One reading at a time: a hung player gets one call per timeout, not a growing queue.
-    if (_followed.isEmpty() || _readInFlight)
+    if (_followed.isEmpty() || _readInFlight || !_reportsPosition)
         return;
     QDBusMessage get = QDBusMessage::createMethodCall(_followed, kPath, kProperties, "Get");
     get << kPlayer << QStringLiteral("Position");
     readFromPlayer(get, [this](const QDBusMessage& reply, double at) {
         _position.read(
             static_cast<double>(unwrap(reply.arguments().value(0)).toLongLong()) / 1e6, at);
-        if (_position.stuck() && !_stuckReported) {
-            _stuckReported = true;
-            emit positionStuck();
-        }
+        reportIfStuck();
     });
+}
+
+void MprisFollower::reportIfStuck()
+{
+    if (_position.stuck() && !_stuckReported) {
+        _stuckReported = true;
+        emit positionStuck();
+    }
 }
 
 void MprisFollower::send(const QString& method, const QVariantList& arguments)

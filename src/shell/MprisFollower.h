@@ -52,8 +52,10 @@ public:
     const FollowedPosition& position() const { return _position; }
 
     bool canControl() const override { return _canControl; }
-    bool canSeek() const override { return _canControl && _canSeek; }
+    // A player without a position is seeked on our own clock, whatever it allows.
+    bool canSeek() const override { return !_reportsPosition || (_canControl && _canSeek); }
     bool canPause() const override { return _canControl && _canPause; }
+    bool reportsPosition() const override { return _reportsPosition; }
     std::string mediaUrl() const override { return _url.toDisplayString().toStdString(); }
     std::optional<std::string> mediaPath() const override { return localMediaPath(_url); }
 
@@ -99,6 +101,9 @@ private:
     void readFromPlayer(
         const QDBusMessage& message, std::function<void(const QDBusMessage&, double at)> use);
     void dropReadings();
+    // The followed player's entry takes the title of what it plays now.
+    void retitle(const std::string& mediaTitle);
+    void reportIfStuck();
     void applyPlayerProperties(const QVariantMap& properties, double at);
 
     QDBusConnection _bus;
@@ -120,6 +125,7 @@ private:
     bool _canControl = true;
     bool _canSeek = true;
     bool _canPause = true;
+    bool _reportsPosition = true;
     QString _trackId;
     QUrl _url;
 };

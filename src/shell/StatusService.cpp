@@ -3,6 +3,7 @@
 
 #include "platform/Log.h"
 #include "shell/PlayerWindows.h"
+#include "shell/SubtitlePanel.h"
 
 #include <QDBusError>
 #include <QStatusBar>
@@ -40,4 +41,12 @@ QString StatusService::SubtitleFile() const
 QString StatusService::Message() const
 {
     return _windows.mainWindow().statusBar()->currentMessage();
+}
+
+QString StatusService::Subtitle() const
+{
+    QString text = _windows.mainPanel().text();
+    while (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r')))
+        text.chop(1);
+    return text;
 }

@@ -26,6 +26,9 @@ public slots:
     QString SubtitleFile() const;
     // The message line of the main window.
     QString Message() const;
+    // The subtitle the panel shows, as the file has it without its last line break; empty
+    // between subtitles.
+    QString Subtitle() const;
 
 private:
     PlayerWindows& _windows;

@@ -30,6 +30,8 @@ namespace {
 
 constexpr int kRefreshMs = 250;
 constexpr int kMessageMs = 10000;
+// Enough for the matcher's half minute of speech in most dialogue.
+constexpr double kListenSeconds = 60;
 
 // Passing messages in the status bar, for a while.
 class StatusDisplay final : public UiText {
@@ -131,7 +133,8 @@ SyncControls::SyncControls(QMainWindow& window, Ui::MainWindow& ui, MainCtrl& ct
     ui.mainLayout->insertWidget(ui.mainLayout->indexOf(_seekBar) + 1, _syncRow);
     _autoSync->connect({ .uiQueue = _uiQueue.get(),
                            .timing = &_ctrl.timing(),
-                           .cues = [this] { return _th.cues(); } },
+                           .cues = [this] { return _th.cues(); },
+                           .position = [this] { return _th.getPosition(); } },
         [this] { showSync(); });
     _timingDisplay = std::make_unique<TimingDisplay>(_timingLabel);
     _statusDisplay = std::make_unique<StatusDisplay>(window.statusBar());
@@ -202,6 +205,10 @@ void SyncControls::addMenu()
     add(_menu, tr("Reset &Timing"), QKeySequence(), [this] { _ctrl.chosenTiming().resetTiming(); });
     add(_menu, tr("Sync to &Video…"), QKeySequence(Qt::CTRL | Qt::Key_Y),
         [this] { syncToVideo(); });
+    QAction* listen = add(_menu, tr("&Listen to Sync"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Y), [this] { listenToSync(); });
+    listen->setToolTip(tr("Record a minute of what the desktop plays (a video in a browser) and "
+                          "find the delay from its speech; nothing is kept"));
     _menu->addSeparator();
     add(_menu, tr("Subtitle &List"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { toggleList(); });
     add(_menu, tr("Save Subtitles &As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
@@ -373,6 +380,14 @@ void SyncControls::syncTo(const std::string& video)
     _syncProgress->setFormat(
         tr("Listening to %1… %p%").arg(QFileInfo(fromLocalPath(video)).fileName()));
     _autoSync->start(video);
+}
+
+void SyncControls::listenToSync()
+{
+    if (!_autoSync || _autoSync->state() == AutoSync::State::running)
+        return;
+    _syncProgress->setFormat(tr("Listening to the desktop… %p%"));
+    _autoSync->listenToDesktop(kListenSeconds);
 }
 
 void SyncControls::showSync()

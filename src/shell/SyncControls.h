@@ -77,6 +77,8 @@ private:
     void toggleList();
     // The followed player's video, else one the user picks.
     void syncToVideo();
+    // Records what the desktop plays, for a video that is no local file.
+    void listenToSync();
     void showSync();
 
     QMainWindow& _window;

@@ -3,12 +3,13 @@
 subtitle's start, over noise, and ffmpeg puts it in a container with a small black picture.
 
     make_film.py OUT_FILM OUT_SRT [--voice en] [--lines 40] [--noise 0.02] [--seed 1]
-                 [--lines-from TEXT_FILE] [--lead 12] [--ffmpeg-noise]
+                 [--lines-from TEXT_FILE] [--lead 12] [--ffmpeg-noise] [--gaps 1 7]
 
 --lines-from reads the lines to speak, one a line (UTF-8), for a voice of another language;
 --lead is the noise before the first line (a film whose subtitles are late by a minute needs
 more than a minute of it); --ffmpeg-noise has ffmpeg make uniform white noise of the same
-deviation, in seconds where Python's Gaussian noise takes a minute for a film of a few minutes.
+deviation, in seconds where Python's Gaussian noise takes a minute for a film of a few minutes;
+--gaps are the shortest and longest silences between lines.
 
 OUT_SRT gets the subtitles as they are heard: each starts where its speech starts and stays
 0.3-1.2 s after it ends, as subtitles do.
@@ -72,6 +73,7 @@ def main():
     p.add_argument("--lines-from")
     p.add_argument("--lead", type=float, default=12.0)
     p.add_argument("--ffmpeg-noise", action="store_true")
+    p.add_argument("--gaps", type=float, nargs=2, default=[1.0, 7.0])
     a = p.parse_args()
     rng = random.Random(a.seed)
     lines = LINES
@@ -88,7 +90,7 @@ def main():
                 spoken[text] = speak(text, a.voice, folder, len(spoken))
             length = len(spoken[text]) / RATE
             cues.append((t, t + length + rng.uniform(0.3, 1.2), text))
-            t += length + rng.uniform(1.0, 7.0)
+            t += length + rng.uniform(*a.gaps)
         total = int((t + 3.0) * RATE)
         if a.ffmpeg_noise:
             # The lines never overlap, so each is copied in; ffmpeg adds the noise below.

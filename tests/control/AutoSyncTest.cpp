@@ -129,7 +129,7 @@ TEST(AutoSync, TheResultAppliesUndoesOrSaysWhyNot)
             c.match ? AutoSync::Matcher([&](auto, const auto&) { return *c.match; })
                     : AutoSync::Matcher());
         int changes = 0;
-        sync->connect({ &queue, &timing, [&] { return shown; } }, [&] { ++changes; });
+        sync->connect({ &queue, &timing, [&] { return shown; }, {} }, [&] { ++changes; });
         sync->start("/films/a.mkv");
         ASSERT_EQ(sync->state(), AutoSync::State::running);
         ASSERT_TRUE(queue.runPosted());
@@ -162,6 +162,68 @@ TEST(AutoSync, TheResultAppliesUndoesOrSaysWhyNot)
         }
         EXPECT_EQ(changes, seen);
         EXPECT_EQ(th.timing(), before);
+    }
+}
+
+TEST(AutoSync, ListeningProposesTheDelayThatPutsTheSubtitlesOnTheRecording)
+{
+    const double ntscFilm = 25.0 / (24000.0 / 1001.0);
+    struct Case {
+        const char* what;
+        Timing inForce;
+        // Where the speech really is: the timing in force, then this much later.
+        double late;
+        std::string error; // the recorder's
+        std::string text;
+    };
+    const Case cases[] = {
+        { "late by 2.37 s", { 1.0, 1.0 }, 2.37, {}, "delay +3." },
+        { "early, the speed kept", { -2.0, ntscFilm }, -0.8, {}, "delay " },
+        { "no sound server", { 0, 1 }, 0, "Connection refused",
+            "The desktop's sound could not be recorded: Connection refused" },
+    };
+    const auto steadyNow = [] {
+        using namespace std::chrono;
+        return duration<double>(steady_clock::now().time_since_epoch()).count();
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TimerThread th;
+        FakeStore store;
+        FakeUiQueue queue;
+        SubtitleTiming timing;
+        timing.connect({ &th, &store });
+        timing.restoreFor("/a.srt");
+        timing.setTiming(c.inForce);
+        SharedCues shown = dialogue();
+        th.setCues(shown);
+        // The clock stood at 200 s when Listen was pressed; the first sample came 0.4 s later.
+        const double position = 200;
+        AutoSync sync({}, {}, [&](double seconds, const std::function<bool(double)>& progress) {
+            EXPECT_EQ(seconds, 60);
+            progress(1);
+            autosync::Heard h;
+            h.error = c.error;
+            h.startedAt = steadyNow() + 0.4;
+            const autosync::SpeechTrack all
+                = speechOf(*shown, { c.inForce.delay + c.late, c.inForce.speed });
+            const auto first = static_cast<std::ptrdiff_t>((position + 0.4) / 0.01);
+            h.track.frames.assign(all.frames.begin() + first, all.frames.begin() + first + 6000);
+            return h;
+        });
+        sync.connect({ &queue, &timing, [&] { return shown; }, [&] { return position; } }, [] {});
+        sync.listenToDesktop(60);
+        ASSERT_EQ(sync.state(), AutoSync::State::running);
+        while (sync.state() == AutoSync::State::running)
+            ASSERT_TRUE(queue.runPosted());
+        EXPECT_NE(sync.text().find(c.text), std::string::npos) << sync.text();
+        sync.apply();
+        if (c.error.empty()) {
+            EXPECT_NEAR(th.timing().delay, c.inForce.delay + c.late, 0.02);
+            EXPECT_DOUBLE_EQ(th.timing().speed, c.inForce.speed);
+        } else {
+            EXPECT_EQ(th.timing(), c.inForce);
+        }
     }
 }
 

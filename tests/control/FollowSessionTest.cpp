@@ -146,6 +146,29 @@ TEST_F(FollowSessionTest, TheTransportInForceIsThePlayerWhileFollowing)
     EXPECT_TRUE(ctrl.started());
 }
 
+TEST_F(FollowSessionTest, APlayerWithoutAPositionRunsTheOwnClockOnFromWhereItWas)
+{
+    ASSERT_TRUE(ctrl.openFile(dir.write("own.srt", kSrt)));
+    ctrl.seekTo(42);
+    followFake(7);
+    bus.position().setStatus(FollowedPosition::Status::Playing);
+    bus.reportNoPosition();
+    // The own clock's time, not the player's, running as the player does.
+    EXPECT_DOUBLE_EQ(bus.position().position(), 42);
+    EXPECT_TRUE(session.transport().playing());
+    EXPECT_EQ(view.message,
+        "Fake Player does not report its position: the time shown is the own clock's, pausing "
+        "and resuming with it.");
+    // Moves go to that clock: the player cannot take them.
+    bus.calls.clear();
+    session.transport().skipBy(-5);
+    EXPECT_DOUBLE_EQ(bus.position().position(), 37);
+    ctrl.seekTo(30);
+    EXPECT_DOUBLE_EQ(bus.position().position(), 30);
+    EXPECT_TRUE(bus.calls.empty());
+    EXPECT_TRUE(session.transport().playing());
+}
+
 TEST_F(FollowSessionTest, LoadsTheSubtitlesBesideTheVideoPlayed)
 {
     struct Case {

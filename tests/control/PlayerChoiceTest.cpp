@@ -9,18 +9,28 @@
 namespace {
 
 const std::vector<PlayerInfo> kPlayers = {
-    { "org.mpris.MediaPlayer2.chromium.instance12", "Chromium", false },
-    { "org.mpris.MediaPlayer2.vlc", "VLC media player", true },
-    { "org.mpris.MediaPlayer2.chromium.instance40", "Chromium", true },
-    { "org.mpris.MediaPlayer2.odd", "", false },
+    { "org.mpris.MediaPlayer2.chromium.instance12", "Chromium", false, {} },
+    { "org.mpris.MediaPlayer2.vlc", "VLC media player", true, {} },
+    { "org.mpris.MediaPlayer2.chromium.instance40", "Chromium", true, {} },
+    { "org.mpris.MediaPlayer2.odd", "", false, {} },
 };
 
-TEST(PlayerChoiceTest, TitlesNameTheBusWhereIdentitiesClash)
+TEST(PlayerChoiceTest, TitlesNameThePageOrTheBusWhereIdentitiesClash)
 {
     EXPECT_EQ(playerTitles(kPlayers),
         (std::vector<std::string>{ "Chromium (org.mpris.MediaPlayer2.chromium.instance12)",
             "VLC media player", "Chromium (org.mpris.MediaPlayer2.chromium.instance40)",
             "org.mpris.MediaPlayer2.odd" }));
+    // Browser windows are told apart by their pages while the pages differ.
+    std::vector<PlayerInfo> tabs = { kPlayers[0], kPlayers[2], kPlayers[1] };
+    tabs[0].mediaTitle = "Lecture 3";
+    tabs[1].mediaTitle = "News";
+    tabs[2].mediaTitle = "News";
+    EXPECT_EQ(playerTitles(tabs),
+        (std::vector<std::string>{
+            "Chromium \u2013 Lecture 3", "Chromium \u2013 News", "VLC media player" }));
+    tabs[0].mediaTitle = "News";
+    EXPECT_EQ(playerTitles(tabs)[1], "Chromium (org.mpris.MediaPlayer2.chromium.instance40)");
 }
 
 TEST(PlayerChoiceTest, ChoosesByNameOrTheFirstPlaying)

@@ -38,6 +38,7 @@ public:
     bool canControl() const override { return true; }
     bool canSeek() const override { return true; }
     bool canPause() const override { return true; }
+    bool reportsPosition() const override { return !noPosition; }
     std::string mediaUrl() const override { return url; }
     std::optional<std::string> mediaPath() const override { return path; }
     void play() override { calls.emplace_back("play"); }
@@ -52,7 +53,7 @@ public:
     // A player appears, as the bus would announce it.
     void add(const std::string& busName, const std::string& identity)
     {
-        list.push_back({ busName, identity, false });
+        list.push_back({ busName, identity, false, {} });
         listener->playersChanged();
     }
     // The followed player plays this URL; `localPath` as the adapter would find it.
@@ -73,7 +74,15 @@ public:
         listener->playersChanged();
     }
 
+    // The followed player's properties arrive without a position, as Firefox's do.
+    void reportNoPosition()
+    {
+        noPosition = true;
+        listener->capabilitiesChanged();
+    }
+
     Listener* listener = nullptr;
+    bool noPosition = false;
     bool available = true;
     std::vector<PlayerInfo> list;
     std::string following;

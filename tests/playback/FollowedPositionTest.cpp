@@ -57,8 +57,8 @@ TEST_F(FollowedPositionTest, SeeksAndLargeDifferencesShowAtOnce)
 {
     followed.reset(10, Status::Playing, 1);
     now += 1;
-    followed.seeked(9.9, now);
-    // A seek is shown as it is, even a small one backwards.
+    EXPECT_TRUE(followed.seeked(9.9, now));
+    // A seek is shown as it is, backwards too.
     EXPECT_DOUBLE_EQ(followed.position(), 9.9);
     now += 1;
     followed.read(40, now - 0.01);
@@ -88,9 +88,16 @@ TEST_F(FollowedPositionTest, SmallDifferencesAreSlewedNotStepped)
 
 TEST_F(FollowedPositionTest, JitterInTheReadingsNeverMakesTheShownTimeGoBack)
 {
-    for (const double rate : { 1.0, 2.0, 0.5 }) {
+    // Polled readings every 250 ms, or Chromium's Seeked at every update, every 100 ms.
+    struct Case {
+        double rate;
+        bool bySeeked;
+        int every;
+    };
+    for (const Case c : { Case{ 1.0, false, 25 }, Case{ 2.0, false, 25 }, Case{ 0.5, false, 25 },
+             Case{ 1.0, true, 10 }, Case{ 2.0, true, 10 } }) {
         now = 100;
-        followed.reset(0, Status::Playing, rate);
+        followed.reset(0, Status::Playing, c.rate);
         std::mt19937 random(7);
         // Each reading off by up to 40 ms either way, as a slow reply with a badly guessed
         // sample time would be.
@@ -98,12 +105,16 @@ TEST_F(FollowedPositionTest, JitterInTheReadingsNeverMakesTheShownTimeGoBack)
         double last = followed.position();
         for (int step = 1; step <= 2000; ++step) {
             now += 0.01;
-            if (step % 25 == 0)
-                followed.read(rate * (now - 100) + jitter(random), now);
+            const double reading = c.rate * (now - 100) + jitter(random);
+            if (step % c.every == 0 && c.bySeeked)
+                // A resync, never a jump.
+                ASSERT_FALSE(followed.seeked(reading, now)) << "step " << step;
+            else if (step % c.every == 0)
+                followed.read(reading, now);
             const double shown = followed.position();
-            ASSERT_GE(shown, last) << "rate " << rate << " step " << step;
+            ASSERT_GE(shown, last) << "rate " << c.rate << " step " << step;
             // And it stays close to the player.
-            ASSERT_NEAR(shown, rate * (now - 100), 0.1) << "rate " << rate << " step " << step;
+            ASSERT_NEAR(shown, c.rate * (now - 100), 0.1) << "rate " << c.rate << " step " << step;
             last = shown;
         }
     }

@@ -8,7 +8,7 @@ const QString kPath = QStringLiteral("/org/mpris/MediaPlayer2");
 int connections = 0;
 } // namespace
 
-FakeMprisPlayer::FakeMprisPlayer(const QString& name, const QString& identity_)
+FakeMprisPlayer::FakeMprisPlayer(const QString& name, const QString& identity_, bool listsPosition)
     : identity(identity_)
     , _connectionName(QStringLiteral("fake-player-%1").arg(++connections))
     , _service(QStringLiteral("org.mpris.MediaPlayer2.") + name)
@@ -18,7 +18,10 @@ FakeMprisPlayer::FakeMprisPlayer(const QString& name, const QString& identity_)
         QVariant::fromValue(QDBusObjectPath(QStringLiteral("/track/1"))));
     _since.start();
     new FakeMprisRoot(this);
-    _adaptor = new FakeMprisPlayerAdaptor(this);
+    if (listsPosition)
+        _adaptor = new FakeMprisPlayerAdaptor(this);
+    else
+        new FakePositionlessAdaptor(this);
     _connection.registerObject(kPath, this);
     _connection.registerService(_service);
 }
@@ -95,6 +98,11 @@ void FakeMprisPlayer::setCanSeek(bool can)
 {
     canSeek = can;
     announce({ { QStringLiteral("CanSeek"), can } });
+}
+
+void FakeMprisPlayer::resync()
+{
+    emit _adaptor->Seeked(static_cast<qlonglong>(position() * 1e6));
 }
 
 void FakeMprisPlayer::playPause()

@@ -18,8 +18,9 @@ class FakeMprisPlayer final : public QObject {
 
 public:
     // Registers `org.mpris.MediaPlayer2.<name>` on a connection of its own, as a separate
-    // process would.
-    FakeMprisPlayer(const QString& name, const QString& identity);
+    // process would. Without `listsPosition` it has no Position property and cannot seek, as
+    // Firefox.
+    FakeMprisPlayer(const QString& name, const QString& identity, bool listsPosition = true);
     ~FakeMprisPlayer() override;
 
     // The position the player is at now, in seconds, and the one it reports in microseconds.
@@ -32,6 +33,8 @@ public:
     void setCanSeek(bool can);
     // Reports 0 whatever it plays, as some players do.
     void reportNoPosition() { _reportsPosition = false; }
+    // Sends Seeked with the position it is at, as Chromium does at every position update.
+    void resync();
     // Takes a second name as well, as VLC does ("vlc.instance1234").
     void alsoNamed(const QString& name);
     // Leaves the bus, as a quitting player does.
@@ -127,6 +130,36 @@ public slots:
 
 signals:
     void Seeked(qlonglong position);
+
+private:
+    FakeMprisPlayer* _player;
+};
+
+// Firefox's player interface: no Position, and no seeking.
+class FakePositionlessAdaptor final : public QDBusAbstractAdaptor {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2.Player")
+    Q_PROPERTY(QString PlaybackStatus READ playbackStatus)
+    Q_PROPERTY(double Rate READ rate)
+    Q_PROPERTY(QVariantMap Metadata READ metadata)
+    Q_PROPERTY(bool CanControl READ yes)
+    Q_PROPERTY(bool CanPause READ yes)
+    Q_PROPERTY(bool CanSeek READ no)
+
+public:
+    explicit FakePositionlessAdaptor(FakeMprisPlayer* player)
+        : QDBusAbstractAdaptor(player)
+        , _player(player)
+    {
+    }
+    QString playbackStatus() const { return _player->status; }
+    double rate() const { return _player->rate; }
+    QVariantMap metadata() const { return _player->metadata; }
+    bool yes() const { return true; }
+    bool no() const { return false; }
+
+public slots:
+    void PlayPause() { _player->playPause(); }
 
 private:
     FakeMprisPlayer* _player;

@@ -115,6 +115,52 @@ TEST_F(FollowBusTest, FollowsPlayPauseSeekRateAndMediaUntilThePlayerQuits)
     EXPECT_DOUBLE_EQ(follower.position().position(), held);
 }
 
+TEST_F(FollowBusTest, BrowsersSeekedFloodAndAPlayerWithoutPosition)
+{
+    // Chromium: Seeked at every position update is a resync, not a seek to show.
+    ASSERT_TRUE(waitUntil([&] { return listed(follower, kFake); }));
+    follower.follow(kFake.toStdString());
+    ASSERT_TRUE(waitUntil([&] { return follower.position().position() > 10; }));
+    QSignalSpy playback(&follower, &MprisFollower::playbackChanged);
+    double last = follower.position().position();
+    for (int i = 0; i < 30; ++i) {
+        player.resync();
+        for (int tick = 0; tick < 10; ++tick) {
+            QTest::qWait(10);
+            const double shown = follower.position().position();
+            ASSERT_GE(shown, last) << "update " << i;
+            last = shown;
+        }
+    }
+    EXPECT_TRUE(inStep()) << follower.position().position() << " vs " << player.position();
+    // Nothing for the window to redraw: the flood costs no more than polling.
+    EXPECT_EQ(playback.count(), 0);
+
+    // Firefox: no Position. The clock is ours, and pauses and resumes with the player. A process
+    // of its own, since one process is one player.
+    QProcess firefox;
+    firefox.start(QCoreApplication::applicationFilePath(), { "--firefox", "firefox.instance_1_2" });
+    const QString name = QStringLiteral("org.mpris.MediaPlayer2.firefox.instance_1_2");
+    ASSERT_TRUE(waitUntil([&] { return listed(follower, name); }));
+    follower.position().reset(100, FollowedPosition::Status::Paused, 1);
+    follower.follow(name.toStdString());
+    ASSERT_TRUE(waitUntil([&] { return !follower.reportsPosition(); }));
+    // Seeks go to our clock even though the player cannot seek.
+    EXPECT_TRUE(follower.canSeek());
+    QTest::qWait(300);
+    EXPECT_GT(follower.position().position(), 100.2);
+    follower.playPause();
+    ASSERT_TRUE(waitUntil(
+        [&] { return follower.position().status() == FollowedPosition::Status::Paused; }));
+    const double paused = follower.position().position();
+    QTest::qWait(300);
+    EXPECT_DOUBLE_EQ(follower.position().position(), paused);
+    follower.playPause();
+    EXPECT_TRUE(waitUntil([&] { return follower.position().position() > paused + 0.2; }));
+    firefox.kill();
+    firefox.waitForFinished();
+}
+
 TEST(MediaPathTest, AMediaURLNamesTheBytesOfItsFile)
 {
     struct Case {

@@ -1,6 +1,7 @@
 // The tests that need a session bus; ctest runs them on a private one (dbus-run-session).
 // With "--hung-player NAME" the binary is instead a player that owns its name and never answers;
-// with "--player NAME OTHER" one that answers under two names, as VLC does.
+// with "--player NAME OTHER" one that answers under two names, as VLC does; with "--firefox NAME"
+// one without a position, as Firefox.
 #include "shell/FakeMprisPlayer.h"
 
 #include <QApplication>
@@ -25,6 +26,11 @@ int main(int argc, char** argv)
         QCoreApplication app(argc, argv);
         FakeMprisPlayer player(QString::fromLocal8Bit(argv[2]), QStringLiteral("VLC media player"));
         player.alsoNamed(QString::fromLocal8Bit(argv[3]));
+        return QCoreApplication::exec();
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--firefox") == 0) {
+        QCoreApplication app(argc, argv);
+        FakeMprisPlayer player(QString::fromLocal8Bit(argv[2]), QStringLiteral("Firefox"), false);
         return QCoreApplication::exec();
     }
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
