@@ -54,7 +54,14 @@ inline constexpr Key kRecentFiles{ "recent_files", Type::text, 0, nullptr };
 // yes; 0, the default, shows the text as a viewer reads it.
 inline constexpr Key kShowMarkup{ "show_markup", Type::integer, 0, &isFlag };
 
+// Whether the shortcuts that work while another program has the focus are grabbed: 1 yes; 0,
+// the default, leaves every key to the other programs.
+inline constexpr Key kGlobalKeys{ "global_keys", Type::integer, 0, &isFlag };
+// Their combinations, one "action=keys" a line (globalkeys::storeBindings); absent for the
+// defaults.
+inline constexpr Key kGlobalKeyBindings{ "global_key_bindings", Type::text, 0, nullptr };
+
 inline constexpr std::array kAll{ kEncType, kReturnCode, kLastFilename, kFollowPlayer, kFileTiming,
-    kAutoEncoding, kAutoLineEnding, kRecentFiles, kShowMarkup };
+    kAutoEncoding, kAutoLineEnding, kRecentFiles, kShowMarkup, kGlobalKeys, kGlobalKeyBindings };
 
 } // namespace settings

@@ -1,8 +1,10 @@
 #include "shell/PreferencesDialog.h"
 
 #include "control/PreferencesStore.h"
+#include "shell/GlobalShortcuts.h"
 #include "shell/SubtitlePanel.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -10,6 +12,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
@@ -60,7 +63,8 @@ QWidget* row(std::initializer_list<QWidget*> widgets)
 
 } // namespace
 
-PreferencesDialog::PreferencesDialog(SubtitlePanel& panel, PreferencesStore& store, QWidget* parent)
+PreferencesDialog::PreferencesDialog(
+    SubtitlePanel& panel, PreferencesStore& store, QWidget* parent, GlobalShortcuts* keys)
     : QDialog(parent)
     , _panel(panel)
     , _store(store)
@@ -76,6 +80,7 @@ PreferencesDialog::PreferencesDialog(SubtitlePanel& panel, PreferencesStore& sto
     , _opacity(spin(0, 100, tr(" %")))
     , _align(new QComboBox)
     , _maxWidth(spin(20, 100, tr(" % of the panel")))
+    , _keys(keys)
 {
     setWindowTitle(tr("Preferences"));
     _family->setObjectName("fontFamily");
@@ -105,6 +110,8 @@ PreferencesDialog::PreferencesDialog(SubtitlePanel& panel, PreferencesStore& sto
 
     auto* pages = new QTabWidget;
     pages->addTab(subtitles, tr("Subtitles"));
+    if (_keys)
+        pages->addTab(keysPage(), tr("Keys"));
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -183,14 +190,84 @@ void PreferencesDialog::preview()
         _panel.setPanelStyle(style());
 }
 
+QWidget* PreferencesDialog::keysPage()
+{
+    auto* page = new QWidget;
+    auto* form = new QFormLayout(page);
+    _keysOn = new QCheckBox(tr("Keys work while another program has the focus"));
+    _keysOn->setObjectName("globalKeys");
+    _keysOn->setChecked(GlobalShortcuts::storedOn(_store));
+    form->addRow(_keysOn);
+    if (!_keys->available()) {
+        _keysOn->setChecked(false);
+        _keysOn->setEnabled(false);
+        auto* why = new QLabel(_keys->whyNot());
+        why->setObjectName("globalKeysWhyNot");
+        why->setWordWrap(true);
+        form->addRow(why);
+    }
+    const std::vector<globalkeys::Binding> stored = GlobalShortcuts::storedBindings(_store);
+    const QString names[] = { tr("Start / Stop:"), tr("Subtitles 100 ms later:"),
+        tr("Subtitles 100 ms earlier:"), tr("Previous subtitle:"), tr("Next subtitle:") };
+    for (std::size_t i = 0; i < globalkeys::kActions.size(); ++i) {
+        const globalkeys::ActionName& a = globalkeys::kActions[i];
+        auto* edit = new QLineEdit;
+        edit->setObjectName(QString::fromLatin1(a.name.data(), static_cast<int>(a.name.size())));
+        edit->setPlaceholderText(tr("for example Ctrl+Alt+Space"));
+        for (const globalkeys::Binding& b : stored) {
+            if (b.action == a.action)
+                edit->setText(QString::fromStdString(b.text));
+        }
+        auto* verdict = new QLabel;
+        verdict->setWordWrap(true);
+        form->addRow(names[i], edit);
+        form->addRow(QString(), verdict);
+        _keyRows.push_back({ a.action, edit, verdict });
+        connect(edit, &QLineEdit::editingFinished, this, &PreferencesDialog::takeKeys);
+    }
+    connect(_keysOn, &QCheckBox::toggled, this, &PreferencesDialog::takeKeys);
+    takeKeys();
+    return page;
+}
+
+std::vector<globalkeys::Binding> PreferencesDialog::bindings() const
+{
+    std::vector<globalkeys::Binding> bindings;
+    for (const KeyRow& row : _keyRows)
+        bindings.push_back({ row.action, row.edit->text().trimmed().toStdString() });
+    return bindings;
+}
+
+void PreferencesDialog::takeKeys()
+{
+    for (const KeyRow& row : _keyRows)
+        row.verdict->clear();
+    if (!_keysOn->isChecked()) {
+        _keys->release();
+        return;
+    }
+    for (const globalkeys::Verdict& v : _keys->apply(bindings())) {
+        for (const KeyRow& row : _keyRows) {
+            if (row.action == v.action && v.refusal != globalkeys::Refusal::None)
+                row.verdict->setText(GlobalShortcuts::refusalText(v.refusal,
+                    v.keys ? QString::fromStdString(globalkeys::keysText(*v.keys))
+                           : row.edit->text()));
+        }
+    }
+}
+
 void PreferencesDialog::done(int result)
 {
     if (result == QDialog::Accepted) {
         const PanelStyle chosen = style();
         _panel.setPanelStyle(chosen);
         chosen.save(_store);
+        if (_keys)
+            GlobalShortcuts::store(_store, _keysOn->isChecked(), bindings());
     } else {
         _panel.setPanelStyle(_original);
+        if (_keys)
+            _keys->applyStored(_store);
     }
     QDialog::done(result);
 }

@@ -1,13 +1,19 @@
-// Preferences: the Subtitles page sets the panel's look, shown on the panel as it is changed.
-// OK keeps it in the settings file; Cancel puts the panel back as it was.
+// Preferences: the Subtitles page sets the panel's look, shown on the panel as it is changed;
+// the Keys page the keys that work while another program has the focus, taken as they are
+// changed. OK keeps both in the settings file; Cancel puts them back as they were.
 #pragma once
 
+#include "control/GlobalKeys.h"
 #include "control/PanelStyle.h"
 
 #include <QDialog>
 
+class GlobalShortcuts;
 class PreferencesStore;
+class QCheckBox;
 class QComboBox;
+class QLabel;
+class QLineEdit;
 class QFontComboBox;
 class QPushButton;
 class QSpinBox;
@@ -17,7 +23,9 @@ class PreferencesDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    PreferencesDialog(SubtitlePanel& panel, PreferencesStore& store, QWidget* parent = nullptr);
+    // Without `keys` there is no Keys page.
+    PreferencesDialog(SubtitlePanel& panel, PreferencesStore& store, QWidget* parent = nullptr,
+        GlobalShortcuts* keys = nullptr);
 
     // The style the controls describe.
     PanelStyle style() const;
@@ -28,6 +36,10 @@ private:
     void showStyle(const PanelStyle& style);
     void preview();
     QPushButton* colorButton(const QString& name);
+    QWidget* keysPage();
+    std::vector<globalkeys::Binding> bindings() const;
+    // Takes the keys as the page shows them, and says beside each what was refused.
+    void takeKeys();
 
     SubtitlePanel& _panel;
     PreferencesStore& _store;
@@ -45,4 +57,13 @@ private:
     QSpinBox* _opacity;
     QComboBox* _align;
     QSpinBox* _maxWidth;
+
+    GlobalShortcuts* _keys;
+    QCheckBox* _keysOn = nullptr;
+    struct KeyRow {
+        globalkeys::Action action;
+        QLineEdit* edit;
+        QLabel* verdict;
+    };
+    std::vector<KeyRow> _keyRows;
 };
