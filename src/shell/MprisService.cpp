@@ -1,7 +1,8 @@
-// The two MPRIS interfaces as QtDBus adaptors; every decision is PublishedPlayer's.
+// Subclock on the bus: the name, the adaptors' calls, and what is announced after each change.
 #include "shell/MprisService.h"
 
 #include "platform/Log.h"
+#include "shell/MprisAdaptors.h"
 #include "shell/PlayerWindows.h"
 #include "shell/QtAdapters.h"
 #include "shell/SyncControls.h"
@@ -45,130 +46,47 @@ QString statusName(PublishedState::Status status)
 
 } // namespace
 
-class MprisRootAdaptor final : public QDBusAbstractAdaptor {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2")
-    Q_PROPERTY(bool CanQuit READ yes)
-    Q_PROPERTY(bool CanRaise READ yes)
-    Q_PROPERTY(bool HasTrackList READ no)
-    Q_PROPERTY(QString Identity READ identity)
-    Q_PROPERTY(QString DesktopEntry READ desktopEntry)
-    Q_PROPERTY(QStringList SupportedUriSchemes READ uriSchemes)
-    Q_PROPERTY(QStringList SupportedMimeTypes READ mimeTypes)
+void MprisRootAdaptor::Raise()
+{
+    QMainWindow& window = _service->windows().mainWindow();
+    window.showNormal();
+    window.raise();
+    window.activateWindow();
+}
 
-public:
-    explicit MprisRootAdaptor(MprisService* service)
-        : QDBusAbstractAdaptor(service)
-        , _service(service)
-    {
-    }
-    bool yes() const { return true; }
-    bool no() const { return false; }
-    QString identity() const { return QStringLiteral("Subclock"); }
-    QString desktopEntry() const { return QStringLiteral("io.github.subclock.Subclock"); }
-    QStringList uriSchemes() const { return { QStringLiteral("file") }; }
-    QStringList mimeTypes() const { return { QStringLiteral("application/x-subrip") }; }
+void MprisRootAdaptor::Quit()
+{
+    QApplication::quit();
+}
 
-public slots:
-    void Raise()
-    {
-        QMainWindow& window = _service->windows().mainWindow();
-        window.showNormal();
-        window.raise();
-        window.activateWindow();
-    }
-    void Quit() { QApplication::quit(); }
+MprisPlayerAdaptor::MprisPlayerAdaptor(MprisService* service)
+    : QDBusAbstractAdaptor(service)
+    , _service(service)
+{
+    connect(service, &MprisService::Seeked, this, &MprisPlayerAdaptor::Seeked);
+}
 
-private:
-    MprisService* _service;
-};
+QString MprisPlayerAdaptor::playbackStatus() const
+{
+    return statusName(state().status);
+}
 
-class MprisPlayerAdaptor final : public QDBusAbstractAdaptor {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2.Player")
-    Q_PROPERTY(QString PlaybackStatus READ playbackStatus)
-    // The clock runs in real time whatever the subtitles' speed: Position moves at 1.
-    Q_PROPERTY(double Rate READ one WRITE setRate)
-    Q_PROPERTY(double MinimumRate READ one)
-    Q_PROPERTY(double MaximumRate READ one)
-    Q_PROPERTY(QVariantMap Metadata READ metadata)
-    Q_PROPERTY(qlonglong Position READ position)
-    Q_PROPERTY(bool CanGoNext READ canGoNext)
-    Q_PROPERTY(bool CanGoPrevious READ canGoPrevious)
-    Q_PROPERTY(bool CanPlay READ canPlay)
-    Q_PROPERTY(bool CanPause READ canPause)
-    Q_PROPERTY(bool CanSeek READ canSeek)
-    Q_PROPERTY(bool CanControl READ canControl)
+QVariantMap MprisPlayerAdaptor::metadata() const
+{
+    return _service->metadata();
+}
 
-public:
-    explicit MprisPlayerAdaptor(MprisService* service)
-        : QDBusAbstractAdaptor(service)
-        , _service(service)
-    {
-        connect(service, &MprisService::Seeked, this, &MprisPlayerAdaptor::Seeked);
-    }
-    QString playbackStatus() const { return statusName(state().status); }
-    double one() const { return 1.0; }
-    void setRate(double /*rate*/) { }
-    QVariantMap metadata() const { return _service->metadata(); }
-    qlonglong position() const { return state().positionUs; }
-    bool canGoNext() const { return state().canGoNext; }
-    bool canGoPrevious() const { return state().canGoPrevious; }
-    bool canPlay() const { return state().canPlay; }
-    bool canPause() const { return state().canPause; }
-    bool canSeek() const { return state().canSeek; }
-    // Constant, as the interface asks; while following, the other Can* say what is refused.
-    bool canControl() const { return true; }
+PublishedState MprisPlayerAdaptor::state() const
+{
+    return _service->player().state();
+}
 
-public slots:
-    void Next()
-    {
-        run([](PublishedPlayer& p) { p.next(); });
-    }
-    void Previous()
-    {
-        run([](PublishedPlayer& p) { p.previous(); });
-    }
-    void Pause()
-    {
-        run([](PublishedPlayer& p) { p.pause(); });
-    }
-    void PlayPause()
-    {
-        run([](PublishedPlayer& p) { p.playPause(); });
-    }
-    void Stop()
-    {
-        run([](PublishedPlayer& p) { p.stop(); });
-    }
-    void Play()
-    {
-        run([](PublishedPlayer& p) { p.play(); });
-    }
-    void Seek(qlonglong offsetUs)
-    {
-        run([offsetUs](PublishedPlayer& p) { p.seek(offsetUs); });
-    }
-    void SetPosition(const QDBusObjectPath& trackId, qlonglong positionUs)
-    {
-        run([&](PublishedPlayer& p) { p.setPosition(trackId.path().toStdString(), positionUs); });
-    }
-
-signals:
-    void Seeked(qlonglong Position);
-
-private:
-    PublishedState state() const { return _service->player().state(); }
-    // The change is announced before the call returns, so a caller that reads back sees it.
-    template <typename Act> void run(Act act)
-    {
-        act(_service->player());
-        _service->windows().sync().refresh();
-        _service->announce();
-    }
-
-    MprisService* _service;
-};
+void MprisPlayerAdaptor::run(const std::function<void(PublishedPlayer&)>& act)
+{
+    act(_service->player());
+    _service->windows().sync().refresh();
+    _service->announce();
+}
 
 MprisService::MprisService(PlayerWindows& windows, QObject* parent)
     : QObject(parent)
@@ -280,5 +198,3 @@ void MprisService::announce()
     if (changes.seeked)
         emit Seeked(changes.positionUs);
 }
-
-#include "MprisService.moc"
