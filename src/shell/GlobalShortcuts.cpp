@@ -97,6 +97,18 @@ QString GlobalShortcuts::whyNot() const
               "desktop.");
 }
 
+QString GlobalShortcuts::caveat() const
+{
+    const char* session = std::getenv("XDG_SESSION_TYPE");
+    const bool waylandSession
+        = std::getenv("WAYLAND_DISPLAY") || (session && QLatin1String(session) == "wayland");
+    if (!available() || !waylandSession)
+        return {};
+    // XWayland hands an X client only the keys typed into X11 windows.
+    return tr("This is a Wayland session: keys taken through XWayland work only while an X11 "
+              "program has the focus.");
+}
+
 QString GlobalShortcuts::refusalText(globalkeys::Refusal refusal, const QString& keys)
 {
     switch (refusal) {

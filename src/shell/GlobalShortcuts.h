@@ -27,6 +27,8 @@ public:
     // when not, why not, for Preferences.
     bool available() const;
     QString whyNot() const;
+    // What the user should know about keys that are available; empty when nothing.
+    QString caveat() const;
 
     // Releases what was held and takes these; each verdict says whether it was granted.
     std::vector<globalkeys::Verdict> apply(const std::vector<globalkeys::Binding>& bindings);

@@ -198,6 +198,11 @@ QWidget* PreferencesDialog::keysPage()
     _keysOn->setObjectName("globalKeys");
     _keysOn->setChecked(GlobalShortcuts::storedOn(_store));
     form->addRow(_keysOn);
+    if (const QString caveat = _keys->caveat(); !caveat.isEmpty()) {
+        auto* note = new QLabel(caveat);
+        note->setWordWrap(true);
+        form->addRow(note);
+    }
     if (!_keys->available()) {
         _keysOn->setChecked(false);
         _keysOn->setEnabled(false);

@@ -21,11 +21,12 @@ using globalkeys::Refusal;
 
 const std::string kSrt = "1\r\n00:00:01,000 --> 00:00:02,000\r\nOne\r\n";
 
+// Generous: on a loaded machine a window can take seconds to show.
 bool run(const QString& program, const QStringList& arguments)
 {
     QProcess process;
     process.start(program, arguments);
-    return process.waitForFinished(5000) && process.exitCode() == 0;
+    return process.waitForFinished(30000) && process.exitCode() == 0;
 }
 
 Refusal playPauseVerdict(GlobalShortcuts& keys)
