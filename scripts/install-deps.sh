@@ -7,6 +7,8 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     libicu-dev libuchardet-dev
+    # Global keys on X11 are grabbed on the root window over XCB.
+    libxcb1-dev
     # Automatic sync: FFmpeg decodes the video's sound, WebRTC's detector hears the speech, FFTW
     # cross-correlates; its test speaks subtitles into a film with espeak-ng and ffmpeg.
     libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libwebrtc-audio-processing-dev
@@ -18,8 +20,9 @@ packages=(
     xvfb xauth
     # The panel's test against the player's dialogs runs under a real window manager.
     openbox xdotool wmctrl x11-utils
-    # The tests that follow a media player run on a private session bus.
-    dbus
+    # The tests that follow a media player run on a private session bus; playerctl and
+    # dbus-monitor drive and watch Subclock as a player there.
+    dbus dbus-bin playerctl
     # The install tests validate the desktop entry, the metainfo and the man pages.
     desktop-file-utils appstream groff-base
     # Another SubRip parser reads back what the cue writer writes.

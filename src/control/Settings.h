@@ -65,8 +65,15 @@ inline constexpr Key kSecondLanguage{ "second_language", Type::text, 0, nullptr 
 // screen while the first stays at the bottom.
 inline constexpr Key kSecondPlacement{ "second_placement", Type::integer, 0, &isSecondPlacement };
 
+// Whether the shortcuts that work while another program has the focus are grabbed: 1 yes; 0,
+// the default, leaves every key to the other programs.
+inline constexpr Key kGlobalKeys{ "global_keys", Type::integer, 0, &isFlag };
+// Their combinations, one "action=keys" a line (globalkeys::storeBindings); absent for the
+// defaults.
+inline constexpr Key kGlobalKeyBindings{ "global_key_bindings", Type::text, 0, nullptr };
+
 inline constexpr std::array kAll{ kEncType, kReturnCode, kLastFilename, kFollowPlayer, kFileTiming,
     kAutoEncoding, kAutoLineEnding, kRecentFiles, kShowMarkup, kSecondTracks, kSecondLanguage,
-    kSecondPlacement };
+    kSecondPlacement, kGlobalKeys, kGlobalKeyBindings };
 
 } // namespace settings

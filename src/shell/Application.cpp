@@ -4,6 +4,7 @@
 
 #include "platform/DisplayPlatform.h"
 #include "platform/StderrLog.h"
+#include "shell/MprisService.h"
 #include "shell/PlayerWindows.h"
 #include "shell/QtPreferences.h"
 #include "shell/StatusService.h"
@@ -151,6 +152,8 @@ int runApplication(int argc, char** argv)
             if (parser.isSet(kSyncTo))
                 windows.sync().syncTo(localPathOfArgument(
                     parser.value(kSyncTo), QCoreApplication::arguments(), argc, argv));
+            MprisService mpris(windows);
+            mpris.publish(QDBusConnection::sessionBus());
             StatusService statusService(windows);
             if (parser.isSet(kStatusBus))
                 statusService.publish(QDBusConnection::sessionBus());

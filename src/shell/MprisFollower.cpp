@@ -3,6 +3,7 @@
 
 #include "shell/QtAdapters.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -201,6 +202,10 @@ void MprisFollower::listPlayer(const PlayerInfo& info, const QString& owner)
     const auto announce = qScopeGuard([this] { emit playersChanged(); });
     // The bus itself answers for the process, so no answer means the name has gone meanwhile.
     if (owner.isEmpty())
+        return;
+    // Subclock's own player, published by this process: following it would follow itself.
+    if (owner == QString::number(QCoreApplication::applicationPid())
+        && storedPlayerName(info.busName) == "subclock")
         return;
     // One process under two names (VLC takes "vlc" and "vlc.instanceN") is one player: listed
     // once, under the shorter name unless the longer is followed. `owner` is its process id.

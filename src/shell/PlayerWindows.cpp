@@ -5,6 +5,7 @@
 #include "control/Settings.h"
 #include "shell/CuePane.h"
 #include "shell/DialogWatch.h"
+#include "shell/GlobalShortcuts.h"
 #include "shell/PreferencesDialog.h"
 #include "shell/SyncControls.h"
 #include "ui_MainWindow.h"
@@ -157,6 +158,37 @@ PlayerWindows::PlayerWindows(PreferencesStore& preferences, const QDBusConnectio
     _ctrl.setSecondTrackListener([this] { secondTrackLoaded(); });
     _ctrl.awakeFromNib();
     secondTrackLoaded();
+    _globalKeys = new GlobalShortcuts(
+        [this](globalkeys::Action action) {
+            switch (action) {
+            case globalkeys::Action::PlayPause:
+                _following->transport().playPause();
+                break;
+            case globalkeys::Action::DelayLater:
+                _ctrl.timing().shiftDelay(0.1);
+                break;
+            case globalkeys::Action::DelayEarlier:
+                _ctrl.timing().shiftDelay(-0.1);
+                break;
+            case globalkeys::Action::PreviousSubtitle:
+                _ctrl.previousSubtitle();
+                break;
+            case globalkeys::Action::NextSubtitle:
+                _ctrl.nextSubtitle();
+                break;
+            }
+            _sync->refresh();
+        },
+        &_window);
+    // Off by default: then nothing is grabbed and the X server is not asked. A key refused at
+    // start is said where the user looks, as Preferences would say it.
+    for (const globalkeys::Verdict& v : _globalKeys->applyStored(_preferences)) {
+        if (v.refusal != globalkeys::Refusal::None && v.keys) {
+            _window.statusBar()->showMessage(GlobalShortcuts::refusalText(
+                v.refusal, QString::fromStdString(globalkeys::keysText(*v.keys))));
+            break;
+        }
+    }
 }
 
 PlayerWindows::~PlayerWindows()
@@ -469,7 +501,7 @@ void PlayerWindows::showPreferences()
 {
     auto* dialog = _window.findChild<PreferencesDialog*>();
     if (!dialog) {
-        dialog = new PreferencesDialog(_panel, _preferences, &_window);
+        dialog = new PreferencesDialog(_panel, _preferences, &_window, _globalKeys);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(dialog, &PreferencesDialog::secondTrackChanged, &_window,
             [this] { applySecondTrack(); });

@@ -23,6 +23,7 @@ class MainWindow;
 } // namespace Ui
 
 class DialogWatch;
+class GlobalShortcuts;
 class PreferencesStore;
 class QAction;
 class QLabel;
@@ -71,6 +72,7 @@ public:
     CuePane& cuePane() { return *_cuePane; }
     Following& following() { return *_following; }
     SyncControls& sync() { return *_sync; }
+    GlobalShortcuts& globalKeys() { return *_globalKeys; }
 
 private:
     void connectOutlets();
@@ -135,4 +137,6 @@ private:
     std::unique_ptr<Following> _following;
     // Owned by the main window, as a child object.
     SyncControls* _sync = nullptr;
+    // Keys that work while another program has the focus; owned by the main window.
+    GlobalShortcuts* _globalKeys = nullptr;
 };

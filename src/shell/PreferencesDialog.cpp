@@ -2,8 +2,10 @@
 
 #include "control/PreferencesStore.h"
 #include "control/Settings.h"
+#include "shell/GlobalShortcuts.h"
 #include "shell/SubtitlePanel.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -62,7 +64,8 @@ QWidget* row(std::initializer_list<QWidget*> widgets)
 
 } // namespace
 
-PreferencesDialog::PreferencesDialog(SubtitlePanel& panel, PreferencesStore& store, QWidget* parent)
+PreferencesDialog::PreferencesDialog(
+    SubtitlePanel& panel, PreferencesStore& store, QWidget* parent, GlobalShortcuts* keys)
     : QDialog(parent)
     , _panel(panel)
     , _store(store)
@@ -82,6 +85,7 @@ PreferencesDialog::PreferencesDialog(SubtitlePanel& panel, PreferencesStore& sto
     , _secondLanguage(new QLineEdit)
     , _secondSize(spin(6, 200, tr(" pt")))
     , _secondText(colorButton("secondTextColor"))
+    , _keys(keys)
 {
     setWindowTitle(tr("Preferences"));
     _family->setObjectName("fontFamily");
@@ -137,6 +141,8 @@ PreferencesDialog::PreferencesDialog(SubtitlePanel& panel, PreferencesStore& sto
     auto* pages = new QTabWidget;
     pages->addTab(subtitles, tr("Subtitles"));
     pages->addTab(secondPage, tr("Second Track"));
+    if (_keys)
+        pages->addTab(keysPage(), tr("Keys"));
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -215,6 +221,77 @@ void PreferencesDialog::preview()
         _panel.setPanelStyle(style());
 }
 
+QWidget* PreferencesDialog::keysPage()
+{
+    auto* page = new QWidget;
+    auto* form = new QFormLayout(page);
+    _keysOn = new QCheckBox(tr("Keys work while another program has the focus"));
+    _keysOn->setObjectName("globalKeys");
+    _keysOn->setChecked(GlobalShortcuts::storedOn(_store));
+    form->addRow(_keysOn);
+    if (const QString caveat = _keys->caveat(); !caveat.isEmpty()) {
+        auto* note = new QLabel(caveat);
+        note->setWordWrap(true);
+        form->addRow(note);
+    }
+    if (!_keys->available()) {
+        _keysOn->setChecked(false);
+        _keysOn->setEnabled(false);
+        auto* why = new QLabel(_keys->whyNot());
+        why->setObjectName("globalKeysWhyNot");
+        why->setWordWrap(true);
+        form->addRow(why);
+    }
+    const std::vector<globalkeys::Binding> stored = GlobalShortcuts::storedBindings(_store);
+    const QString names[] = { tr("Start / Stop:"), tr("Subtitles 100 ms later:"),
+        tr("Subtitles 100 ms earlier:"), tr("Previous subtitle:"), tr("Next subtitle:") };
+    for (std::size_t i = 0; i < globalkeys::kActions.size(); ++i) {
+        const globalkeys::ActionName& a = globalkeys::kActions[i];
+        auto* edit = new QLineEdit;
+        edit->setObjectName(QString::fromLatin1(a.name.data(), static_cast<int>(a.name.size())));
+        edit->setPlaceholderText(tr("for example Ctrl+Alt+Space"));
+        for (const globalkeys::Binding& b : stored) {
+            if (b.action == a.action)
+                edit->setText(QString::fromStdString(b.text));
+        }
+        auto* verdict = new QLabel;
+        verdict->setWordWrap(true);
+        form->addRow(names[i], edit);
+        form->addRow(QString(), verdict);
+        _keyRows.push_back({ a.action, edit, verdict });
+        connect(edit, &QLineEdit::editingFinished, this, &PreferencesDialog::takeKeys);
+    }
+    connect(_keysOn, &QCheckBox::toggled, this, &PreferencesDialog::takeKeys);
+    takeKeys();
+    return page;
+}
+
+std::vector<globalkeys::Binding> PreferencesDialog::bindings() const
+{
+    std::vector<globalkeys::Binding> bindings;
+    for (const KeyRow& row : _keyRows)
+        bindings.push_back({ row.action, row.edit->text().trimmed().toStdString() });
+    return bindings;
+}
+
+void PreferencesDialog::takeKeys()
+{
+    for (const KeyRow& row : _keyRows)
+        row.verdict->clear();
+    if (!_keysOn->isChecked()) {
+        _keys->release();
+        return;
+    }
+    for (const globalkeys::Verdict& v : _keys->apply(bindings())) {
+        for (const KeyRow& row : _keyRows) {
+            if (row.action == v.action && v.refusal != globalkeys::Refusal::None)
+                row.verdict->setText(GlobalShortcuts::refusalText(v.refusal,
+                    v.keys ? QString::fromStdString(globalkeys::keysText(*v.keys))
+                           : row.edit->text()));
+        }
+    }
+}
+
 void PreferencesDialog::done(int result)
 {
     if (result == QDialog::Accepted) {
@@ -229,8 +306,12 @@ void PreferencesDialog::done(int result)
         _store.setString(std::string(settings::kSecondLanguage.name),
             _secondLanguage->text().trimmed().toStdString());
         emit secondTrackChanged();
+        if (_keys)
+            GlobalShortcuts::store(_store, _keysOn->isChecked(), bindings());
     } else {
         _panel.setPanelStyle(_original);
+        if (_keys)
+            _keys->applyStored(_store);
     }
     QDialog::done(result);
 }

@@ -1,13 +1,19 @@
-// Preferences: the Subtitles page sets the panel's look, shown on the panel as it is changed.
-// OK keeps it in the settings file; Cancel puts the panel back as it was.
+// Preferences: the Subtitles page sets the panel's look, shown on the panel as it is changed;
+// the Keys page the keys that work while another program has the focus, taken as they are
+// changed. OK keeps both in the settings file; Cancel puts them back as they were.
 #pragma once
 
+#include "control/GlobalKeys.h"
 #include "control/PanelStyle.h"
 
 #include <QDialog>
 
+class GlobalShortcuts;
 class PreferencesStore;
+class QCheckBox;
 class QComboBox;
+class QLabel;
+class QLineEdit;
 class QFontComboBox;
 class QLineEdit;
 class QPushButton;
@@ -18,7 +24,9 @@ class PreferencesDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    PreferencesDialog(SubtitlePanel& panel, PreferencesStore& store, QWidget* parent = nullptr);
+    // Without `keys` there is no Keys page.
+    PreferencesDialog(SubtitlePanel& panel, PreferencesStore& store, QWidget* parent = nullptr,
+        GlobalShortcuts* keys = nullptr);
 
     // The style the controls describe.
     PanelStyle style() const;
@@ -33,6 +41,10 @@ private:
     void showStyle(const PanelStyle& style);
     void preview();
     QPushButton* colorButton(const QString& name);
+    QWidget* keysPage();
+    std::vector<globalkeys::Binding> bindings() const;
+    // Takes the keys as the page shows them, and says beside each what was refused.
+    void takeKeys();
 
     SubtitlePanel& _panel;
     PreferencesStore& _store;
@@ -56,4 +68,12 @@ private:
     QLineEdit* _secondLanguage;
     QSpinBox* _secondSize;
     QPushButton* _secondText;
+    GlobalShortcuts* _keys;
+    QCheckBox* _keysOn = nullptr;
+    struct KeyRow {
+        globalkeys::Action action;
+        QLineEdit* edit;
+        QLabel* verdict;
+    };
+    std::vector<KeyRow> _keyRows;
 };

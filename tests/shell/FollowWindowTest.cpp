@@ -1,6 +1,7 @@
 // The main window following a fake player on a private bus: the Follow menu, the clock and the
 // subtitles from the player, the transport sent to it, refused controls, its video's subtitles,
 // and its quitting; and the menu without a session bus.
+#include "shell/MprisService.h"
 #include "shell/PlayerWindows.h"
 #include "shell/QtPreferences.h"
 #include "shell/SeekBar.h"
@@ -12,7 +13,9 @@
 #include "shell/WaitUntil.h"
 #include "ui_MainWindow.h"
 
+#include <QDBusConnectionInterface>
 #include <QMenu>
+#include <QProcess>
 #include <QStatusBar>
 #include <QTest>
 
@@ -135,6 +138,29 @@ TEST_F(FollowWindowTest, WithoutASessionBusOnlyTheOwnClockIsOffered)
     ASSERT_EQ(menu->actions().size(), 1);
     EXPECT_EQ(menu->actions().front()->text(), "Own clock");
     EXPECT_TRUE(menu->actions().front()->toolTip().startsWith("No session D-Bus"));
+}
+
+TEST_F(FollowWindowTest, NeverOffersToFollowItsOwnPublishedPlayer)
+{
+    windows = std::make_unique<PlayerWindows>(preferences);
+    MprisService published(*windows);
+    published.publish(QDBusConnection::sessionBus());
+    ASSERT_TRUE(waitUntil([&] { return !published.busName().isEmpty(); }));
+    // A player in another process that appears after it: once it is listed, Subclock's own
+    // would have been too.
+    QProcess later;
+    later.start(QCoreApplication::applicationFilePath(), { "--player", "later", "later.i1" });
+    const MprisFollower& follower = windows->following().follower();
+    ASSERT_TRUE(waitUntil([&] {
+        return follower.playersKnown() && !follower.players().empty()
+            && follower.players().back().busName == "org.mpris.MediaPlayer2.later";
+    }));
+    QTest::qWait(300);
+    for (const PlayerInfo& p : follower.players())
+        EXPECT_EQ(p.busName.find("subclock"), std::string::npos) << p.busName;
+    EXPECT_EQ(follower.players().size(), 1U);
+    later.kill();
+    later.waitForFinished();
 }
 
 } // namespace
