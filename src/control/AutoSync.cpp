@@ -1,6 +1,8 @@
 // The job runs listen then match on its own thread; the UI thread sees only posted copies.
 #include "control/AutoSync.h"
 
+#include "platform/Translate.h"
+
 #include <cstdio>
 #include <utility>
 #include <vector>
@@ -20,8 +22,10 @@ std::optional<SyncProposal> proposalOf(const autosync::Match& match, std::size_t
     const double other = later ? match.delay : match.split->delay;
     return SyncProposal{ Timing{ shown.delay, match.speed },
         autosync::describe(shown)
-            + autosync::splitText(later ? "until" : "from", match.split->fileTime, other)
-            + " (not applied)" };
+            + autosync::splitText(
+                later ? translate("AutoSync", "until") : translate("AutoSync", "from"),
+                match.split->fileTime, other)
+            + translate("AutoSync", " (not applied)") };
 }
 
 AutoSync::AutoSync(Listener listen, Matcher match)
@@ -61,8 +65,9 @@ void AutoSync::start(const std::string& video)
     _cues = _p.cues ? _p.cues() : nullptr;
     if (!_cues || _cues->empty()) {
         setState(State::refused,
-            "No subtitles have been read yet: choose a file, or press Start to read the one "
-            "chosen.");
+            translate("AutoSync",
+                "No subtitles have been read yet: choose a file, or press Start to read the one "
+                "chosen."));
         return;
     }
     std::vector<autosync::Span> spans = autosync::spansOf(*_cues);
@@ -155,7 +160,8 @@ void AutoSync::finish(std::uint64_t job, const Outcome& outcome)
     _progress = 1;
     const autosync::Heard& heard = outcome.heard;
     if (!heard.error.empty()) {
-        setState(State::refused, "The video could not be heard: " + heard.error);
+        setState(State::refused,
+            fill(translate("AutoSync", "The video could not be heard: %1"), { heard.error }));
         return;
     }
     if (const std::optional<SyncProposal> p = proposalOf(outcome.match, _cues->size())) {
@@ -186,6 +192,7 @@ bool AutoSync::stillCurrent()
         return true;
     _proposal.reset();
     _before.reset();
-    setState(State::refused, "The subtitles changed since the video was heard: sync again.");
+    setState(State::refused,
+        translate("AutoSync", "The subtitles changed since the video was heard: sync again."));
     return false;
 }

@@ -2,6 +2,7 @@
 #include "subtitles/ReadingReport.h"
 
 #include "platform/CharsetDetector.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -48,12 +49,16 @@ std::string durationText(double seconds)
 
 std::string statusLine(const ReadingReport& report)
 {
-    std::string line = groupedCount(report.subtitles)
-        + (report.subtitles == 1 ? " subtitle" : " subtitles") + kSeparator
-        + durationText(report.duration) + kSeparator + encodings::shortName(report.encoding)
-        + kSeparator + nameOf(report.lineEnding);
+    std::string line = fill(report.subtitles == 1 ? translate("ReadingReport", "%1 subtitle")
+                                                  : translate("ReadingReport", "%1 subtitles"),
+                           { groupedCount(report.subtitles) })
+        + kSeparator + durationText(report.duration) + kSeparator
+        + encodings::shortName(report.encoding) + kSeparator + nameOf(report.lineEnding);
     if (const std::size_t n = report.skippedLines.size())
-        line += kSeparator + groupedCount(n) + (n == 1 ? " block skipped" : " blocks skipped");
+        line += kSeparator
+            + fill(n == 1 ? translate("ReadingReport", "%1 block skipped")
+                          : translate("ReadingReport", "%1 blocks skipped"),
+                { groupedCount(n) });
     return line;
 }
 
@@ -62,8 +67,9 @@ std::string looksLike(encodings::EncodingId encoding, LineEnding lineEnding)
     std::string name = encodings::shortName(encoding);
     const std::string script = encodings::scriptOf(encoding);
     if (!script.empty() && script != "Unicode")
-        name += " (" + script + ")";
-    return name + " with " + nameOf(lineEnding) + " line endings";
+        name += " (" + translate("Encodings", script.c_str()) + ")";
+    return fill(
+        translate("ReadingReport", "%1 with %2 line endings"), { name, nameOf(lineEnding) });
 }
 
 } // namespace reporting
