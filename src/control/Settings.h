@@ -54,7 +54,11 @@ inline constexpr Key kRecentFiles{ "recent_files", Type::text, 0, nullptr };
 // yes; 0, the default, shows the text as a viewer reads it.
 inline constexpr Key kShowMarkup{ "show_markup", Type::integer, 0, &isFlag };
 
+// The language of the user interface, as a locale name ("ja", "zh_CN"); empty or absent follows
+// the system's. Read once at start.
+inline constexpr Key kLanguage{ "ui_language", Type::text, 0, nullptr };
+
 inline constexpr std::array kAll{ kEncType, kReturnCode, kLastFilename, kFollowPlayer, kFileTiming,
-    kAutoEncoding, kAutoLineEnding, kRecentFiles, kShowMarkup };
+    kAutoEncoding, kAutoLineEnding, kRecentFiles, kShowMarkup, kLanguage };
 
 } // namespace settings

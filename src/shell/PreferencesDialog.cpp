@@ -1,6 +1,8 @@
 #include "shell/PreferencesDialog.h"
 
 #include "control/PreferencesStore.h"
+#include "control/Settings.h"
+#include "shell/Language.h"
 #include "shell/SubtitlePanel.h"
 
 #include <QColorDialog>
@@ -15,6 +17,9 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -76,6 +81,7 @@ PreferencesDialog::PreferencesDialog(SubtitlePanel& panel, PreferencesStore& sto
     , _opacity(spin(0, 100, tr(" %")))
     , _align(new QComboBox)
     , _maxWidth(spin(20, 100, tr(" % of the panel")))
+    , _language(new QComboBox)
 {
     setWindowTitle(tr("Preferences"));
     _family->setObjectName("fontFamily");
@@ -103,8 +109,30 @@ PreferencesDialog::PreferencesDialog(SubtitlePanel& panel, PreferencesStore& sto
     form->addRow(tr("Alignment:"), row({ _align }));
     form->addRow(tr("Maximum width:"), row({ _maxWidth }));
 
+    // What a screen reader says of each control: the form's labels name only a row's first.
+    const std::pair<QWidget*, std::pair<QString, QString>> spoken[] = {
+        { _family, { tr("Font"), tr("The typeface of the subtitles") } },
+        { _size, { tr("Font size"), tr("The size of the subtitles' text, in points") } },
+        { _text, { tr("Text colour"), tr("Choose the colour of the text") } },
+        { _outline, { tr("Outline width"), tr("The width of the outline around the letters") } },
+        { _outlineColor, { tr("Outline colour"), tr("Choose the colour of the outline") } },
+        { _shadow, { tr("Shadow offset"), tr("How far the shadow falls from the letters") } },
+        { _shadowColor, { tr("Shadow colour"), tr("Choose the colour of the shadow") } },
+        { _background,
+            { tr("Background colour"), tr("Choose the colour of the band behind the text") } },
+        { _opacity, { tr("Background opacity"), _opacity->toolTip() } },
+        { _align, { tr("Alignment"), tr("Where the lines sit in the panel") } },
+        { _maxWidth,
+            { tr("Maximum width"), tr("The widest a line may be, as a share of the panel") } },
+    };
+    for (const auto& [control, words] : spoken) {
+        control->setAccessibleName(words.first);
+        control->setAccessibleDescription(words.second);
+    }
+
     auto* pages = new QTabWidget;
     pages->addTab(subtitles, tr("Subtitles"));
+    pages->addTab(languagePage(), tr("Language"));
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -114,6 +142,11 @@ PreferencesDialog::PreferencesDialog(SubtitlePanel& panel, PreferencesStore& sto
             showStyle(PanelStyle{});
             preview();
         });
+    buttons->button(QDialogButtonBox::Ok)->setAccessibleDescription(tr("Keep these settings"));
+    buttons->button(QDialogButtonBox::Cancel)
+        ->setAccessibleDescription(tr("Put the panel back as it was"));
+    buttons->button(QDialogButtonBox::RestoreDefaults)
+        ->setAccessibleDescription(tr("Show the panel's default look"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages);
     layout->addWidget(buttons);
@@ -123,6 +156,29 @@ PreferencesDialog::PreferencesDialog(SubtitlePanel& panel, PreferencesStore& sto
     for (QSpinBox* box : { _size, _outline, _shadow, _opacity, _maxWidth })
         connect(box, &QSpinBox::valueChanged, this, &PreferencesDialog::preview);
     connect(_align, &QComboBox::currentIndexChanged, this, &PreferencesDialog::preview);
+}
+
+QWidget* PreferencesDialog::languagePage()
+{
+    _language->setObjectName("language");
+    _language->addItem(
+        tr("As the system (%1)").arg(QLocale::system().nativeLanguageName()), QString());
+    _language->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    for (const QString& locale : shippedLanguages())
+        _language->addItem(nativeLanguageName(locale), locale);
+    const int stored = _language->findData(Language::storedChoice(_store));
+    _language->setCurrentIndex(std::max(stored, 0));
+    _language->setAccessibleName(tr("Language"));
+    _language->setAccessibleDescription(tr("The language of the menus, buttons and messages"));
+
+    auto* page = new QWidget;
+    auto* form = new QFormLayout(page);
+    form->addRow(tr("Language:"), row({ _language }));
+    auto* when = new QLabel(tr("A change takes effect the next time Subclock starts."));
+    when->setWordWrap(true);
+    when->setEnabled(false);
+    form->addRow(QString(), when);
+    return page;
 }
 
 QPushButton* PreferencesDialog::colorButton(const QString& name)
@@ -189,6 +245,8 @@ void PreferencesDialog::done(int result)
         const PanelStyle chosen = style();
         _panel.setPanelStyle(chosen);
         chosen.save(_store);
+        _store.setString(std::string(settings::kLanguage.name),
+            _language->currentData().toString().toStdString());
     } else {
         _panel.setPanelStyle(_original);
     }

@@ -1,5 +1,6 @@
-// Preferences: the Subtitles page sets the panel's look, shown on the panel as it is changed.
-// OK keeps it in the settings file; Cancel puts the panel back as it was.
+// Preferences: the Subtitles page sets the panel's look, shown on the panel as it is changed;
+// the Language page the interface's language, from the next start. OK keeps both in the settings
+// file; Cancel puts the panel back as it was.
 #pragma once
 
 #include "control/PanelStyle.h"
@@ -28,6 +29,7 @@ private:
     void showStyle(const PanelStyle& style);
     void preview();
     QPushButton* colorButton(const QString& name);
+    QWidget* languagePage();
 
     SubtitlePanel& _panel;
     PreferencesStore& _store;
@@ -45,4 +47,5 @@ private:
     QSpinBox* _opacity;
     QComboBox* _align;
     QSpinBox* _maxWidth;
+    QComboBox* _language;
 };

@@ -5,6 +5,7 @@
 #include "subtitles/Cues.h"
 #include "subtitles/Timing.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <cstdint>
@@ -15,6 +16,8 @@ class QSortFilterProxyModel;
 class QTableView;
 
 class SubtitleList final : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(SubtitleList)
+
 public:
     // Called with the index of the entry, in the list as read.
     using GoHandler = std::function<void(std::size_t)>;

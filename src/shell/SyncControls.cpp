@@ -104,7 +104,8 @@ SyncControls::SyncControls(QMainWindow& window, Ui::MainWindow& ui, MainCtrl& ct
     _timingLabel->hide();
     window.statusBar()->addPermanentWidget(_timingLabel);
     _syncButton->setToolTip(tr("Sync to Video: find the delay and speed from the speech"));
-    _syncButton->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab, never by a click: Space and the arrows stay the transport's.
+    _syncButton->setFocusPolicy(Qt::TabFocus);
     QObject::connect(_syncButton, &QPushButton::clicked, this, [this] { syncToVideo(); });
     window.statusBar()->addPermanentWidget(_syncButton);
     auto* row = new QHBoxLayout(_syncRow);
@@ -113,8 +114,12 @@ SyncControls::SyncControls(QMainWindow& window, Ui::MainWindow& ui, MainCtrl& ct
     _syncResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
     row->addWidget(_syncProgress, 1);
     row->addWidget(_syncResult, 1);
+    _syncCancel->setToolTip(tr("Stop listening to the video"));
+    _syncApply->setToolTip(tr("Use the delay and speed found"));
+    _syncUndo->setToolTip(tr("Put back the timing from before the sync"));
+    _syncClose->setToolTip(tr("Hide the result"));
     for (QPushButton* b : { _syncCancel, _syncApply, _syncUndo, _syncClose }) {
-        b->setFocusPolicy(Qt::NoFocus);
+        b->setFocusPolicy(Qt::TabFocus);
         row->addWidget(b);
     }
     QObject::connect(_syncCancel, &QPushButton::clicked, this, [this] { _autoSync->cancel(); });
@@ -193,7 +198,7 @@ void SyncControls::addMenu()
     QMenu* speed = _menu->addMenu(tr("&Speed"));
     add(speed, tr("Same frame rate (1)"), QKeySequence(), [this] { _ctrl.timing().setSpeed(1.0); });
     for (const SpeedRatio& r : speedRatios()) {
-        const QString text = QString::fromUtf8(r.label.data(), static_cast<int>(r.label.size()))
+        const QString text = QCoreApplication::translate("Resync", r.label.data())
             + QString::asprintf("  (\u00D7%.5f)", r.speed);
         const double k = r.speed;
         add(speed, text, QKeySequence(), [this, k] { _ctrl.timing().setSpeed(k); });
@@ -202,7 +207,7 @@ void SyncControls::addMenu()
     add(_menu, tr("Sync to &Video…"), QKeySequence(Qt::CTRL | Qt::Key_Y),
         [this] { syncToVideo(); });
     _menu->addSeparator();
-    add(_menu, tr("Subtitle &List"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { toggleList(); });
+    add(_menu, tr("Subtitle L&ist"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { toggleList(); });
     add(_menu, tr("Save Subtitles &As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         [this] { saveAs(); });
 }
