@@ -3,6 +3,7 @@
 
 #include "control/PreferencesStore.h"
 #include "control/Settings.h"
+#include "shell/Accessibility.h"
 #include "shell/CuePane.h"
 #include "shell/DialogWatch.h"
 #include "shell/PreferencesDialog.h"
@@ -149,6 +150,7 @@ PlayerWindows::PlayerWindows(PreferencesStore& preferences, const QDBusConnectio
     acceptFileDrops();
     addCuePane();
     _ctrl.awakeFromNib();
+    describeControls(&_window);
 }
 
 PlayerWindows::~PlayerWindows()
@@ -332,6 +334,7 @@ void PlayerWindows::addMenus()
     _clickThrough->setCheckable(true);
     _clickThroughOff = new QPushButton(QObject::tr("Clicks go through the panel: turn off"));
     _clickThroughOff->setObjectName("clickThroughOff");
+    _clickThroughOff->setToolTip(QObject::tr("Let the panel take clicks again (Ctrl+Shift+P)"));
     _clickThroughOff->hide();
     _window.statusBar()->addPermanentWidget(_clickThroughOff);
     QObject::connect(_clickThrough, &QAction::toggled, &_window, [this](bool on) {
@@ -356,6 +359,7 @@ void PlayerWindows::showPreferences()
     if (!dialog) {
         dialog = new PreferencesDialog(_panel, _preferences, &_window);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
+        describeControls(dialog);
     }
     dialog->show();
     dialog->raise();

@@ -65,6 +65,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    static QString hintText();
     void applyWindowFlags();
     void render();
     Qt::Edges edgesAt(const QPoint& pos) const;
