@@ -1198,15 +1198,15 @@ Einstellungen (Kodierung, Zeilenende, letzte Datei, gefolgter Player) werden in 
     </message>
     <message>
         <source>&amp;Catch Next Line Now</source>
-        <translation>Nächste Zeile jetzt &amp;fangen</translation>
+        <translation>Nächste Zeile jetzt f&amp;angen</translation>
     </message>
     <message>
         <source>Catch P&amp;revious Line Now</source>
-        <translation>&amp;Vorherige Zeile jetzt fangen</translation>
+        <translation>Vorherige Zeile &amp;jetzt fangen</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
-        <translation>&amp;Geschwindigkeit</translation>
+        <translation>Ges&amp;chwindigkeit</translation>
     </message>
     <message>
         <source>Same frame rate (1)</source>
@@ -1218,7 +1218,7 @@ Einstellungen (Kodierung, Zeilenende, letzte Datei, gefolgter Player) werden in 
     </message>
     <message>
         <source>Sync to &amp;Video…</source>
-        <translation>Mit &amp;Video abgleichen …</translation>
+        <translation>Mit Vi&amp;deo abgleichen …</translation>
     </message>
     <message>
         <source>Save Subtitles &amp;As…</source>

@@ -1190,7 +1190,7 @@ La configuración (codificación, final de línea, último archivo, reproductor 
     </message>
     <message>
         <source>Subtitles 100 ms &amp;Earlier</source>
-        <translation>Subtítulos 100 ms &amp;antes</translation>
+        <translation>Subtítulos 100 ms a&amp;ntes</translation>
     </message>
     <message>
         <source>Subtitles 100 ms &amp;Later</source>
@@ -1202,7 +1202,7 @@ La configuración (codificación, final de línea, último archivo, reproductor 
     </message>
     <message>
         <source>Catch P&amp;revious Line Now</source>
-        <translation>Ajustar la línea &amp;anterior ahora</translation>
+        <translation>Ajustar la línea ante&amp;rior ahora</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
@@ -1218,7 +1218,7 @@ La configuración (codificación, final de línea, último archivo, reproductor 
     </message>
     <message>
         <source>Sync to &amp;Video…</source>
-        <translation>Sincronizar con el &amp;vídeo…</translation>
+        <translation>Sincroni&amp;zar con el vídeo…</translation>
     </message>
     <message>
         <source>Save Subtitles &amp;As…</source>

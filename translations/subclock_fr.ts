@@ -885,7 +885,7 @@ Les réglages (encodage, fin de ligne, dernier fichier, lecteur suivi) sont cons
     </message>
     <message>
         <source>Show &amp;Markup</source>
-        <translation>Afficher le &amp;balisage</translation>
+        <translation>Afficher le bali&amp;sage</translation>
     </message>
     <message>
         <source>Panel Lets Clicks &amp;Through</source>
@@ -1202,7 +1202,7 @@ Les réglages (encodage, fin de ligne, dernier fichier, lecteur suivi) sont cons
     </message>
     <message>
         <source>Catch P&amp;revious Line Now</source>
-        <translation>Caler la ligne &amp;précédente maintenant</translation>
+        <translation>Caler la ligne précé&amp;dente maintenant</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
@@ -1218,7 +1218,7 @@ Les réglages (encodage, fin de ligne, dernier fichier, lecteur suivi) sont cons
     </message>
     <message>
         <source>Sync to &amp;Video…</source>
-        <translation>Synchroniser sur la &amp;vidéo…</translation>
+        <translation>Synchroniser sur la vid&amp;éo…</translation>
     </message>
     <message>
         <source>Save Subtitles &amp;As…</source>

@@ -1190,7 +1190,7 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
     </message>
     <message>
         <source>Subtitles 100 ms &amp;Earlier</source>
-        <translation>Субтитры на 100 мс &amp;раньше</translation>
+        <translation>Субтитры на 100 мс ра&amp;ньше</translation>
     </message>
     <message>
         <source>Subtitles 100 ms &amp;Later</source>
@@ -1198,11 +1198,11 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
     </message>
     <message>
         <source>&amp;Catch Next Line Now</source>
-        <translation>&amp;Поймать следующую строку</translation>
+        <translation>Пойм&amp;ать следующую строку</translation>
     </message>
     <message>
         <source>Catch P&amp;revious Line Now</source>
-        <translation>Поймать п&amp;редыдущую строку</translation>
+        <translation>Поймать пред&amp;ыдущую строку</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
@@ -1218,7 +1218,7 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
     </message>
     <message>
         <source>Sync to &amp;Video…</source>
-        <translation>Синхронизировать с &amp;видео…</translation>
+        <translation>Синхронизировать с ви&amp;део…</translation>
     </message>
     <message>
         <source>Save Subtitles &amp;As…</source>
@@ -1306,7 +1306,7 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
     </message>
     <message>
         <source>Subtitle L&amp;ist</source>
-        <translation>С&amp;писок субтитров</translation>
+        <translation>Спис&amp;ок субтитров</translation>
     </message>
 </context>
 </TS>
