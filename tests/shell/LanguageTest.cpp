@@ -70,7 +70,26 @@ bool sameEverywhere(const QString& text)
         || names.match(text).hasMatch();
 }
 
-TEST(Language, EveryTranslationCoversTheMainWindow)
+// Menus by Alt and a letter, then the arrow keys: every menu of the menu bar has its own
+// letter, and no menu gives one letter to two entries.
+void expectKeyLetters(const QList<QAction*>& actions, bool letterNeeded)
+{
+    static const QRegularExpression mnemonic(QStringLiteral("&([^&])"));
+    QSet<QChar> taken;
+    for (const QAction* action : actions) {
+        const QRegularExpressionMatch m = mnemonic.match(action->text());
+        EXPECT_TRUE(m.hasMatch() || !letterNeeded) << action->text().toStdString();
+        if (m.hasMatch()) {
+            const QChar key = m.captured(1).at(0).toLower();
+            EXPECT_FALSE(taken.contains(key)) << action->text().toStdString();
+            taken.insert(key);
+        }
+        if (action->menu())
+            expectKeyLetters(action->menu()->actions(), false);
+    }
+}
+
+TEST(Language, EveryTranslationCoversTheMainWindowAndKeepsItsKeyLetters)
 {
     FakeStore englishStore;
     QSet<QString> english;
@@ -91,6 +110,7 @@ TEST(Language, EveryTranslationCoversTheMainWindow)
         untranslated.removeDuplicates();
         EXPECT_TRUE(untranslated.isEmpty())
             << locale.toStdString() << ": " << untranslated.join(" | ").toStdString();
+        expectKeyLetters(windows.mainWindow().menuBar()->actions(), true);
     }
 }
 
@@ -113,25 +133,7 @@ TEST(Accessibility, EveryControlIsNamedDescribedAndReachableByKeyboard)
             EXPECT_TRUE(control->focusPolicy() & Qt::TabFocus) << id;
         }
     }
-    // Menus by Alt and a letter, then the arrow keys: every menu of the menu bar has its own
-    // letter, and no menu gives one letter to two entries.
-    const QRegularExpression mnemonic(QStringLiteral("&([^&])"));
-    const std::function<void(const QList<QAction*>&, bool)> check
-        = [&](const QList<QAction*>& actions, bool letterNeeded) {
-              QSet<QChar> taken;
-              for (const QAction* action : actions) {
-                  const QRegularExpressionMatch m = mnemonic.match(action->text());
-                  EXPECT_TRUE(m.hasMatch() || !letterNeeded) << action->text().toStdString();
-                  if (m.hasMatch()) {
-                      const QChar key = m.captured(1).at(0).toLower();
-                      EXPECT_FALSE(taken.contains(key)) << action->text().toStdString();
-                      taken.insert(key);
-                  }
-                  if (action->menu())
-                      check(action->menu()->actions(), false);
-              }
-          };
-    check(windows.mainWindow().menuBar()->actions(), true);
+    expectKeyLetters(windows.mainWindow().menuBar()->actions(), true);
 }
 
 TEST(Accessibility, PanelNamesItsSubtitle)
