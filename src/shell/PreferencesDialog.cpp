@@ -161,8 +161,11 @@ PreferencesDialog::PreferencesDialog(SubtitlePanel& panel, PreferencesStore& sto
 QWidget* PreferencesDialog::languagePage()
 {
     _language->setObjectName("language");
+    // The C locale has no language name of its own: its code says at least which it is.
+    const QString system = QLocale::system().nativeLanguageName();
     _language->addItem(
-        tr("As the system (%1)").arg(QLocale::system().nativeLanguageName()), QString());
+        tr("As the system (%1)").arg(system.isEmpty() ? QLocale::system().name() : system),
+        QString());
     _language->addItem(QStringLiteral("English"), QStringLiteral("en"));
     for (const QString& locale : shippedLanguages())
         _language->addItem(nativeLanguageName(locale), locale);
