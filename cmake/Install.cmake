@@ -22,6 +22,7 @@ if(SUBCLOCK_BUILD_GUI)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
     install(FILES ${PROJECT_BINARY_DIR}/data/${SUBCLOCK_APP_ID}.metainfo.xml
             DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    install(FILES ${SUBCLOCK_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/subclock/translations)
 endif()
 
 install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright)

@@ -6,6 +6,9 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    # The translations: lupdate and lrelease with their CMake functions, and Qt's own catalogues
+    # for the standard dialogs.
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     libicu-dev libuchardet-dev
     # Global keys on X11 are grabbed on the root window over XCB.
     libxcb1-dev
@@ -27,8 +30,11 @@ packages=(
     desktop-file-utils appstream groff-base
     # Another SubRip parser reads back what the cue writer writes.
     python3 python3-srt
-    # The bundled sample has Japanese lines; a machine without a CJK font would show boxes.
-    fonts-ipafont-gothic
+    # The bundled sample has Japanese lines, and the interface comes in Japanese and Chinese; a
+    # machine without a CJK font would show boxes.
+    fonts-ipafont-gothic fonts-noto-cjk
+    # The accessibility test finds the buttons over AT-SPI.
+    at-spi2-core python3-pyatspi
 )
 # Extra tools for the sanitizer, fuzzing, packaging and benchmark commands, and the players the
 # end-to-end tests follow.

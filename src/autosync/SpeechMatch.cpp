@@ -2,6 +2,7 @@
 // the split search over its strongest peaks, and how sure the result is.
 #include "autosync/SpeechMatch.h"
 
+#include "platform/Translate.h"
 #include "subtitles/Resync.h"
 
 #include <fftw3.h>
@@ -499,23 +500,26 @@ std::string describe(const Match& match)
 {
     switch (match.verdict) {
     case Match::Verdict::noSpeech:
-        return "No speech found in the video.";
+        return translate("SpeechMatch", "No speech found in the video.");
     case Match::Verdict::noClearMatch:
-        return "No clear match between the subtitles and the speech.";
+        return translate("SpeechMatch", "No clear match between the subtitles and the speech.");
     case Match::Verdict::sure:
     case Match::Verdict::likely:
         break;
     }
     char text[160];
-    std::snprintf(text, sizeof text, "delay %+.3f s", match.delay);
-    std::string out = text;
+    std::snprintf(text, sizeof text, "%+.3f s", match.delay);
+    std::string out = fill(translate("SpeechMatch", "delay %1"), { text });
     if (const SpeedRatio* r = nearestRatio(match.speed); r && match.speed != 1.0) {
         out += " \u00B7 ";
-        out += r->label;
+        out += translate("Resync", r->label.data()); // a literal: ends in NUL
     }
     if (match.split)
-        out += splitText("from", match.split->fileTime, match.split->delay);
-    out += match.verdict == Match::Verdict::sure ? " \u00B7 sure" : " \u00B7 likely";
+        out += splitText(
+            translate("SpeechMatch", "from"), match.split->fileTime, match.split->delay);
+    out += " \u00B7 ";
+    out += match.verdict == Match::Verdict::sure ? translate("SpeechMatch", "sure")
+                                                 : translate("SpeechMatch", "likely");
     return out;
 }
 

@@ -4,7 +4,9 @@
 #include "autosync/DesktopAudio.h"
 #include "autosync/RecordedMatch.h"
 
+#include "platform/Translate.h"
 #include <chrono>
+
 #include <cstdio>
 #include <utility>
 #include <vector>
@@ -59,7 +61,8 @@ void AutoSync::start(const std::string& video)
         return;
     run([video, spans = autosync::spansOf(*_cues), listen = _listen, match = _match](
             const autosync::ListenOptions& options, const std::atomic<bool>& stop) {
-        Outcome outcome{ listen(video, options), {}, "The video could not be heard: " };
+        Outcome outcome{ listen(video, options), {},
+            TRANSLATABLE("AutoSync", "The video could not be heard: %1") };
         if (outcome.heard.error.empty() && !outcome.heard.cancelled && !stop.load())
             outcome.match = match(spans, outcome.heard.track);
         return outcome;
@@ -80,7 +83,7 @@ void AutoSync::listenToDesktop(double seconds)
     run([seconds, timing, clockAt, steadyAt, shown = std::move(shown), record = _record](
             const autosync::ListenOptions& options, const std::atomic<bool>& stop) {
         Outcome outcome{ record(seconds, options.progress), {},
-            "The desktop's sound could not be recorded: ", true };
+            TRANSLATABLE("AutoSync", "The desktop's sound could not be recorded: %1"), true };
         if (!outcome.heard.error.empty() || outcome.heard.cancelled || stop.load())
             return outcome;
         const double from = clockAt + (outcome.heard.startedAt - steadyAt);
@@ -101,7 +104,9 @@ bool AutoSync::current()
     if (_cues && !_cues->empty())
         return true;
     setState(State::refused,
-        "No subtitles have been read yet: choose a file, or press Start to read the one chosen.");
+        translate("AutoSync",
+            "No subtitles have been read yet: choose a file, or press Start to read the one "
+            "chosen."));
     return false;
 }
 
@@ -191,7 +196,7 @@ void AutoSync::finish(std::uint64_t job, const Outcome& outcome)
     _progress = 1;
     const autosync::Heard& heard = outcome.heard;
     if (!heard.error.empty()) {
-        setState(State::refused, outcome.source + heard.error);
+        setState(State::refused, fill(translate("AutoSync", outcome.source), { heard.error }));
         return;
     }
     if (const std::optional<SyncProposal> p = proposalOf(outcome.match)) {
@@ -226,6 +231,7 @@ bool AutoSync::stillCurrent()
         return true;
     _proposal.reset();
     _before.reset();
-    setState(State::refused, "The subtitles changed since the video was heard: sync again.");
+    setState(State::refused,
+        translate("AutoSync", "The subtitles changed since the video was heard: sync again."));
     return false;
 }

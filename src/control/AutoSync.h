@@ -80,8 +80,9 @@ private:
     struct Outcome {
         autosync::Heard heard;
         autosync::Match match;
-        // What could not be heard, for an error: the video, or the desktop.
-        std::string source;
+        // Why nothing could be heard, with %1 for the detail: the video, or the desktop. An
+        // untranslated literal, translated on the UI thread.
+        const char* source = "";
         bool recorded = false;
     };
     using Job = std::function<Outcome(const autosync::ListenOptions&, const std::atomic<bool>&)>;

@@ -5,6 +5,7 @@
 #include "control/PreferencesStore.h"
 #include "control/Settings.h"
 #include "control/SubtitleFinder.h"
+#include "platform/Translate.h"
 #include "playback/TimerThread.h"
 #include "subtitles/TimeCode.h"
 
@@ -55,8 +56,10 @@ void FollowSession::followWhenThere(const std::string& name)
         _view.say(_bus.busError());
         return;
     }
-    _view.say(name.empty() ? "Waiting for a media player to follow."
-                           : "Waiting for a media player named “" + name + "” to follow.");
+    _view.say(name.empty()
+            ? translate("FollowSession", "Waiting for a media player to follow.")
+            : fill(translate("FollowSession", "Waiting for a media player named “%1” to follow."),
+                { name }));
     tryWish();
 }
 
@@ -75,7 +78,7 @@ void FollowSession::chooseOwnClock()
     _store.setString(kKey, "");
     if (active()) {
         stopFollowing();
-        _view.say("Own clock, paused at " + heldAt() + ".");
+        _view.say(fill(translate("FollowSession", "Own clock, paused at %1."), { heldAt() }));
     }
 }
 
@@ -103,7 +106,7 @@ void FollowSession::startFollowing(const std::string& busName)
     // Moves to a subtitle or a time (Ctrl+Left/Right, the list, Go to) go to the player.
     _ctrl.setSeekHandler([this](double position) { _player->seekTo(position); });
     _timer.start();
-    _view.say("Following " + _title + ".");
+    _view.say(fill(translate("FollowSession", "Following %1."), { _title }));
     showAll();
 }
 
@@ -172,7 +175,8 @@ void FollowSession::mediaChanged()
     const std::string url = _bus.mediaUrl();
     if (_chosenByHandFor && (_chosenByHandFor->empty() || *_chosenByHandFor == url)) {
         _chosenByHandFor = url;
-        _view.say("Following " + _title + "; keeping the subtitles you chose.");
+        _view.say(fill(translate("FollowSession", "Following %1; keeping the subtitles you chose."),
+            { _title }));
         return;
     }
     _chosenByHandFor.reset();
@@ -180,20 +184,23 @@ void FollowSession::mediaChanged()
         return;
     const std::optional<std::string> video = _bus.mediaPath();
     if (!video) {
-        _view.say(_title + " plays " + url + ", not a local file: the subtitles stay as they are.");
+        _view.say(fill(translate("FollowSession",
+                           "%1 plays %2, not a local file: the subtitles stay as they are."),
+            { _title, url }));
         return;
     }
     const std::optional<std::string> found = findSubtitlesFor(*video, _language);
     if (!found) {
-        _view.say("No subtitles beside " + std::filesystem::path(*video).filename().string()
-            + ": the subtitles stay as they are.");
+        _view.say(fill(
+            translate("FollowSession", "No subtitles beside %1: the subtitles stay as they are."),
+            { std::filesystem::path(*video).filename().string() }));
         return;
     }
     // Read at once: the running clock shows them from its next pass.
     if (!_ctrl.openFile(*found))
         return;
     const std::filesystem::path file(*found);
-    std::string said = "Loaded " + file.filename().string();
+    std::string loaded = file.filename().string();
     // The second language chosen in Preferences, when its file is there too.
     std::string secondLanguage;
     try {
@@ -204,19 +211,21 @@ void FollowSession::mediaChanged()
     }
     if (const auto second = findSecondSubtitlesFor(*video, secondLanguage);
         second && *second != *found && _ctrl.openSecondFile(*second, false))
-        said += " and " + std::filesystem::path(*second).filename().string();
-    _view.say(
-        said + " from " + file.parent_path().string() + ", beside the video " + _title + " plays.");
+        loaded = fill(translate("FollowSession", "%1 and %2"),
+            { loaded, std::filesystem::path(*second).filename().string() });
+    _view.say(fill(translate("FollowSession", "Loaded %1 from %2, beside the video %3 plays."),
+        { loaded, file.parent_path().string(), _title }));
 }
 
 void FollowSession::playerQuit(const std::string& title)
 {
     stopFollowing();
-    _view.say(title + " quit: back to the own clock, paused at " + heldAt() + ".");
+    _view.say(fill(translate("FollowSession", "%1 quit: back to the own clock, paused at %2."),
+        { title, heldAt() }));
 }
 
 void FollowSession::positionStuck()
 {
-    _view.say(_title + " does not report its position.");
+    _view.say(fill(translate("FollowSession", "%1 does not report its position."), { _title }));
     _view.offerOwnClock(true);
 }

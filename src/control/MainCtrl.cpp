@@ -4,6 +4,7 @@
 #include "control/NullPorts.h"
 #include "control/Settings.h"
 #include "platform/Log.h"
+#include "platform/Translate.h"
 #include "subtitles/FormatSniff.h"
 #include "subtitles/ReadingReport.h"
 #include "subtitles/Resync.h"
@@ -134,10 +135,10 @@ void MainCtrl::toggleStartStop()
 {
     _started = !_started;
     if (_started) {
-        _o.startButton->setTitle("Stop");
+        _o.startButton->setTitle(translate("MainCtrl", "Stop"));
         start();
     } else {
-        _o.startButton->setTitle("Start");
+        _o.startButton->setTitle(translate("MainCtrl", "Start"));
         stop();
     }
 }
@@ -157,7 +158,7 @@ void MainCtrl::start()
         return;
     }
     _started = !_started;
-    _o.startButton->setTitle("Start");
+    _o.startButton->setTitle(translate("MainCtrl", "Start"));
 }
 
 void MainCtrl::play()
@@ -270,9 +271,10 @@ bool MainCtrl::alertWithOffer(
         alertMessage(message, informative);
         return false;
     }
-    const std::string suggestion
-        = "This file looks like " + reporting::looksLike(offer->encoding, offer->lineEnding) + ".";
-    if (!_o.alert->runModalWithOffer(message, informative, suggestion, "Use these"))
+    const std::string suggestion = fill(translate("MainCtrl", "This file looks like %1."),
+        { reporting::looksLike(offer->encoding, offer->lineEnding) });
+    if (!_o.alert->runModalWithOffer(
+            message, informative, suggestion, translate("MainCtrl", "Use these")))
         return false;
     _choice.take(*offer);
     return true;
@@ -283,13 +285,18 @@ bool MainCtrl::alertNoSubtitles(const SrtFile& reader)
     // A file in another format says why nothing was found, not just that.
     std::string informative;
     if (const auto format = _filename ? otherSubtitleFormatOfFile(*_filename) : std::nullopt)
-        informative = "This looks like " + *format + ". Subclock reads SubRip (.srt) files only.";
-    if (alertWithOffer("No subtitles found in " + shortName(), informative, reader))
+        informative = fill(
+            translate("MainCtrl", "This looks like %1. Subclock reads SubRip (.srt) files only."),
+            { *format });
+    if (alertWithOffer(fill(translate("MainCtrl", "No subtitles found in %1"), { shortName() }),
+            informative, reader))
         return true;
     // Answered: what was said before (a player followed, a file loaded) no longer holds.
     if (const SharedCues cues = _o.th->cues(); !cues || cues->empty()) {
         _o.statusLine->setText("");
-        _o.view->showReading("Nothing loaded: no subtitles in " + shortName() + ".", {});
+        _o.view->showReading(
+            fill(translate("MainCtrl", "Nothing loaded: no subtitles in %1."), { shortName() }),
+            {});
     }
     return false;
 }
@@ -359,7 +366,7 @@ void MainCtrl::handOverWaitingStart(bool readable)
         return;
     }
     _started = false;
-    _o.startButton->setTitle("Start");
+    _o.startButton->setTitle(translate("MainCtrl", "Start"));
 }
 
 bool MainCtrl::sendParsedArray()
@@ -427,7 +434,7 @@ void MainCtrl::finishRead(const SubtitleLoader::Outcome& outcome)
         return;
     // The Start that waited fails as it would have at once; taking the offer starts again.
     _started = false;
-    _o.startButton->setTitle("Start");
+    _o.startButton->setTitle(translate("MainCtrl", "Start"));
     const bool taken
         = outcome.ok ? alertNoSubtitles(outcome.reader) : alertReadFailure(outcome.reader);
     if (taken)

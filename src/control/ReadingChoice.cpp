@@ -3,6 +3,7 @@
 
 #include "platform/Encodings.h"
 #include "platform/Log.h"
+#include "platform/Translate.h"
 
 namespace {
 
@@ -55,12 +56,14 @@ bool restoreAutomatic(PreferencesStore& store, const settings::Key& flag, bool e
 
 void ReadingChoice::fillEncodingMenu()
 {
-    _p.encodingMenu->addItemWithTitle("Automatic");
-    _p.encodingMenu->setTagOfItemWithTitle("Automatic", kAutomaticTag);
+    const std::string automatic = translate("ReadingChoice", "Automatic");
+    _p.encodingMenu->addItemWithTitle(automatic);
+    _p.encodingMenu->setTagOfItemWithTitle(automatic, kAutomaticTag);
     for (const encodings::Encoding& e : encodings::availableStringEncodings()) {
-        _p.encodingMenu->addItemWithTitle(e.name);
+        const std::string name = translate("Encodings", e.name);
+        _p.encodingMenu->addItemWithTitle(name);
         // Identifiers past 2^31 are kept as their 32-bit pattern, as stored in the preferences.
-        _p.encodingMenu->setTagOfItemWithTitle(e.name, static_cast<std::int32_t>(e.id));
+        _p.encodingMenu->setTagOfItemWithTitle(name, static_cast<std::int32_t>(e.id));
     }
 }
 

@@ -72,8 +72,12 @@ inline constexpr Key kGlobalKeys{ "global_keys", Type::integer, 0, &isFlag };
 // defaults.
 inline constexpr Key kGlobalKeyBindings{ "global_key_bindings", Type::text, 0, nullptr };
 
+// The language of the user interface, as a locale name ("ja", "zh_CN"); empty or absent follows
+// the system's. Read once at start.
+inline constexpr Key kLanguage{ "ui_language", Type::text, 0, nullptr };
+
 inline constexpr std::array kAll{ kEncType, kReturnCode, kLastFilename, kFollowPlayer, kFileTiming,
     kAutoEncoding, kAutoLineEnding, kRecentFiles, kShowMarkup, kSecondTracks, kSecondLanguage,
-    kSecondPlacement, kGlobalKeys, kGlobalKeyBindings };
+    kSecondPlacement, kGlobalKeys, kGlobalKeyBindings, kLanguage };
 
 } // namespace settings

@@ -2,6 +2,7 @@
 #include "control/SubtitleLoader.h"
 
 #include "platform/Log.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 #include <thread>
@@ -71,7 +72,7 @@ void SubtitleLoader::readInBackground(
     read->sizeLogged = sizeLogged;
     Read* r = read.get();
     _reads.push_back(std::move(read));
-    _p.busy->begin("Reading " + name + "\u2026");
+    _p.busy->begin(fill(translate("SubtitleLoader", "Reading %1\u2026"), { name }));
     _busy = true;
     r->thread = std::thread(
         [this, r, old = std::move(old), alive = std::weak_ptr<char>(_alive)]() mutable {

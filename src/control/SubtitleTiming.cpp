@@ -1,6 +1,8 @@
 // The delay and speed in force, the catches that solve them, and their per-file memory.
 #include "control/SubtitleTiming.h"
 
+#include "platform/Translate.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -33,7 +35,9 @@ void SubtitleTiming::restoreFor(const std::string& path)
     _timing = stored.value_or(Timing{});
     push();
     _p.label->setText(describeTiming(_timing));
-    say(stored ? "timing restored: " + describeTiming(*stored) : std::string{});
+    say(stored
+            ? fill(translate("SubtitleTiming", "timing restored: %1"), { describeTiming(*stored) })
+            : std::string{});
 }
 
 void SubtitleTiming::forgetFile()
@@ -59,13 +63,13 @@ void SubtitleTiming::catchLine(bool next)
     const double file = _timing.toFile(position);
     const std::int32_t i = next ? cues->nextStart(file) : cues->previousStart(file);
     if (i == Cues::kNone) {
-        say(next ? "No subtitle after this point to catch."
-                 : "No subtitle before this point to catch.");
+        say(next ? translate("SubtitleTiming", "No subtitle after this point to catch.")
+                 : translate("SubtitleTiming", "No subtitle before this point to catch."));
         return;
     }
     const auto& entry = *cues->entries()[static_cast<std::size_t>(i)];
     const CaughtLine caught{ entry.startTimeData(), position };
-    const std::string line = "line " + std::to_string(entry.numberData());
+    const std::string line = std::to_string(entry.numberData());
 
     // Pressed again at nearly the same moment: the user stepped on to the line they meant, and
     // this catch replaces the last.
@@ -81,22 +85,28 @@ void SubtitleTiming::catchLine(bool next)
     }
     // Short enough for the status bar beside the timing, which shows the delay itself.
     Timing result{ position - _timing.speed * caught.fileTime, _timing.speed };
-    std::string message = "Caught " + line + ".";
+    std::string message = fill(translate("SubtitleTiming", "Caught line %1."), { line });
     if (partner) {
         if (const std::optional<SolvedTiming> solved = solveTiming(*partner, caught)) {
             result = solved->timing;
             if (solved->snapped) {
-                message = "Caught " + line + ": " + std::string(solved->snapped->label) + ".";
+                message = fill(translate("SubtitleTiming", "Caught line %1: %2."),
+                    { line, translate("Resync", solved->snapped->label.data()) });
             } else {
                 char speed[64];
-                std::snprintf(speed, sizeof speed, ": speed \u00D7%.5f.", result.speed);
-                message = "Caught " + line + speed;
+                std::snprintf(speed, sizeof speed, "\u00D7%.5f", result.speed);
+                message = fill(
+                    translate("SubtitleTiming", "Caught line %1: speed %2."), { line, speed });
             }
         } else {
-            message = "Caught " + line + ": no likely speed, delay only.";
+            message
+                = fill(translate("SubtitleTiming", "Caught line %1: no likely speed, delay only."),
+                    { line });
         }
     } else if (_catches.empty()) {
-        message = "Caught " + line + ". One more a minute away solves the speed.";
+        message = fill(
+            translate("SubtitleTiming", "Caught line %1. One more a minute away solves the speed."),
+            { line });
     }
     _catches.push_back(caught);
     apply(result);

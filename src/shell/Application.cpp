@@ -4,6 +4,7 @@
 
 #include "platform/DisplayPlatform.h"
 #include "platform/StderrLog.h"
+#include "shell/Language.h"
 #include "shell/MprisService.h"
 #include "shell/PlayerWindows.h"
 #include "shell/QtPreferences.h"
@@ -127,6 +128,9 @@ int runApplication(int argc, char** argv)
     StderrLog log("subclock");
     setLogSink(&log);
     QtPreferences preferences;
+    // Before the first window: widgets take their texts when they are made.
+    const Language language(
+        Language::storedChoice(preferences), QLocale::system(), translationsFolder());
     QCommandLineParser parser;
     parseCommandLine(parser, app, preferences.fileName());
 

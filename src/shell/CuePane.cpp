@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -39,6 +40,8 @@ enum Column { kNumber, kStart, kEnd, kDuration, kText, kColumns };
 
 // The cue list as the table shows it; only the text is edited in place.
 class CueTableModel final : public QAbstractTableModel {
+    Q_DECLARE_TR_FUNCTIONS(CueTableModel)
+
 public:
     CueTableModel(CueSheet& sheet, QObject* parent)
         : QAbstractTableModel(parent)
@@ -80,7 +83,7 @@ public:
             return {};
         static const char* const titles[] = { QT_TR_NOOP("#"), QT_TR_NOOP("Start"),
             QT_TR_NOOP("End"), QT_TR_NOOP("Duration"), QT_TR_NOOP("Text") };
-        return QObject::tr(titles[section]);
+        return tr(titles[section]);
     }
 
     Qt::ItemFlags flags(const QModelIndex& index) const override
@@ -208,7 +211,9 @@ void CuePane::build()
     _restoreText = new QLabel(_restoreBar);
     _restoreText->setWordWrap(true);
     auto* restore = new QPushButton(tr("Restore"), _restoreBar);
+    restore->setToolTip(tr("Take up the last session's cues and script again"));
     auto* dismiss = new QPushButton(tr("Dismiss"), _restoreBar);
+    dismiss->setToolTip(tr("Start afresh; the last session stays on disk"));
     restoreLayout->addWidget(_restoreText, 1);
     restoreLayout->addWidget(restore);
     restoreLayout->addWidget(dismiss);
@@ -257,6 +262,9 @@ void CuePane::build()
     _model = new CueTableModel(_session.sheet(), this);
     _table = new QTableView(body);
     _table->setModel(_model);
+    _table->setAccessibleName(tr("Cues"));
+    _table->setAccessibleDescription(
+        tr("The cues made, with their times and texts; Delete removes the selected ones"));
     _table->setItemDelegateForColumn(kText, new TextDelegate(_table));
     _table->setSelectionBehavior(QAbstractItemView::SelectRows);
     _table->verticalHeader()->hide();

@@ -4,6 +4,7 @@
 
 #include "cueing/CueSession.h"
 
+#include <QCoreApplication>
 #include <QDockWidget>
 
 class QAbstractButton;
@@ -15,6 +16,8 @@ class QWidget;
 class CueTableModel;
 
 class CuePane final : public QDockWidget {
+    Q_DECLARE_TR_FUNCTIONS(CuePane)
+
 public:
     // Docks itself at the bottom of `window`, hidden unless a session is offered for restoring.
     // Holding N anywhere in the application, outside a text field, times a cue.

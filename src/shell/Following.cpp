@@ -47,6 +47,7 @@ Following::Following(const Parts& parts, const QDBusConnection& bus)
           .view = this,
           .language = localeLanguage(QLocale::system().name().toStdString()) })
 {
+    _ownClockButton->setToolTip(tr("Stop following the player and count from Start again"));
     _ownClockButton->hide();
     _p.window->statusBar()->addPermanentWidget(_ownClockButton);
     connect(_ownClockButton, &QPushButton::clicked, this, [this] { _session.chooseOwnClock(); });

@@ -3,6 +3,7 @@
 
 #include "control/PreferencesStore.h"
 #include "control/Settings.h"
+#include "shell/Accessibility.h"
 #include "shell/CuePane.h"
 #include "shell/DialogWatch.h"
 #include "shell/GlobalShortcuts.h"
@@ -189,6 +190,7 @@ PlayerWindows::PlayerWindows(PreferencesStore& preferences, const QDBusConnectio
             break;
         }
     }
+    describeControls(&_window);
 }
 
 PlayerWindows::~PlayerWindows()
@@ -390,6 +392,7 @@ void PlayerWindows::addMenus()
     _clickThrough->setCheckable(true);
     _clickThroughOff = new QPushButton(QObject::tr("Clicks go through the panel: turn off"));
     _clickThroughOff->setObjectName("clickThroughOff");
+    _clickThroughOff->setToolTip(QObject::tr("Let the panel take clicks again (Ctrl+Shift+P)"));
     _clickThroughOff->hide();
     _window.statusBar()->addPermanentWidget(_clickThroughOff);
     QObject::connect(_clickThrough, &QAction::toggled, &_window, [this](bool on) {
@@ -505,6 +508,7 @@ void PlayerWindows::showPreferences()
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(dialog, &PreferencesDialog::secondTrackChanged, &_window,
             [this] { applySecondTrack(); });
+        describeControls(dialog);
     }
     dialog->show();
     dialog->raise();

@@ -3,6 +3,7 @@
 #include "control/PreferencesStore.h"
 #include "control/Settings.h"
 #include "shell/GlobalShortcuts.h"
+#include "shell/Language.h"
 #include "shell/SubtitlePanel.h"
 
 #include <QCheckBox>
@@ -19,6 +20,9 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -86,6 +90,7 @@ PreferencesDialog::PreferencesDialog(
     , _secondSize(spin(6, 200, tr(" pt")))
     , _secondText(colorButton("secondTextColor"))
     , _keys(keys)
+    , _language(new QComboBox)
 {
     setWindowTitle(tr("Preferences"));
     _family->setObjectName("fontFamily");
@@ -138,11 +143,33 @@ PreferencesDialog::PreferencesDialog(
     secondForm->addRow(tr("Text colour:"), row({ _secondText }));
     secondForm->addRow(tr("Language beside a video:"), row({ _secondLanguage }));
 
+    // What a screen reader says of each control: the form's labels name only a row's first.
+    const std::pair<QWidget*, std::pair<QString, QString>> spoken[] = {
+        { _family, { tr("Font"), tr("The typeface of the subtitles") } },
+        { _size, { tr("Font size"), tr("The size of the subtitles' text, in points") } },
+        { _text, { tr("Text colour"), tr("Choose the colour of the text") } },
+        { _outline, { tr("Outline width"), tr("The width of the outline around the letters") } },
+        { _outlineColor, { tr("Outline colour"), tr("Choose the colour of the outline") } },
+        { _shadow, { tr("Shadow offset"), tr("How far the shadow falls from the letters") } },
+        { _shadowColor, { tr("Shadow colour"), tr("Choose the colour of the shadow") } },
+        { _background,
+            { tr("Background colour"), tr("Choose the colour of the band behind the text") } },
+        { _opacity, { tr("Background opacity"), _opacity->toolTip() } },
+        { _align, { tr("Alignment"), tr("Where the lines sit in the panel") } },
+        { _maxWidth,
+            { tr("Maximum width"), tr("The widest a line may be, as a share of the panel") } },
+    };
+    for (const auto& [control, words] : spoken) {
+        control->setAccessibleName(words.first);
+        control->setAccessibleDescription(words.second);
+    }
+
     auto* pages = new QTabWidget;
     pages->addTab(subtitles, tr("Subtitles"));
     pages->addTab(secondPage, tr("Second Track"));
     if (_keys)
         pages->addTab(keysPage(), tr("Keys"));
+    pages->addTab(languagePage(), tr("Language"));
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -152,6 +179,11 @@ PreferencesDialog::PreferencesDialog(
             showStyle(PanelStyle{});
             preview();
         });
+    buttons->button(QDialogButtonBox::Ok)->setAccessibleDescription(tr("Keep these settings"));
+    buttons->button(QDialogButtonBox::Cancel)
+        ->setAccessibleDescription(tr("Put the panel back as it was"));
+    buttons->button(QDialogButtonBox::RestoreDefaults)
+        ->setAccessibleDescription(tr("Show the panel's default look"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages);
     layout->addWidget(buttons);
@@ -161,6 +193,32 @@ PreferencesDialog::PreferencesDialog(
     for (QSpinBox* box : { _size, _outline, _shadow, _opacity, _maxWidth })
         connect(box, &QSpinBox::valueChanged, this, &PreferencesDialog::preview);
     connect(_align, &QComboBox::currentIndexChanged, this, &PreferencesDialog::preview);
+}
+
+QWidget* PreferencesDialog::languagePage()
+{
+    _language->setObjectName("language");
+    // The C locale has no language name of its own: its code says at least which it is.
+    const QString system = QLocale::system().nativeLanguageName();
+    _language->addItem(
+        tr("As the system (%1)").arg(system.isEmpty() ? QLocale::system().name() : system),
+        QString());
+    _language->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    for (const QString& locale : shippedLanguages())
+        _language->addItem(nativeLanguageName(locale), locale);
+    const int stored = _language->findData(Language::storedChoice(_store));
+    _language->setCurrentIndex(std::max(stored, 0));
+    _language->setAccessibleName(tr("Language"));
+    _language->setAccessibleDescription(tr("The language of the menus, buttons and messages"));
+
+    auto* page = new QWidget;
+    auto* form = new QFormLayout(page);
+    form->addRow(tr("Language:"), row({ _language }));
+    auto* when = new QLabel(tr("A change takes effect the next time Subclock starts."));
+    when->setWordWrap(true);
+    when->setEnabled(false);
+    form->addRow(QString(), when);
+    return page;
 }
 
 QPushButton* PreferencesDialog::colorButton(const QString& name)
@@ -308,6 +366,8 @@ void PreferencesDialog::done(int result)
         emit secondTrackChanged();
         if (_keys)
             GlobalShortcuts::store(_store, _keysOn->isChecked(), bindings());
+        _store.setString(std::string(settings::kLanguage.name),
+            _language->currentData().toString().toStdString());
     } else {
         _panel.setPanelStyle(_original);
         if (_keys)

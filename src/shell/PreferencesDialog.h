@@ -1,6 +1,7 @@
 // Preferences: the Subtitles page sets the panel's look, shown on the panel as it is changed;
 // the Keys page the keys that work while another program has the focus, taken as they are
-// changed. OK keeps both in the settings file; Cancel puts them back as they were.
+// changed; on the Language page the interface's language, from the next start. OK keeps them in
+// the settings file; Cancel puts them back as they were.
 #pragma once
 
 #include "control/GlobalKeys.h"
@@ -45,6 +46,7 @@ private:
     std::vector<globalkeys::Binding> bindings() const;
     // Takes the keys as the page shows them, and says beside each what was refused.
     void takeKeys();
+    QWidget* languagePage();
 
     SubtitlePanel& _panel;
     PreferencesStore& _store;
@@ -76,4 +78,5 @@ private:
         QLabel* verdict;
     };
     std::vector<KeyRow> _keyRows;
+    QComboBox* _language;
 };

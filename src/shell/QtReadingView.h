@@ -5,6 +5,7 @@
 
 #include "control/ReadingView.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
@@ -21,6 +22,8 @@ class QMenu;
 class QTimer;
 
 class QtReadingView final : public QObject, public ReadingView {
+    Q_DECLARE_TR_FUNCTIONS(QtReadingView)
+
 public:
     // `open` chooses a recent file; `changed` is called once a burst of changes on disk is over.
     QtReadingView(QMainWindow* window, QMenu* recentMenu, std::function<void(std::string)> open,

@@ -3,6 +3,7 @@
 
 #include "subtitles/ReadingReport.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -30,7 +31,7 @@ public:
         setMinimumHeight(14);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         setCursor(Qt::PointingHandCursor);
-        setToolTip(tr("Click or drag to seek"));
+        setToolTip(QCoreApplication::translate("SeekBar", "Click or drag to seek"));
     }
 
     // True when the change moves the handle by at least a pixel.

@@ -2,6 +2,7 @@
 // "position / duration" beside it and a sign once the position is past the last subtitle.
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <functional>
@@ -9,6 +10,8 @@
 class QLabel;
 
 class SeekBar final : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(SeekBar)
+
 public:
     // Called with the clock time a click or a drag points at.
     using SeekHandler = std::function<void(double)>;

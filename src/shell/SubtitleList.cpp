@@ -4,6 +4,7 @@
 #include "subtitles/SrtWriter.h"
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QSortFilterProxyModel>
@@ -79,15 +80,15 @@ public:
             return {};
         switch (section) {
         case 0:
-            return tr("#");
+            return QCoreApplication::translate("SubtitleList", "#");
         case 1:
-            return tr("Start");
+            return QCoreApplication::translate("SubtitleList", "Start");
         case 2:
-            return tr("End");
+            return QCoreApplication::translate("SubtitleList", "End");
         case 3:
-            return tr("Text");
+            return QCoreApplication::translate("SubtitleList", "Text");
         default:
-            return tr("Second Track");
+            return QCoreApplication::translate("SubtitleList", "Second Track");
         }
     }
     QVariant data(const QModelIndex& index, int role) const override
@@ -150,12 +151,17 @@ SubtitleList::SubtitleList(QWidget* parent, GoHandler onGo)
     _proxy->setFilterKeyColumn(-1);
     _filter->setPlaceholderText(tr("Filter"));
     _filter->setClearButtonEnabled(true);
-    // Typed into only when clicked, so Space and the letter keys keep playing from the list.
-    _filter->setFocusPolicy(Qt::ClickFocus);
+    // Typed into only when clicked or reached by Tab, so Space and the letter keys keep playing
+    // from the list.
+    _filter->setFocusPolicy(Qt::StrongFocus);
+    _filter->setAccessibleName(tr("Filter"));
+    _filter->setAccessibleDescription(tr("Show only the subtitles that contain this text"));
     QObject::connect(_filter, &QLineEdit::textChanged, _proxy,
         [this](const QString& text) { _proxy->setFilterFixedString(text); });
 
     _view->setModel(_proxy);
+    _view->setAccessibleName(tr("Subtitles"));
+    _view->setAccessibleDescription(tr("Every subtitle of the file; double-click one to go to it"));
     _view->setSelectionBehavior(QAbstractItemView::SelectRows);
     _view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     _view->setWordWrap(false);

@@ -6,6 +6,7 @@
 #include "subtitles/Cues.h"
 #include "subtitles/Timing.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <cstdint>
@@ -16,6 +17,8 @@ class QSortFilterProxyModel;
 class QTableView;
 
 class SubtitleList final : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(SubtitleList)
+
 public:
     // Called with the index of the entry, in the list as read.
     using GoHandler = std::function<void(std::size_t)>;

@@ -178,6 +178,8 @@ SubtitlePanel::SubtitlePanel(QWidget* parent)
 {
     setObjectName("MainPanel");
     setWindowTitle(tr("Subclock Subtitles"));
+    setAccessibleName(hintText());
+    setAccessibleDescription(tr("The subtitle being shown"));
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -193,6 +195,11 @@ SubtitlePanel::SubtitlePanel(QWidget* parent)
             setGeometry(kept);
         emit placeChanged();
     });
+}
+
+QString SubtitlePanel::hintText()
+{
+    return tr("Subtitles show here. Drag to move, drag an edge to resize; right-click for more.");
 }
 
 void SubtitlePanel::applyWindowFlags()
@@ -216,6 +223,10 @@ void SubtitlePanel::setText(const QString& raw)
     _raw = raw;
     _hadText = _hadText || !raw.isEmpty();
     render();
+    // A screen reader reads the subtitle as the panel's name, told of each change.
+    setAccessibleName(_hint
+            ? hintText()
+            : QString::fromStdString(plainSubtitleText(raw.toStdString())).trimmed());
     // Out of the window manager's hands, the panel is raised by no one else: a window raised
     // since (a full-screen player taking focus) goes below it again at the next subtitle.
     if (bypassWindowManager() && isVisible() && !_raw.isEmpty() && !_yielding)
@@ -360,9 +371,7 @@ void SubtitlePanel::render()
             painter.setFont(font);
             painter.setPen(colorOf(_style.textRgb, 170));
             painter.drawText(rect().adjusted(padding, padding, -padding, -padding),
-                Qt::AlignCenter | Qt::TextWordWrap,
-                tr("Subtitles show here. Drag to move, drag an edge to resize; right-click for "
-                   "more."));
+                Qt::AlignCenter | Qt::TextWordWrap, hintText());
         }
         update();
         return;

@@ -82,6 +82,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    static QString hintText();
     void applyWindowFlags();
     void render();
     Qt::Edges edgesAt(const QPoint& pos) const;

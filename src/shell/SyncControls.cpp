@@ -106,7 +106,8 @@ SyncControls::SyncControls(QMainWindow& window, Ui::MainWindow& ui, MainCtrl& ct
     _timingLabel->hide();
     window.statusBar()->addPermanentWidget(_timingLabel);
     _syncButton->setToolTip(tr("Sync to Video: find the delay and speed from the speech"));
-    _syncButton->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab, never by a click: Space and the arrows stay the transport's.
+    _syncButton->setFocusPolicy(Qt::TabFocus);
     QObject::connect(_syncButton, &QPushButton::clicked, this, [this] { syncToVideo(); });
     window.statusBar()->addPermanentWidget(_syncButton);
     auto* row = new QHBoxLayout(_syncRow);
@@ -115,8 +116,12 @@ SyncControls::SyncControls(QMainWindow& window, Ui::MainWindow& ui, MainCtrl& ct
     _syncResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
     row->addWidget(_syncProgress, 1);
     row->addWidget(_syncResult, 1);
+    _syncCancel->setToolTip(tr("Stop listening to the video"));
+    _syncApply->setToolTip(tr("Use the delay and speed found"));
+    _syncUndo->setToolTip(tr("Put back the timing from before the sync"));
+    _syncClose->setToolTip(tr("Hide the result"));
     for (QPushButton* b : { _syncCancel, _syncApply, _syncUndo, _syncClose }) {
-        b->setFocusPolicy(Qt::NoFocus);
+        b->setFocusPolicy(Qt::TabFocus);
         row->addWidget(b);
     }
     QObject::connect(_syncCancel, &QPushButton::clicked, this, [this] { _autoSync->cancel(); });
@@ -197,7 +202,7 @@ void SyncControls::addMenu()
     add(speed, tr("Same frame rate (1)"), QKeySequence(),
         [this] { _ctrl.chosenTiming().setSpeed(1.0); });
     for (const SpeedRatio& r : speedRatios()) {
-        const QString text = QString::fromUtf8(r.label.data(), static_cast<int>(r.label.size()))
+        const QString text = QCoreApplication::translate("Resync", r.label.data())
             + QString::asprintf("  (\u00D7%.5f)", r.speed);
         const double k = r.speed;
         add(speed, text, QKeySequence(), [this, k] { _ctrl.chosenTiming().setSpeed(k); });
@@ -210,7 +215,7 @@ void SyncControls::addMenu()
     listen->setToolTip(tr("Record a minute of what the desktop plays (a video in a browser) and "
                           "find the delay from its speech; nothing is kept"));
     _menu->addSeparator();
-    add(_menu, tr("Subtitle &List"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { toggleList(); });
+    add(_menu, tr("Subtitle L&ist"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { toggleList(); });
     add(_menu, tr("Save Subtitles &As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         [this] { saveAs(); });
 }

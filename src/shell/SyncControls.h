@@ -9,6 +9,7 @@
 #include "control/UiText.h"
 #include "playback/TimerThread.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -31,6 +32,8 @@ class MainWindow;
 } // namespace Ui
 
 class SyncControls final : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(SyncControls)
+
 public:
     SyncControls(QMainWindow& window, Ui::MainWindow& ui, MainCtrl& ctrl, TimerThread& th);
     ~SyncControls() override;

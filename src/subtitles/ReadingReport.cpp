@@ -2,6 +2,7 @@
 #include "subtitles/ReadingReport.h"
 
 #include "platform/CharsetDetector.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -48,9 +49,10 @@ std::string durationText(double seconds)
 
 std::string statusLine(const ReadingReport& report)
 {
-    std::string line = groupedCount(report.subtitles)
-        + (report.subtitles == 1 ? " subtitle" : " subtitles") + kSeparator
-        + durationText(report.duration) + kSeparator;
+    std::string line = fill(report.subtitles == 1 ? translate("ReadingReport", "%1 subtitle")
+                                                  : translate("ReadingReport", "%1 subtitles"),
+                           { groupedCount(report.subtitles) })
+        + kSeparator + durationText(report.duration) + kSeparator;
     if (report.format == SubtitleFormat::subrip) {
         line += encodings::shortName(report.encoding) + kSeparator + nameOf(report.lineEnding);
     } else {
@@ -59,11 +61,14 @@ std::string statusLine(const ReadingReport& report)
     }
     if (report.frameRateAssumed) {
         char fps[32];
-        std::snprintf(fps, sizeof fps, "%g fps assumed", report.frameRate);
-        line += kSeparator + std::string(fps);
+        std::snprintf(fps, sizeof fps, "%g", report.frameRate);
+        line += kSeparator + fill(translate("ReadingReport", "%1 fps assumed"), { fps });
     }
     if (const std::size_t n = report.skippedLines.size())
-        line += kSeparator + groupedCount(n) + (n == 1 ? " block skipped" : " blocks skipped");
+        line += kSeparator
+            + fill(n == 1 ? translate("ReadingReport", "%1 block skipped")
+                          : translate("ReadingReport", "%1 blocks skipped"),
+                { groupedCount(n) });
     return line;
 }
 
@@ -72,8 +77,9 @@ std::string looksLike(encodings::EncodingId encoding, LineEnding lineEnding)
     std::string name = encodings::shortName(encoding);
     const std::string script = encodings::scriptOf(encoding);
     if (!script.empty() && script != "Unicode")
-        name += " (" + script + ")";
-    return name + " with " + nameOf(lineEnding) + " line endings";
+        name += " (" + translate("Encodings", script.c_str()) + ")";
+    return fill(
+        translate("ReadingReport", "%1 with %2 line endings"), { name, nameOf(lineEnding) });
 }
 
 } // namespace reporting

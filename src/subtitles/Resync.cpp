@@ -1,6 +1,7 @@
 // Subtitle navigation and the two-point solve.
 #include "subtitles/Resync.h"
 
+#include "platform/Translate.h"
 #include "subtitles/SrtWriter.h"
 
 #include <array>
@@ -13,13 +14,13 @@ namespace {
 constexpr double kFilm = 24000.0 / 1001.0;
 
 constexpr std::array kRatios{
-    SpeedRatio{ kFilm / 25.0, "23.976 → 25 fps" },
-    SpeedRatio{ 25.0 / kFilm, "25 → 23.976 fps" },
+    SpeedRatio{ kFilm / 25.0, TRANSLATABLE("Resync", "23.976 → 25 fps") },
+    SpeedRatio{ 25.0 / kFilm, TRANSLATABLE("Resync", "25 → 23.976 fps") },
     // 24/23.976 and 30/29.97 are the same ratio, 1001/1000.
-    SpeedRatio{ kFilm / 24.0, "23.976 → 24 or 29.97 → 30 fps" },
-    SpeedRatio{ 24.0 / kFilm, "24 → 23.976 or 30 → 29.97 fps" },
-    SpeedRatio{ 24.0 / 25.0, "24 → 25 fps" },
-    SpeedRatio{ 25.0 / 24.0, "25 → 24 fps" },
+    SpeedRatio{ kFilm / 24.0, TRANSLATABLE("Resync", "23.976 → 24 or 29.97 → 30 fps") },
+    SpeedRatio{ 24.0 / kFilm, TRANSLATABLE("Resync", "24 → 23.976 or 30 → 29.97 fps") },
+    SpeedRatio{ 24.0 / 25.0, TRANSLATABLE("Resync", "24 → 25 fps") },
+    SpeedRatio{ 25.0 / 24.0, TRANSLATABLE("Resync", "25 → 24 fps") },
 };
 
 // Not offered in the menu, but a solved speed this near 1 is one frame rate, not 24/23.976.
@@ -99,23 +100,23 @@ std::string describeTiming(const Timing& timing)
 {
     if (timing.isIdentity())
         return {};
-    std::string text = "delay " + signedSeconds(timing.delay);
+    std::string text = fill(translate("Resync", "delay %1"), { signedSeconds(timing.delay) });
     if (timing.speed != 1.0) {
         char speed[32];
-        std::snprintf(speed, sizeof speed, " · speed ×%.5f", timing.speed);
-        text += speed;
+        std::snprintf(speed, sizeof speed, "×%.5f", timing.speed);
+        text += " · " + fill(translate("Resync", "speed %1"), { speed });
         if (const SpeedRatio* r = nearestRatio(timing.speed); r && r->speed == timing.speed) {
             text += " (";
-            text += r->label;
+            text += translate("Resync", r->label.data()); // a literal: ends in NUL
             text += ")";
         }
     }
     if (timing.hasSplit()) {
         const auto at = static_cast<long>(timing.splitAt);
-        char from[48];
-        std::snprintf(
-            from, sizeof from, " · from %ld:%02ld:%02ld ", at / 3600, at / 60 % 60, at % 60);
-        text += from + signedSeconds(timing.delayAfter);
+        char from[32];
+        std::snprintf(from, sizeof from, "%ld:%02ld:%02ld", at / 3600, at / 60 % 60, at % 60);
+        text += " · "
+            + fill(translate("Resync", "from %1 %2"), { from, signedSeconds(timing.delayAfter) });
     }
     return text;
 }

@@ -19,7 +19,8 @@ set(with_player
     share/man/man1/subclock.1
     share/applications/${APP_ID}.desktop
     share/icons/hicolor/scalable/apps/${APP_ID}.svg
-    share/metainfo/${APP_ID}.metainfo.xml)
+    share/metainfo/${APP_ID}.metainfo.xml
+    share/subclock/translations/subclock_ja.qm)
 if(GUI)
     set(present ${always} ${with_player})
     set(absent "")
