@@ -414,7 +414,7 @@ void PlayerWindows::addMenus()
 void PlayerWindows::addSecondTrackMenu(QMenu& menu)
 {
     menu.addSeparator();
-    QAction* open = menu.addAction(QObject::tr("Second &Track…"));
+    QAction* open = menu.addAction(QObject::tr("Second Trac&k…"));
     QObject::connect(open, &QAction::triggered, &_window, [this] {
         static const std::vector<std::string> types = { "srt", "txt" };
         if (const auto path = _openDialog.runModal(std::string(), types))
@@ -425,7 +425,7 @@ void PlayerWindows::addSecondTrackMenu(QMenu& menu)
         _closeSecond, &QAction::triggered, &_window, [this] { _ctrl.closeSecondTrack(); });
 
     // Which track z, x, the catches, the speeds and Save Subtitles As act on.
-    QMenu* timed = menu.addMenu(QObject::tr("Timing Keys &Act On"));
+    QMenu* timed = menu.addMenu(QObject::tr("Timing Keys Act &On"));
     auto* group = new QActionGroup(timed);
     for (const auto& [text, track] :
         { std::pair{ QObject::tr("&First Track"), SubtitleTiming::Track::first },

@@ -119,6 +119,7 @@ PreferencesDialog::PreferencesDialog(
     form->addRow(tr("Maximum width:"), row({ _maxWidth }));
 
     _placement->setObjectName("secondPlacement");
+    _placement->setToolTip(tr("Where the second track's line shows"));
     _placement->addItems({ tr("Under the first, in the panel"), tr("Over the first, in the panel"),
         tr("At the top of the screen") });
     _placement->setCurrentIndex(static_cast<int>(loadSecondPlacement(store)));
@@ -133,6 +134,8 @@ PreferencesDialog::PreferencesDialog(
         // Unreadable: none, as for a new user.
     }
     _secondSize->setObjectName("secondFontSize");
+    _secondSize->setToolTip(tr("The size of the second track's text, in points"));
+    _secondText->setToolTip(tr("Choose the colour of the second track's text"));
     const PanelStyle& second = panel.secondStyle();
     _secondSize->setValue(second.fontPoints);
     setRgb(_secondText, second.textRgb);
@@ -285,6 +288,7 @@ QWidget* PreferencesDialog::keysPage()
     auto* form = new QFormLayout(page);
     _keysOn = new QCheckBox(tr("Keys work while another program has the focus"));
     _keysOn->setObjectName("globalKeys");
+    _keysOn->setToolTip(tr("Grab the keys below for Subclock on the whole desktop"));
     _keysOn->setChecked(GlobalShortcuts::storedOn(_store));
     form->addRow(_keysOn);
     if (const QString caveat = _keys->caveat(); !caveat.isEmpty()) {

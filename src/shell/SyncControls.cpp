@@ -210,7 +210,7 @@ void SyncControls::addMenu()
     add(_menu, tr("Reset &Timing"), QKeySequence(), [this] { _ctrl.chosenTiming().resetTiming(); });
     add(_menu, tr("Sync to &Video…"), QKeySequence(Qt::CTRL | Qt::Key_Y),
         [this] { syncToVideo(); });
-    QAction* listen = add(_menu, tr("&Listen to Sync"),
+    QAction* listen = add(_menu, tr("Listen to S&ync"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Y), [this] { listenToSync(); });
     listen->setToolTip(tr("Record a minute of what the desktop plays (a video in a browser) and "
                           "find the delay from its speech; nothing is kept"));
