@@ -204,7 +204,8 @@ void MainCtrl::rew()
 void MainCtrl::selectFile(const Control& /*sender*/)
 {
     logLine("SelectFile");
-    static const std::vector<std::string> types = { "srt", "txt", "'TEXT'" };
+    static const std::vector<std::string> types
+        = { "srt", "txt", "vtt", "ass", "ssa", "sub", "smi", "sami", "'TEXT'" };
     if (const auto path = _o.openDialog->runModal(_recent.dialogFolder(), types))
         openFile(*path);
     else
@@ -284,10 +285,22 @@ bool MainCtrl::alertNoSubtitles(const SrtFile& reader)
 {
     // A file in another format says why nothing was found, not just that.
     std::string informative;
-    if (const auto format = _filename ? otherSubtitleFormatOfFile(*_filename) : std::nullopt)
-        informative = fill(
-            translate("MainCtrl", "This looks like %1. Subclock reads SubRip (.srt) files only."),
-            { *format });
+    // Automatic reads every format but TTML; a chosen encoding reads SubRip only.
+    if (const auto format = _filename ? otherSubtitleFormatOfFile(*_filename) : std::nullopt) {
+        if (*format == "a TTML file")
+            informative
+                = fill(translate("MainCtrl", "This looks like %1, which Subclock cannot read."),
+                    { *format });
+        else if (!_choice.automaticEncoding())
+            informative = fill(translate("MainCtrl",
+                                   "This looks like %1. Subclock reads it with the encoding on "
+                                   "Automatic; a chosen encoding reads SubRip (.srt) files only."),
+                { *format });
+        else
+            informative = fill(
+                translate("MainCtrl", "This looks like %1, but no subtitles could be read in it."),
+                { *format });
+    }
     if (alertWithOffer(fill(translate("MainCtrl", "No subtitles found in %1"), { shortName() }),
             informative, reader))
         return true;

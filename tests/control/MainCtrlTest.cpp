@@ -172,7 +172,9 @@ TEST_F(MainCtrlTest, ChoosingAFileStoresItResetsAndFrontsThePanel)
     timer.seek(30.0);
     const std::string path = dir.write("film.srt", "not even subtitles \xFF");
     choose(path);
-    EXPECT_EQ(dialog.lastTypes, (std::vector<std::string>{ "srt", "txt", "'TEXT'" }));
+    EXPECT_EQ(dialog.lastTypes,
+        (std::vector<std::string>{
+            "srt", "txt", "vtt", "ass", "ssa", "sub", "smi", "sami", "'TEXT'" }));
     EXPECT_FALSE(dialog.lastDirectory.empty());
     EXPECT_EQ(label.text(), "film.srt");
     EXPECT_EQ(timer.getPosition(), 0.0);
