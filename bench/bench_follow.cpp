@@ -163,7 +163,7 @@ int main(int argc, char** argv)
                 run.callMpv(
                     "Seek", { QVariant::fromValue<qlonglong>(forward ? 20000000 : -15000000) });
                 // Shown: within 50 ms of mpv, on the far side of the jump.
-                FollowedMpv::waitFor(
+                waitFor(
                     [&] {
                         const auto s = run.sample();
                         return s && before && std::abs(s->player - before->player) > 5

@@ -3,6 +3,7 @@
 // dbus-run-session and xvfb-run). Skipped when chromium, playerctl or ffmpeg are missing, unless
 // SUBCLOCK_E2E_REQUIRED is set (CI).
 #include "TempDir.h"
+#include "WaitFor.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -21,19 +22,6 @@
 #include <optional>
 
 namespace {
-
-template <typename Done> bool waitFor(Done done, int limitMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > limitMs)
-            return false;
-        QCoreApplication::processEvents();
-        QThread::msleep(5);
-    }
-    return true;
-}
 
 class FollowChromiumTest : public ::testing::Test {
 protected:

@@ -60,7 +60,7 @@ TEST_F(FollowMpvTest, SeeksPausesAndTheNextFileReachSubclock)
 
     // A seek by playerctl moves the clock within 50 ms of mpv.
     ASSERT_TRUE(FollowedMpv::playerctl({ "position", "30" }));
-    EXPECT_TRUE(FollowedMpv::waitFor(
+    EXPECT_TRUE(waitFor(
         [&] {
             const auto s = mpv.sample();
             return s && s->player > 29 && std::abs(s->subclock - s->player) < 0.05;
@@ -83,8 +83,7 @@ TEST_F(FollowMpvTest, SeeksPausesAndTheNextFileReachSubclock)
     // The next file, with subtitles beside it, loads them.
     ASSERT_TRUE(FollowedMpv::playerctl({ "play" }));
     ASSERT_TRUE(FollowedMpv::playerctl({ "next" }));
-    EXPECT_TRUE(FollowedMpv::waitFor(
-        [&] { return mpv.status("SubtitleFile") == path + "/second.srt"; }, 5000))
+    EXPECT_TRUE(waitFor([&] { return mpv.status("SubtitleFile") == path + "/second.srt"; }, 5000))
         << mpv.status("Message").toStdString();
     EXPECT_TRUE(mpv.status("Message").contains("second.srt"));
     QThread::msleep(1000);
@@ -92,7 +91,7 @@ TEST_F(FollowMpvTest, SeeksPausesAndTheNextFileReachSubclock)
 
     // mpv quits: the own clock, paused where mpv was.
     mpv.quitMpv();
-    EXPECT_TRUE(FollowedMpv::waitFor([&] { return mpv.status("Following").isEmpty(); }, 3000));
+    EXPECT_TRUE(waitFor([&] { return mpv.status("Following").isEmpty(); }, 3000));
     EXPECT_TRUE(mpv.status("Message").contains("quit")) << mpv.status("Message").toStdString();
 }
 

@@ -3,6 +3,8 @@
 // Shared by the end-to-end test and the following benchmark.
 #pragma once
 
+#include "WaitFor.h"
+
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -151,19 +153,6 @@ public:
         return Sample{ sub.reply().arguments().value(0).toDouble(),
             player.reply().arguments().value(0).value<QDBusVariant>().variant().toLongLong()
                 / 1e6 };
-    }
-
-    template <typename Done> static bool waitFor(Done done, int limitMs)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (!done()) {
-            if (clock.elapsed() > limitMs)
-                return false;
-            QCoreApplication::processEvents();
-            QThread::msleep(2);
-        }
-        return true;
     }
 
 private:
