@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>The desktop&apos;s sound could not be recorded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ton des Desktops konnte nicht aufgenommen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -429,7 +429,7 @@
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
 </context>
 <context>
@@ -479,31 +479,31 @@
     <name>GlobalShortcuts</name>
     <message>
         <source>On Wayland only the desktop can give a program keys that work while another has the focus, and this version of Subclock cannot ask it yet. Use the desktop&apos;s own shortcut settings to run &quot;playerctl -p subclock play-pause&quot; and the like.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter Wayland kann nur der Desktop einem Programm Tasten geben, die wirken, während ein anderes den Fokus hat, und diese Version von Subclock kann ihn noch nicht darum bitten. Stattdessen in den Tastenkürzel-Einstellungen des Desktops „playerctl -p subclock play-pause“ und Ähnliches einrichten.</translation>
     </message>
     <message>
         <source>Keys that work while another program has the focus need an X11 or Wayland desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten, die wirken, während ein anderes Programm den Fokus hat, brauchen einen X11- oder Wayland-Desktop.</translation>
     </message>
     <message>
         <source>This is a Wayland session: keys taken through XWayland work only while an X11 program has the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist eine Wayland-Sitzung: Über XWayland belegte Tasten wirken nur, solange ein X11-Programm den Fokus hat.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a key combination (for example Ctrl+Alt+Space).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Tastenkombination (zum Beispiel Ctrl+Alt+Space).</translation>
     </message>
     <message>
         <source>%1 alone would be taken from every program: add Ctrl, Alt or Meta.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 allein würde jedem Programm weggenommen: Ctrl, Alt oder Meta hinzufügen.</translation>
     </message>
     <message>
         <source>%1 is already chosen for another action.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits für eine andere Aktion gewählt.</translation>
     </message>
     <message>
         <source>%1 is held by another program; choose other keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist von einem anderen Programm belegt; andere Tasten wählen.</translation>
     </message>
 </context>
 <context>
@@ -843,71 +843,71 @@
     </message>
     <message>
         <source>Under the first, in the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter der ersten, in der Leiste</translation>
     </message>
     <message>
         <source>Over the first, in the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Über der ersten, in der Leiste</translation>
     </message>
     <message>
         <source>At the top of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben am Bildschirm</translation>
     </message>
     <message>
         <source>e.g. en</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. en</translation>
     </message>
     <message>
         <source>Following a player, movie.LANG.srt beside its video is loaded as the second track</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Folgen eines Players wird movie.LANG.srt neben seinem Video als zweite Spur geladen</translation>
     </message>
     <message>
         <source>Shows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position:</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe:</translation>
     </message>
     <message>
         <source>Language beside a video:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache neben einem Video:</translation>
     </message>
     <message>
         <source>Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite Spur</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten</translation>
     </message>
     <message>
         <source>Keys work while another program has the focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten wirken auch, während ein anderes Programm den Fokus hat</translation>
     </message>
     <message>
         <source>Start / Stop:</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten / Stoppen:</translation>
     </message>
     <message>
         <source>Subtitles 100 ms later:</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel 100 ms später:</translation>
     </message>
     <message>
         <source>Subtitles 100 ms earlier:</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel 100 ms früher:</translation>
     </message>
     <message>
         <source>Previous subtitle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Untertitel:</translation>
     </message>
     <message>
         <source>Next subtitle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Untertitel:</translation>
     </message>
     <message>
         <source>for example Ctrl+Alt+Space</source>
-        <translation type="unfinished"></translation>
+        <translation>zum Beispiel Ctrl+Alt+Space</translation>
     </message>
 </context>
 <context>
@@ -1020,35 +1020,35 @@ Einstellungen (Kodierung, Zeilenende, letzte Datei, gefolgter Player) werden in 
     </message>
     <message>
         <source>A second subtitle track, shown with FILE on the same clock (another language, say).</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine zweite Untertitelspur, mit FILE zur selben Uhr gezeigt (etwa in einer anderen Sprache).</translation>
     </message>
     <message>
         <source>Second &amp;Track…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zweite Spur …</translation>
     </message>
     <message>
         <source>Close Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite Spur schließen</translation>
     </message>
     <message>
         <source>Timing Keys &amp;Act On</source>
-        <translation type="unfinished"></translation>
+        <translation>Timing-Tasten &amp;wirken auf</translation>
     </message>
     <message>
         <source>&amp;First Track</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erste Spur</translation>
     </message>
     <message>
         <source>&amp;Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zweite Spur</translation>
     </message>
     <message>
         <source>Show First Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Spur anzeigen</translation>
     </message>
     <message>
         <source>Show Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite Spur anzeigen</translation>
     </message>
 </context>
 <context>
@@ -1101,7 +1101,7 @@ Einstellungen (Kodierung, Zeilenende, letzte Datei, gefolgter Player) werden in 
     </message>
     <message>
         <source>%1 fps assumed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 B/s angenommen</translation>
     </message>
 </context>
 <context>
@@ -1140,7 +1140,7 @@ Einstellungen (Kodierung, Zeilenende, letzte Datei, gefolgter Player) werden in 
     </message>
     <message>
         <source>from %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ab %1 %2</translation>
     </message>
 </context>
 <context>
@@ -1221,7 +1221,7 @@ Einstellungen (Kodierung, Zeilenende, letzte Datei, gefolgter Player) werden in 
     </message>
     <message>
         <source>Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite Spur</translation>
     </message>
 </context>
 <context>
@@ -1449,19 +1449,19 @@ Einstellungen (Kodierung, Zeilenende, letzte Datei, gefolgter Player) werden in 
     </message>
     <message>
         <source>&amp;Listen to Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Ge&amp;hör abgleichen</translation>
     </message>
     <message>
         <source>Record a minute of what the desktop plays (a video in a browser) and find the delay from its speech; nothing is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Minute dessen aufnehmen, was der Desktop abspielt (ein Video im Browser), und die Verzögerung aus der Sprache bestimmen; nichts wird gespeichert</translation>
     </message>
     <message>
         <source>No second track is loaded: choose one with Subtitles ▸ Second Track….</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine zweite Spur geladen: Eine über Untertitel ▸ Zweite Spur … wählen.</translation>
     </message>
     <message>
         <source>Listening to the desktop… %p%</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Desktop wird angehört … %p%</translation>
     </message>
 </context>
 </TS>

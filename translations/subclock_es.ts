@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>The desktop&apos;s sound could not be recorded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo grabar el sonido del escritorio: %1</translation>
     </message>
 </context>
 <context>
@@ -429,7 +429,7 @@
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
 </context>
 <context>
@@ -479,31 +479,31 @@
     <name>GlobalShortcuts</name>
     <message>
         <source>On Wayland only the desktop can give a program keys that work while another has the focus, and this version of Subclock cannot ask it yet. Use the desktop&apos;s own shortcut settings to run &quot;playerctl -p subclock play-pause&quot; and the like.</source>
-        <translation type="unfinished"></translation>
+        <translation>En Wayland solo el escritorio puede dar a un programa teclas que funcionen mientras otro tiene el foco, y esta versión de Subclock aún no sabe pedírselo. Use los ajustes de atajos del propio escritorio para ejecutar «playerctl -p subclock play-pause» y similares.</translation>
     </message>
     <message>
         <source>Keys that work while another program has the focus need an X11 or Wayland desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las teclas que funcionan mientras otro programa tiene el foco necesitan un escritorio X11 o Wayland.</translation>
     </message>
     <message>
         <source>This is a Wayland session: keys taken through XWayland work only while an X11 program has the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta es una sesión de Wayland: las teclas tomadas a través de XWayland solo funcionan mientras un programa X11 tiene el foco.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a key combination (for example Ctrl+Alt+Space).</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una combinación de teclas (por ejemplo Ctrl+Alt+Space).</translation>
     </message>
     <message>
         <source>%1 alone would be taken from every program: add Ctrl, Alt or Meta.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar %1 sin más se lo quitaría a todos los programas: añada Ctrl, Alt o Meta.</translation>
     </message>
     <message>
         <source>%1 is already chosen for another action.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya se ha elegido para otra acción.</translation>
     </message>
     <message>
         <source>%1 is held by another program; choose other keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ya usa %1; elija otras teclas.</translation>
     </message>
 </context>
 <context>
@@ -843,71 +843,71 @@
     </message>
     <message>
         <source>Under the first, in the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Debajo de la primera, en el panel</translation>
     </message>
     <message>
         <source>Over the first, in the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Encima de la primera, en el panel</translation>
     </message>
     <message>
         <source>At the top of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>En la parte superior de la pantalla</translation>
     </message>
     <message>
         <source>e.g. en</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ej., en</translation>
     </message>
     <message>
         <source>Following a player, movie.LANG.srt beside its video is loaded as the second track</source>
-        <translation type="unfinished"></translation>
+        <translation>Al seguir a un reproductor, se carga como segunda pista el movie.LANG.srt que está junto a su vídeo</translation>
     </message>
     <message>
         <source>Shows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición:</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño:</translation>
     </message>
     <message>
         <source>Language beside a video:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma junto a un vídeo:</translation>
     </message>
     <message>
         <source>Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Segunda pista</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas</translation>
     </message>
     <message>
         <source>Keys work while another program has the focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Las teclas funcionan mientras otro programa tiene el foco</translation>
     </message>
     <message>
         <source>Start / Stop:</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar / Detener:</translation>
     </message>
     <message>
         <source>Subtitles 100 ms later:</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtítulos 100 ms después:</translation>
     </message>
     <message>
         <source>Subtitles 100 ms earlier:</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtítulos 100 ms antes:</translation>
     </message>
     <message>
         <source>Previous subtitle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtítulo anterior:</translation>
     </message>
     <message>
         <source>Next subtitle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtítulo siguiente:</translation>
     </message>
     <message>
         <source>for example Ctrl+Alt+Space</source>
-        <translation type="unfinished"></translation>
+        <translation>por ejemplo Ctrl+Alt+Space</translation>
     </message>
 </context>
 <context>
@@ -1020,35 +1020,35 @@ La configuración (codificación, final de línea, último archivo, reproductor 
     </message>
     <message>
         <source>A second subtitle track, shown with FILE on the same clock (another language, say).</source>
-        <translation type="unfinished"></translation>
+        <translation>Una segunda pista de subtítulos, mostrada con FILE en el mismo reloj (otro idioma, por ejemplo).</translation>
     </message>
     <message>
         <source>Second &amp;Track…</source>
-        <translation type="unfinished"></translation>
+        <translation>Segunda &amp;pista…</translation>
     </message>
     <message>
         <source>Close Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la segunda pista</translation>
     </message>
     <message>
         <source>Timing Keys &amp;Act On</source>
-        <translation type="unfinished"></translation>
+        <translation>Las teclas de temporización actúan s&amp;obre</translation>
     </message>
     <message>
         <source>&amp;First Track</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Primera pista</translation>
     </message>
     <message>
         <source>&amp;Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Segunda pista</translation>
     </message>
     <message>
         <source>Show First Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la primera pista</translation>
     </message>
     <message>
         <source>Show Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la segunda pista</translation>
     </message>
 </context>
 <context>
@@ -1101,7 +1101,7 @@ La configuración (codificación, final de línea, último archivo, reproductor 
     </message>
     <message>
         <source>%1 fps assumed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fps supuestos</translation>
     </message>
 </context>
 <context>
@@ -1140,7 +1140,7 @@ La configuración (codificación, final de línea, último archivo, reproductor 
     </message>
     <message>
         <source>from %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>desde %1 %2</translation>
     </message>
 </context>
 <context>
@@ -1221,7 +1221,7 @@ La configuración (codificación, final de línea, último archivo, reproductor 
     </message>
     <message>
         <source>Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Segunda pista</translation>
     </message>
 </context>
 <context>
@@ -1449,19 +1449,19 @@ La configuración (codificación, final de línea, último archivo, reproductor 
     </message>
     <message>
         <source>&amp;Listen to Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escuchar para sincronizar</translation>
     </message>
     <message>
         <source>Record a minute of what the desktop plays (a video in a browser) and find the delay from its speech; nothing is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar un minuto de lo que reproduce el escritorio (un vídeo en un navegador) y hallar el retardo a partir del habla; no se guarda nada</translation>
     </message>
     <message>
         <source>No second track is loaded: choose one with Subtitles ▸ Second Track….</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna segunda pista cargada: elija una con Subtítulos ▸ Segunda pista….</translation>
     </message>
     <message>
         <source>Listening to the desktop… %p%</source>
-        <translation type="unfinished"></translation>
+        <translation>Escuchando el escritorio… %p%</translation>
     </message>
 </context>
 </TS>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>The desktop&apos;s sound could not be recorded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer le son du bureau : %1</translation>
     </message>
 </context>
 <context>
@@ -429,7 +429,7 @@
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
 </context>
 <context>
@@ -479,31 +479,31 @@
     <name>GlobalShortcuts</name>
     <message>
         <source>On Wayland only the desktop can give a program keys that work while another has the focus, and this version of Subclock cannot ask it yet. Use the desktop&apos;s own shortcut settings to run &quot;playerctl -p subclock play-pause&quot; and the like.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous Wayland, seul le bureau peut donner à un programme des touches qui agissent pendant qu’un autre a le focus, et cette version de Subclock ne sait pas encore le lui demander. Utilisez les réglages de raccourcis du bureau pour lancer « playerctl -p subclock play-pause » et les commandes semblables.</translation>
     </message>
     <message>
         <source>Keys that work while another program has the focus need an X11 or Wayland desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les touches qui agissent pendant qu’un autre programme a le focus nécessitent un bureau X11 ou Wayland.</translation>
     </message>
     <message>
         <source>This is a Wayland session: keys taken through XWayland work only while an X11 program has the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceci est une session Wayland : les touches prises via XWayland n’agissent que lorsqu’un programme X11 a le focus.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a key combination (for example Ctrl+Alt+Space).</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’est pas une combinaison de touches (par exemple Ctrl+Alt+Space).</translation>
     </message>
     <message>
         <source>%1 alone would be taken from every program: add Ctrl, Alt or Meta.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 seul serait pris à tous les programmes : ajoutez Ctrl, Alt ou Meta.</translation>
     </message>
     <message>
         <source>%1 is already chosen for another action.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est déjà choisi pour une autre action.</translation>
     </message>
     <message>
         <source>%1 is held by another program; choose other keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est pris par un autre programme ; choisissez d’autres touches.</translation>
     </message>
 </context>
 <context>
@@ -843,71 +843,71 @@
     </message>
     <message>
         <source>Under the first, in the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous la première, dans le bandeau</translation>
     </message>
     <message>
         <source>Over the first, in the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Au-dessus de la première, dans le bandeau</translation>
     </message>
     <message>
         <source>At the top of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut de l’écran</translation>
     </message>
     <message>
         <source>e.g. en</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. en</translation>
     </message>
     <message>
         <source>Following a player, movie.LANG.srt beside its video is loaded as the second track</source>
-        <translation type="unfinished"></translation>
+        <translation>En suivant un lecteur, movie.LANG.srt à côté de sa vidéo est chargé comme deuxième piste</translation>
     </message>
     <message>
         <source>Shows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position :</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille :</translation>
     </message>
     <message>
         <source>Language beside a video:</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue à côté d’une vidéo :</translation>
     </message>
     <message>
         <source>Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuxième piste</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches</translation>
     </message>
     <message>
         <source>Keys work while another program has the focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Les touches agissent quand un autre programme a le focus</translation>
     </message>
     <message>
         <source>Start / Stop:</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer / Arrêter :</translation>
     </message>
     <message>
         <source>Subtitles 100 ms later:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-titres 100 ms plus tard :</translation>
     </message>
     <message>
         <source>Subtitles 100 ms earlier:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-titres 100 ms plus tôt :</translation>
     </message>
     <message>
         <source>Previous subtitle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-titre précédent :</translation>
     </message>
     <message>
         <source>Next subtitle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-titre suivant :</translation>
     </message>
     <message>
         <source>for example Ctrl+Alt+Space</source>
-        <translation type="unfinished"></translation>
+        <translation>par exemple Ctrl+Alt+Space</translation>
     </message>
 </context>
 <context>
@@ -1020,35 +1020,35 @@ Les réglages (encodage, fin de ligne, dernier fichier, lecteur suivi) sont cons
     </message>
     <message>
         <source>A second subtitle track, shown with FILE on the same clock (another language, say).</source>
-        <translation type="unfinished"></translation>
+        <translation>Une deuxième piste de sous-titres, affichée avec FILE sur la même horloge (une autre langue, par exemple).</translation>
     </message>
     <message>
         <source>Second &amp;Track…</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux&amp;ième piste…</translation>
     </message>
     <message>
         <source>Close Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la deuxième piste</translation>
     </message>
     <message>
         <source>Timing Keys &amp;Act On</source>
-        <translation type="unfinished"></translation>
+        <translation>Les touches de minutage a&amp;gissent sur</translation>
     </message>
     <message>
         <source>&amp;First Track</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Première piste</translation>
     </message>
     <message>
         <source>&amp;Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deuxième piste</translation>
     </message>
     <message>
         <source>Show First Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la première piste</translation>
     </message>
     <message>
         <source>Show Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la deuxième piste</translation>
     </message>
 </context>
 <context>
@@ -1101,7 +1101,7 @@ Les réglages (encodage, fin de ligne, dernier fichier, lecteur suivi) sont cons
     </message>
     <message>
         <source>%1 fps assumed</source>
-        <translation type="unfinished"></translation>
+        <translation>cadence supposée %1 i/s</translation>
     </message>
 </context>
 <context>
@@ -1140,7 +1140,7 @@ Les réglages (encodage, fin de ligne, dernier fichier, lecteur suivi) sont cons
     </message>
     <message>
         <source>from %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>à partir de %1 %2</translation>
     </message>
 </context>
 <context>
@@ -1221,7 +1221,7 @@ Les réglages (encodage, fin de ligne, dernier fichier, lecteur suivi) sont cons
     </message>
     <message>
         <source>Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuxième piste</translation>
     </message>
 </context>
 <context>
@@ -1449,19 +1449,19 @@ Les réglages (encodage, fin de ligne, dernier fichier, lecteur suivi) sont cons
     </message>
     <message>
         <source>&amp;Listen to Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Éco&amp;uter pour synchroniser</translation>
     </message>
     <message>
         <source>Record a minute of what the desktop plays (a video in a browser) and find the delay from its speech; nothing is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer une minute de ce que joue le bureau (une vidéo dans un navigateur) et trouver le décalage d’après la parole ; rien n’est conservé</translation>
     </message>
     <message>
         <source>No second track is loaded: choose one with Subtitles ▸ Second Track….</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune deuxième piste n’est chargée : choisissez-en une avec Sous-titres ▸ Deuxième piste….</translation>
     </message>
     <message>
         <source>Listening to the desktop… %p%</source>
-        <translation type="unfinished"></translation>
+        <translation>Écoute du bureau… %p%</translation>
     </message>
 </context>
 </TS>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>The desktop&apos;s sound could not be recorded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップの音声を録音できませんでした: %1</translation>
     </message>
 </context>
 <context>
@@ -429,7 +429,7 @@
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 と %2</translation>
     </message>
 </context>
 <context>
@@ -479,31 +479,31 @@
     <name>GlobalShortcuts</name>
     <message>
         <source>On Wayland only the desktop can give a program keys that work while another has the focus, and this version of Subclock cannot ask it yet. Use the desktop&apos;s own shortcut settings to run &quot;playerctl -p subclock play-pause&quot; and the like.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland では、別のプログラムにフォーカスがある間も使えるキーをプログラムに与えられるのはデスクトップだけですが、このバージョンの Subclock はまだそれを要求できません。デスクトップ自身のショートカット設定で「playerctl -p subclock play-pause」などを実行するようにしてください。</translation>
     </message>
     <message>
         <source>Keys that work while another program has the focus need an X11 or Wayland desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>別のプログラムにフォーカスがある間も使えるキーには、X11 または Wayland のデスクトップが必要です。</translation>
     </message>
     <message>
         <source>This is a Wayland session: keys taken through XWayland work only while an X11 program has the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>これは Wayland セッションです: XWayland 経由で取得したキーは、X11 のプログラムにフォーカスがある間だけ使えます。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a key combination (for example Ctrl+Alt+Space).</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」はキーの組み合わせではありません（例: Ctrl+Alt+Space）。</translation>
     </message>
     <message>
         <source>%1 alone would be taken from every program: add Ctrl, Alt or Meta.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 だけではすべてのプログラムからそのキーを奪ってしまいます: Ctrl、Alt、Meta のいずれかを加えてください。</translation>
     </message>
     <message>
         <source>%1 is already chosen for another action.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は既に別の操作に割り当てられています。</translation>
     </message>
     <message>
         <source>%1 is held by another program; choose other keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は別のプログラムが使用中です。別のキーを選んでください。</translation>
     </message>
 </context>
 <context>
@@ -843,71 +843,71 @@
     </message>
     <message>
         <source>Under the first, in the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>第 1 トラックの下（パネル内）</translation>
     </message>
     <message>
         <source>Over the first, in the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>第 1 トラックの上（パネル内）</translation>
     </message>
     <message>
         <source>At the top of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>画面の上端</translation>
     </message>
     <message>
         <source>e.g. en</source>
-        <translation type="unfinished"></translation>
+        <translation>例: en</translation>
     </message>
     <message>
         <source>Following a player, movie.LANG.srt beside its video is loaded as the second track</source>
-        <translation type="unfinished"></translation>
+        <translation>プレーヤーに追従中、動画と同じ場所にある movie.LANG.srt を第 2 トラックとして読み込みます</translation>
     </message>
     <message>
         <source>Shows:</source>
-        <translation type="unfinished"></translation>
+        <translation>表示位置:</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ:</translation>
     </message>
     <message>
         <source>Language beside a video:</source>
-        <translation type="unfinished"></translation>
+        <translation>動画と同じ場所の字幕の言語:</translation>
     </message>
     <message>
         <source>Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>第 2 トラック</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>キー</translation>
     </message>
     <message>
         <source>Keys work while another program has the focus</source>
-        <translation type="unfinished"></translation>
+        <translation>別のプログラムにフォーカスがある間もキーを使う</translation>
     </message>
     <message>
         <source>Start / Stop:</source>
-        <translation type="unfinished"></translation>
+        <translation>開始 / 停止:</translation>
     </message>
     <message>
         <source>Subtitles 100 ms later:</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕を 100 ms 遅く:</translation>
     </message>
     <message>
         <source>Subtitles 100 ms earlier:</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕を 100 ms 早く:</translation>
     </message>
     <message>
         <source>Previous subtitle:</source>
-        <translation type="unfinished"></translation>
+        <translation>前の字幕:</translation>
     </message>
     <message>
         <source>Next subtitle:</source>
-        <translation type="unfinished"></translation>
+        <translation>次の字幕:</translation>
     </message>
     <message>
         <source>for example Ctrl+Alt+Space</source>
-        <translation type="unfinished"></translation>
+        <translation>例: Ctrl+Alt+Space</translation>
     </message>
 </context>
 <context>
@@ -1020,35 +1020,35 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
     </message>
     <message>
         <source>A second subtitle track, shown with FILE on the same clock (another language, say).</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE と同じ時計で表示する第 2 の字幕トラック（別の言語など）。</translation>
     </message>
     <message>
         <source>Second &amp;Track…</source>
-        <translation type="unfinished"></translation>
+        <translation>第 2 トラック(&amp;2)…</translation>
     </message>
     <message>
         <source>Close Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>第 2 トラックを閉じる</translation>
     </message>
     <message>
         <source>Timing Keys &amp;Act On</source>
-        <translation type="unfinished"></translation>
+        <translation>タイミングキーの対象(&amp;K)</translation>
     </message>
     <message>
         <source>&amp;First Track</source>
-        <translation type="unfinished"></translation>
+        <translation>第 1 トラック(&amp;1)</translation>
     </message>
     <message>
         <source>&amp;Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>第 2 トラック(&amp;2)</translation>
     </message>
     <message>
         <source>Show First Track</source>
-        <translation type="unfinished"></translation>
+        <translation>第 1 トラックを表示</translation>
     </message>
     <message>
         <source>Show Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>第 2 トラックを表示</translation>
     </message>
 </context>
 <context>
@@ -1101,7 +1101,7 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
     </message>
     <message>
         <source>%1 fps assumed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fps と仮定</translation>
     </message>
 </context>
 <context>
@@ -1140,7 +1140,7 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
     </message>
     <message>
         <source>from %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 以降 %2</translation>
     </message>
 </context>
 <context>
@@ -1221,7 +1221,7 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
     </message>
     <message>
         <source>Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>第 2 トラック</translation>
     </message>
 </context>
 <context>
@@ -1449,19 +1449,19 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
     </message>
     <message>
         <source>&amp;Listen to Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>音声を聞いて同期(&amp;H)</translation>
     </message>
     <message>
         <source>Record a minute of what the desktop plays (a video in a browser) and find the delay from its speech; nothing is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップで再生中の音（ブラウザーの動画など）を 1 分間録音し、音声から遅延を求めます。何も保存されません</translation>
     </message>
     <message>
         <source>No second track is loaded: choose one with Subtitles ▸ Second Track….</source>
-        <translation type="unfinished"></translation>
+        <translation>第 2 トラックが読み込まれていません: 字幕 ▸ 第 2 トラック… で選んでください。</translation>
     </message>
     <message>
         <source>Listening to the desktop… %p%</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップの音声を解析中… %p%</translation>
     </message>
 </context>
 </TS>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>The desktop&apos;s sound could not be recorded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось записать звук рабочего стола: %1</translation>
     </message>
 </context>
 <context>
@@ -429,7 +429,7 @@
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 и %2</translation>
     </message>
 </context>
 <context>
@@ -479,31 +479,31 @@
     <name>GlobalShortcuts</name>
     <message>
         <source>On Wayland only the desktop can give a program keys that work while another has the focus, and this version of Subclock cannot ask it yet. Use the desktop&apos;s own shortcut settings to run &quot;playerctl -p subclock play-pause&quot; and the like.</source>
-        <translation type="unfinished"></translation>
+        <translation>В Wayland только рабочий стол может дать программе клавиши, работающие, пока фокус у другой программы, а эта версия Subclock пока не умеет его об этом попросить. Назначьте в настройках комбинаций клавиш самого рабочего стола запуск «playerctl -p subclock play-pause» и подобных команд.</translation>
     </message>
     <message>
         <source>Keys that work while another program has the focus need an X11 or Wayland desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавишам, работающим, пока фокус у другой программы, нужен рабочий стол X11 или Wayland.</translation>
     </message>
     <message>
         <source>This is a Wayland session: keys taken through XWayland work only while an X11 program has the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это сеанс Wayland: клавиши, захваченные через XWayland, работают, только пока фокус у программы X11.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a key combination (for example Ctrl+Alt+Space).</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не комбинация клавиш (например, Ctrl+Alt+Space).</translation>
     </message>
     <message>
         <source>%1 alone would be taken from every program: add Ctrl, Alt or Meta.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавиша %1 без модификаторов была бы отнята у всех программ: добавьте Ctrl, Alt или Meta.</translation>
     </message>
     <message>
         <source>%1 is already chosen for another action.</source>
-        <translation type="unfinished"></translation>
+        <translation>Комбинация %1 уже назначена другому действию.</translation>
     </message>
     <message>
         <source>%1 is held by another program; choose other keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Комбинация %1 занята другой программой; выберите другие клавиши.</translation>
     </message>
 </context>
 <context>
@@ -843,71 +843,71 @@
     </message>
     <message>
         <source>Under the first, in the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Под первой, на панели</translation>
     </message>
     <message>
         <source>Over the first, in the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Над первой, на панели</translation>
     </message>
     <message>
         <source>At the top of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Вверху экрана</translation>
     </message>
     <message>
         <source>e.g. en</source>
-        <translation type="unfinished"></translation>
+        <translation>напр. en</translation>
     </message>
     <message>
         <source>Following a player, movie.LANG.srt beside its video is loaded as the second track</source>
-        <translation type="unfinished"></translation>
+        <translation>При слежении за проигрывателем файл movie.LANG.srt рядом с его видео загружается как вторая дорожка</translation>
     </message>
     <message>
         <source>Shows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Положение:</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер:</translation>
     </message>
     <message>
         <source>Language beside a video:</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык рядом с видео:</translation>
     </message>
     <message>
         <source>Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Вторая дорожка</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавиши</translation>
     </message>
     <message>
         <source>Keys work while another program has the focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавиши работают, когда фокус у другой программы</translation>
     </message>
     <message>
         <source>Start / Stop:</source>
-        <translation type="unfinished"></translation>
+        <translation>Старт / Стоп:</translation>
     </message>
     <message>
         <source>Subtitles 100 ms later:</source>
-        <translation type="unfinished"></translation>
+        <translation>Субтитры на 100 мс позже:</translation>
     </message>
     <message>
         <source>Subtitles 100 ms earlier:</source>
-        <translation type="unfinished"></translation>
+        <translation>Субтитры на 100 мс раньше:</translation>
     </message>
     <message>
         <source>Previous subtitle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Предыдущий субтитр:</translation>
     </message>
     <message>
         <source>Next subtitle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Следующий субтитр:</translation>
     </message>
     <message>
         <source>for example Ctrl+Alt+Space</source>
-        <translation type="unfinished"></translation>
+        <translation>например, Ctrl+Alt+Space</translation>
     </message>
 </context>
 <context>
@@ -1020,35 +1020,35 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
     </message>
     <message>
         <source>A second subtitle track, shown with FILE on the same clock (another language, say).</source>
-        <translation type="unfinished"></translation>
+        <translation>Вторая дорожка субтитров, показываемая вместе с FILE по тем же часам (например, на другом языке).</translation>
     </message>
     <message>
         <source>Second &amp;Track…</source>
-        <translation type="unfinished"></translation>
+        <translation>Вторая доро&amp;жка…</translation>
     </message>
     <message>
         <source>Close Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть вторую дорожку</translation>
     </message>
     <message>
         <source>Timing Keys &amp;Act On</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавиши тайминга д&amp;ействуют на</translation>
     </message>
     <message>
         <source>&amp;First Track</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Первая дорожка</translation>
     </message>
     <message>
         <source>&amp;Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вторая дорожка</translation>
     </message>
     <message>
         <source>Show First Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывать первую дорожку</translation>
     </message>
     <message>
         <source>Show Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывать вторую дорожку</translation>
     </message>
 </context>
 <context>
@@ -1101,7 +1101,7 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
     </message>
     <message>
         <source>%1 fps assumed</source>
-        <translation type="unfinished"></translation>
+        <translation>предполагается %1 кадр/с</translation>
     </message>
 </context>
 <context>
@@ -1140,7 +1140,7 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
     </message>
     <message>
         <source>from %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>с %1 %2</translation>
     </message>
 </context>
 <context>
@@ -1221,7 +1221,7 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
     </message>
     <message>
         <source>Second Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Вторая дорожка</translation>
     </message>
 </context>
 <context>
@@ -1449,19 +1449,19 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
     </message>
     <message>
         <source>&amp;Listen to Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизировать на сл&amp;ух</translation>
     </message>
     <message>
         <source>Record a minute of what the desktop plays (a video in a browser) and find the delay from its speech; nothing is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Записать минуту того, что играет рабочий стол (видео в браузере), и найти задержку по речи; ничего не сохраняется</translation>
     </message>
     <message>
         <source>No second track is loaded: choose one with Subtitles ▸ Second Track….</source>
-        <translation type="unfinished"></translation>
+        <translation>Вторая дорожка не загружена: выберите её через Субтитры ▸ Вторая дорожка….</translation>
     </message>
     <message>
         <source>Listening to the desktop… %p%</source>
-        <translation type="unfinished"></translation>
+        <translation>Прослушивание рабочего стола… %p%</translation>
     </message>
 </context>
 </TS>
