@@ -525,16 +525,24 @@
         <translation>Diese verwenden</translation>
     </message>
     <message>
-        <source>This looks like %1. Subclock reads SubRip (.srt) files only.</source>
-        <translation>Das sieht nach %1 aus. Subclock liest nur SubRip-Dateien (.srt).</translation>
-    </message>
-    <message>
         <source>No subtitles found in %1</source>
         <translation>Keine Untertitel in %1 gefunden</translation>
     </message>
     <message>
         <source>Nothing loaded: no subtitles in %1.</source>
         <translation>Nichts geladen: keine Untertitel in %1.</translation>
+    </message>
+    <message>
+        <source>This looks like %1, which Subclock cannot read.</source>
+        <translation>Das sieht nach %1 aus, und das kann Subclock nicht lesen.</translation>
+    </message>
+    <message>
+        <source>This looks like %1. Subclock reads it with the encoding on Automatic; a chosen encoding reads SubRip (.srt) files only.</source>
+        <translation>Das sieht nach %1 aus. Subclock liest es mit der Kodierung „Automatisch“; mit einer gewählten Kodierung liest es nur SubRip-Dateien (.srt).</translation>
+    </message>
+    <message>
+        <source>This looks like %1, but no subtitles could be read in it.</source>
+        <translation>Das sieht nach %1 aus, aber es ließen sich keine Untertitel daraus lesen.</translation>
     </message>
 </context>
 <context>
@@ -909,6 +917,22 @@
         <source>for example Ctrl+Alt+Space</source>
         <translation>zum Beispiel Ctrl+Alt+Space</translation>
     </message>
+    <message>
+        <source>Where the second track&apos;s line shows</source>
+        <translation>Wo die Zeile der zweiten Spur erscheint</translation>
+    </message>
+    <message>
+        <source>The size of the second track&apos;s text, in points</source>
+        <translation>Die Größe des Texts der zweiten Spur in Punkt</translation>
+    </message>
+    <message>
+        <source>Choose the colour of the second track&apos;s text</source>
+        <translation>Die Farbe des Texts der zweiten Spur wählen</translation>
+    </message>
+    <message>
+        <source>Grab the keys below for Subclock on the whole desktop</source>
+        <translation>Die folgenden Tasten auf dem ganzen Desktop für Subclock belegen</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1023,7 +1047,7 @@ Einstellungen (Kodierung, Zeilenende, letzte Datei, gefolgter Player) werden in 
         <translation>Eine zweite Untertitelspur, mit FILE zur selben Uhr gezeigt (etwa in einer anderen Sprache).</translation>
     </message>
     <message>
-        <source>Second &amp;Track…</source>
+        <source>Second Trac&amp;k…</source>
         <translation>&amp;Zweite Spur …</translation>
     </message>
     <message>
@@ -1031,7 +1055,7 @@ Einstellungen (Kodierung, Zeilenende, letzte Datei, gefolgter Player) werden in 
         <translation>Zweite Spur schließen</translation>
     </message>
     <message>
-        <source>Timing Keys &amp;Act On</source>
+        <source>Timing Keys Act &amp;On</source>
         <translation>Timing-Tasten &amp;wirken auf</translation>
     </message>
     <message>
@@ -1448,7 +1472,7 @@ Einstellungen (Kodierung, Zeilenende, letzte Datei, gefolgter Player) werden in 
         <translation>Untertitel&amp;liste</translation>
     </message>
     <message>
-        <source>&amp;Listen to Sync</source>
+        <source>Listen to S&amp;ync</source>
         <translation>Nach Ge&amp;hör abgleichen</translation>
     </message>
     <message>

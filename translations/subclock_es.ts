@@ -525,16 +525,24 @@
         <translation>Usar estos</translation>
     </message>
     <message>
-        <source>This looks like %1. Subclock reads SubRip (.srt) files only.</source>
-        <translation>Esto parece %1. Subclock solo lee archivos SubRip (.srt).</translation>
-    </message>
-    <message>
         <source>No subtitles found in %1</source>
         <translation>No se encontraron subtítulos en %1</translation>
     </message>
     <message>
         <source>Nothing loaded: no subtitles in %1.</source>
         <translation>Nada cargado: no hay subtítulos en %1.</translation>
+    </message>
+    <message>
+        <source>This looks like %1, which Subclock cannot read.</source>
+        <translation>Esto parece %1, que Subclock no puede leer.</translation>
+    </message>
+    <message>
+        <source>This looks like %1. Subclock reads it with the encoding on Automatic; a chosen encoding reads SubRip (.srt) files only.</source>
+        <translation>Esto parece %1. Subclock lo lee con la codificación en «Automática»; con una codificación elegida solo lee archivos SubRip (.srt).</translation>
+    </message>
+    <message>
+        <source>This looks like %1, but no subtitles could be read in it.</source>
+        <translation>Esto parece %1, pero no se pudo leer ningún subtítulo en él.</translation>
     </message>
 </context>
 <context>
@@ -909,6 +917,22 @@
         <source>for example Ctrl+Alt+Space</source>
         <translation>por ejemplo Ctrl+Alt+Space</translation>
     </message>
+    <message>
+        <source>Where the second track&apos;s line shows</source>
+        <translation>Dónde se muestra la línea de la segunda pista</translation>
+    </message>
+    <message>
+        <source>The size of the second track&apos;s text, in points</source>
+        <translation>El tamaño del texto de la segunda pista, en puntos</translation>
+    </message>
+    <message>
+        <source>Choose the colour of the second track&apos;s text</source>
+        <translation>Elegir el color del texto de la segunda pista</translation>
+    </message>
+    <message>
+        <source>Grab the keys below for Subclock on the whole desktop</source>
+        <translation>Reservar las teclas de abajo para Subclock en todo el escritorio</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1023,7 +1047,7 @@ La configuración (codificación, final de línea, último archivo, reproductor 
         <translation>Una segunda pista de subtítulos, mostrada con FILE en el mismo reloj (otro idioma, por ejemplo).</translation>
     </message>
     <message>
-        <source>Second &amp;Track…</source>
+        <source>Second Trac&amp;k…</source>
         <translation>Segunda &amp;pista…</translation>
     </message>
     <message>
@@ -1031,7 +1055,7 @@ La configuración (codificación, final de línea, último archivo, reproductor 
         <translation>Cerrar la segunda pista</translation>
     </message>
     <message>
-        <source>Timing Keys &amp;Act On</source>
+        <source>Timing Keys Act &amp;On</source>
         <translation>Las teclas de temporización actúan s&amp;obre</translation>
     </message>
     <message>
@@ -1448,7 +1472,7 @@ La configuración (codificación, final de línea, último archivo, reproductor 
         <translation>&amp;Lista de subtítulos</translation>
     </message>
     <message>
-        <source>&amp;Listen to Sync</source>
+        <source>Listen to S&amp;ync</source>
         <translation>&amp;Escuchar para sincronizar</translation>
     </message>
     <message>

@@ -525,16 +525,24 @@
         <translation>Utiliser ceux-ci</translation>
     </message>
     <message>
-        <source>This looks like %1. Subclock reads SubRip (.srt) files only.</source>
-        <translation>Cela ressemble à du %1. Subclock ne lit que les fichiers SubRip (.srt).</translation>
-    </message>
-    <message>
         <source>No subtitles found in %1</source>
         <translation>Aucun sous-titre trouvé dans %1</translation>
     </message>
     <message>
         <source>Nothing loaded: no subtitles in %1.</source>
         <translation>Rien de chargé : aucun sous-titre dans %1.</translation>
+    </message>
+    <message>
+        <source>This looks like %1, which Subclock cannot read.</source>
+        <translation>Cela ressemble à du %1, que Subclock ne sait pas lire.</translation>
+    </message>
+    <message>
+        <source>This looks like %1. Subclock reads it with the encoding on Automatic; a chosen encoding reads SubRip (.srt) files only.</source>
+        <translation>Cela ressemble à du %1. Subclock le lit avec l’encodage « Automatique » ; avec un encodage choisi, il ne lit que les fichiers SubRip (.srt).</translation>
+    </message>
+    <message>
+        <source>This looks like %1, but no subtitles could be read in it.</source>
+        <translation>Cela ressemble à du %1, mais aucun sous-titre n’a pu y être lu.</translation>
     </message>
 </context>
 <context>
@@ -909,6 +917,22 @@
         <source>for example Ctrl+Alt+Space</source>
         <translation>par exemple Ctrl+Alt+Space</translation>
     </message>
+    <message>
+        <source>Where the second track&apos;s line shows</source>
+        <translation>Où s’affiche la ligne de la deuxième piste</translation>
+    </message>
+    <message>
+        <source>The size of the second track&apos;s text, in points</source>
+        <translation>La taille du texte de la deuxième piste, en points</translation>
+    </message>
+    <message>
+        <source>Choose the colour of the second track&apos;s text</source>
+        <translation>Choisir la couleur du texte de la deuxième piste</translation>
+    </message>
+    <message>
+        <source>Grab the keys below for Subclock on the whole desktop</source>
+        <translation>Réserver les touches ci-dessous à Subclock sur tout le bureau</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1023,7 +1047,7 @@ Les réglages (encodage, fin de ligne, dernier fichier, lecteur suivi) sont cons
         <translation>Une deuxième piste de sous-titres, affichée avec FILE sur la même horloge (une autre langue, par exemple).</translation>
     </message>
     <message>
-        <source>Second &amp;Track…</source>
+        <source>Second Trac&amp;k…</source>
         <translation>Deux&amp;ième piste…</translation>
     </message>
     <message>
@@ -1031,7 +1055,7 @@ Les réglages (encodage, fin de ligne, dernier fichier, lecteur suivi) sont cons
         <translation>Fermer la deuxième piste</translation>
     </message>
     <message>
-        <source>Timing Keys &amp;Act On</source>
+        <source>Timing Keys Act &amp;On</source>
         <translation>Les touches de minutage a&amp;gissent sur</translation>
     </message>
     <message>
@@ -1448,7 +1472,7 @@ Les réglages (encodage, fin de ligne, dernier fichier, lecteur suivi) sont cons
         <translation>&amp;Liste des sous-titres</translation>
     </message>
     <message>
-        <source>&amp;Listen to Sync</source>
+        <source>Listen to S&amp;ync</source>
         <translation>Éco&amp;uter pour synchroniser</translation>
     </message>
     <message>

@@ -525,16 +525,24 @@
         <translation>これを使う</translation>
     </message>
     <message>
-        <source>This looks like %1. Subclock reads SubRip (.srt) files only.</source>
-        <translation>これは %1 のようです。Subclock が読めるのは SubRip (.srt) ファイルだけです。</translation>
-    </message>
-    <message>
         <source>No subtitles found in %1</source>
         <translation>%1 に字幕が見つかりません</translation>
     </message>
     <message>
         <source>Nothing loaded: no subtitles in %1.</source>
         <translation>何も読み込まれていません: %1 に字幕がありません。</translation>
+    </message>
+    <message>
+        <source>This looks like %1, which Subclock cannot read.</source>
+        <translation>これは %1 のようです。Subclock はこの形式を読めません。</translation>
+    </message>
+    <message>
+        <source>This looks like %1. Subclock reads it with the encoding on Automatic; a chosen encoding reads SubRip (.srt) files only.</source>
+        <translation>これは %1 のようです。エンコーディングを「自動」にすると Subclock で読めます。エンコーディングを選んだ場合に読めるのは SubRip (.srt) ファイルだけです。</translation>
+    </message>
+    <message>
+        <source>This looks like %1, but no subtitles could be read in it.</source>
+        <translation>これは %1 のようですが、字幕を読み取れませんでした。</translation>
     </message>
 </context>
 <context>
@@ -909,6 +917,22 @@
         <source>for example Ctrl+Alt+Space</source>
         <translation>例: Ctrl+Alt+Space</translation>
     </message>
+    <message>
+        <source>Where the second track&apos;s line shows</source>
+        <translation>2 番目のトラックの行を表示する位置</translation>
+    </message>
+    <message>
+        <source>The size of the second track&apos;s text, in points</source>
+        <translation>2 番目のトラックの文字の大きさ（ポイント）</translation>
+    </message>
+    <message>
+        <source>Choose the colour of the second track&apos;s text</source>
+        <translation>2 番目のトラックの文字の色を選択します</translation>
+    </message>
+    <message>
+        <source>Grab the keys below for Subclock on the whole desktop</source>
+        <translation>以下のキーをデスクトップ全体で Subclock に割り当てます</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1023,7 +1047,7 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
         <translation>FILE と同じ時計で表示する第 2 の字幕トラック（別の言語など）。</translation>
     </message>
     <message>
-        <source>Second &amp;Track…</source>
+        <source>Second Trac&amp;k…</source>
         <translation>第 2 トラック(&amp;2)…</translation>
     </message>
     <message>
@@ -1031,7 +1055,7 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
         <translation>第 2 トラックを閉じる</translation>
     </message>
     <message>
-        <source>Timing Keys &amp;Act On</source>
+        <source>Timing Keys Act &amp;On</source>
         <translation>タイミングキーの対象(&amp;K)</translation>
     </message>
     <message>
@@ -1448,7 +1472,7 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
         <translation>字幕一覧(&amp;I)</translation>
     </message>
     <message>
-        <source>&amp;Listen to Sync</source>
+        <source>Listen to S&amp;ync</source>
         <translation>音声を聞いて同期(&amp;H)</translation>
     </message>
     <message>

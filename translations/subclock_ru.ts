@@ -525,16 +525,24 @@
         <translation>Использовать</translation>
     </message>
     <message>
-        <source>This looks like %1. Subclock reads SubRip (.srt) files only.</source>
-        <translation>Похоже на %1. Subclock читает только файлы SubRip (.srt).</translation>
-    </message>
-    <message>
         <source>No subtitles found in %1</source>
         <translation>В %1 не найдено субтитров</translation>
     </message>
     <message>
         <source>Nothing loaded: no subtitles in %1.</source>
         <translation>Ничего не загружено: в %1 нет субтитров.</translation>
+    </message>
+    <message>
+        <source>This looks like %1, which Subclock cannot read.</source>
+        <translation>Похоже на %1, а такие файлы Subclock читать не умеет.</translation>
+    </message>
+    <message>
+        <source>This looks like %1. Subclock reads it with the encoding on Automatic; a chosen encoding reads SubRip (.srt) files only.</source>
+        <translation>Похоже на %1. Subclock читает его с кодировкой «Автоматически»; с выбранной вручную кодировкой читаются только файлы SubRip (.srt).</translation>
+    </message>
+    <message>
+        <source>This looks like %1, but no subtitles could be read in it.</source>
+        <translation>Похоже на %1, но прочитать из него субтитры не удалось.</translation>
     </message>
 </context>
 <context>
@@ -909,6 +917,22 @@
         <source>for example Ctrl+Alt+Space</source>
         <translation>например, Ctrl+Alt+Space</translation>
     </message>
+    <message>
+        <source>Where the second track&apos;s line shows</source>
+        <translation>Где показывается строка второй дорожки</translation>
+    </message>
+    <message>
+        <source>The size of the second track&apos;s text, in points</source>
+        <translation>Размер текста второй дорожки в пунктах</translation>
+    </message>
+    <message>
+        <source>Choose the colour of the second track&apos;s text</source>
+        <translation>Выбрать цвет текста второй дорожки</translation>
+    </message>
+    <message>
+        <source>Grab the keys below for Subclock on the whole desktop</source>
+        <translation>Закрепить клавиши ниже за Subclock во всём рабочем столе</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1023,7 +1047,7 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
         <translation>Вторая дорожка субтитров, показываемая вместе с FILE по тем же часам (например, на другом языке).</translation>
     </message>
     <message>
-        <source>Second &amp;Track…</source>
+        <source>Second Trac&amp;k…</source>
         <translation>Вторая доро&amp;жка…</translation>
     </message>
     <message>
@@ -1031,7 +1055,7 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
         <translation>Закрыть вторую дорожку</translation>
     </message>
     <message>
-        <source>Timing Keys &amp;Act On</source>
+        <source>Timing Keys Act &amp;On</source>
         <translation>Клавиши тайминга д&amp;ействуют на</translation>
     </message>
     <message>
@@ -1448,7 +1472,7 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
         <translation>Спис&amp;ок субтитров</translation>
     </message>
     <message>
-        <source>&amp;Listen to Sync</source>
+        <source>Listen to S&amp;ync</source>
         <translation>Синхронизировать на сл&amp;ух</translation>
     </message>
     <message>

@@ -525,16 +525,24 @@
         <translation>使用这些</translation>
     </message>
     <message>
-        <source>This looks like %1. Subclock reads SubRip (.srt) files only.</source>
-        <translation>这看起来是 %1。Subclock 只能读取 SubRip (.srt) 文件。</translation>
-    </message>
-    <message>
         <source>No subtitles found in %1</source>
         <translation>在 %1 中未找到字幕</translation>
     </message>
     <message>
         <source>Nothing loaded: no subtitles in %1.</source>
         <translation>未载入任何内容：%1 中没有字幕。</translation>
+    </message>
+    <message>
+        <source>This looks like %1, which Subclock cannot read.</source>
+        <translation>这看起来是 %1，Subclock 无法读取此格式。</translation>
+    </message>
+    <message>
+        <source>This looks like %1. Subclock reads it with the encoding on Automatic; a chosen encoding reads SubRip (.srt) files only.</source>
+        <translation>这看起来是 %1。将编码设为“自动”时 Subclock 可以读取它；手动选择编码时只能读取 SubRip (.srt) 文件。</translation>
+    </message>
+    <message>
+        <source>This looks like %1, but no subtitles could be read in it.</source>
+        <translation>这看起来是 %1，但未能从中读取任何字幕。</translation>
     </message>
 </context>
 <context>
@@ -909,6 +917,22 @@
         <source>for example Ctrl+Alt+Space</source>
         <translation>例如 Ctrl+Alt+Space</translation>
     </message>
+    <message>
+        <source>Where the second track&apos;s line shows</source>
+        <translation>第二字幕轨的文字显示的位置</translation>
+    </message>
+    <message>
+        <source>The size of the second track&apos;s text, in points</source>
+        <translation>第二字幕轨文字的大小（磅）</translation>
+    </message>
+    <message>
+        <source>Choose the colour of the second track&apos;s text</source>
+        <translation>选择第二字幕轨文字的颜色</translation>
+    </message>
+    <message>
+        <source>Grab the keys below for Subclock on the whole desktop</source>
+        <translation>在整个桌面上将下面的按键分配给 Subclock</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1023,7 +1047,7 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
         <translation>第二条字幕轨，与 FILE 按同一时钟显示（例如另一种语言）。</translation>
     </message>
     <message>
-        <source>Second &amp;Track…</source>
+        <source>Second Trac&amp;k…</source>
         <translation>第二字幕轨(&amp;2)…</translation>
     </message>
     <message>
@@ -1031,7 +1055,7 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
         <translation>关闭第二字幕轨</translation>
     </message>
     <message>
-        <source>Timing Keys &amp;Act On</source>
+        <source>Timing Keys Act &amp;On</source>
         <translation>时间调整键作用于(&amp;K)</translation>
     </message>
     <message>
@@ -1448,7 +1472,7 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
         <translation>字幕列表(&amp;I)</translation>
     </message>
     <message>
-        <source>&amp;Listen to Sync</source>
+        <source>Listen to S&amp;ync</source>
         <translation>听音同步(&amp;H)</translation>
     </message>
     <message>
