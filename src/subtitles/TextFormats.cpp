@@ -85,7 +85,9 @@ bool clockTime(std::string_view& s, double& seconds)
         for (; n < 3; ++n)
             fraction *= 10;
     }
-    seconds = static_cast<double>(h * 3600 + m * 60 + sec) + fraction / 1000.0;
+    // In 64 bits: a field of nine digits times 3600 does not fit in 32.
+    seconds = static_cast<double>(std::int64_t{ h } * 3600 + std::int64_t{ m } * 60 + sec)
+        + fraction / 1000.0;
     return true;
 }
 
