@@ -30,14 +30,14 @@ struct CloseStream {
 Heard listenToDesktop(double seconds, const std::function<bool(double)>& progress)
 {
     Heard result;
-    const pa_sample_spec spec{ PA_SAMPLE_S16NE, kHearingRate, 1 };
+    const pa_sample_spec format{ PA_SAMPLE_S16NE, kHearingRate, 1 };
     // Small fragments: the time of the first sample is known to within one of them.
     pa_buffer_attr attr{};
     attr.maxlength = static_cast<std::uint32_t>(-1);
     attr.fragsize = static_cast<std::uint32_t>(kChunk * sizeof(std::int16_t));
     int error = 0;
     const std::unique_ptr<pa_simple, CloseStream> stream(pa_simple_new(nullptr, "Subclock",
-        PA_STREAM_RECORD, "@DEFAULT_MONITOR@", "Listen to sync", &spec, nullptr, &attr, &error));
+        PA_STREAM_RECORD, "@DEFAULT_MONITOR@", "Listen to sync", &format, nullptr, &attr, &error));
     if (!stream) {
         result.error = pa_strerror(error);
         return result;

@@ -17,7 +17,7 @@ const std::string kKey(settings::kFollowPlayer.name);
 
 } // namespace
 
-FollowSession::FollowSession(Parts parts)
+FollowSession::FollowSession(Wiring parts)
     : _bus(*parts.bus)
     , _ctrl(*parts.ctrl)
     , _timer(*parts.timer)

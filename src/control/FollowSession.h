@@ -19,7 +19,7 @@ class TimerThread;
 // moves to a subtitle or a time go to it; it hands back to the own clock paused where it was.
 class FollowSession final : private PlayerBus::Listener {
 public:
-    struct Parts {
+    struct Wiring {
         PlayerBus* bus = nullptr;
         MainCtrl* ctrl = nullptr;
         TimerThread* timer = nullptr;
@@ -29,7 +29,7 @@ public:
         std::string language;
     };
 
-    explicit FollowSession(Parts parts);
+    explicit FollowSession(Wiring parts);
     ~FollowSession() override;
     FollowSession(const FollowSession&) = delete;
     FollowSession& operator=(const FollowSession&) = delete;

@@ -35,7 +35,7 @@ QMenu* addFollowMenu(QMainWindow* window)
 
 } // namespace
 
-Following::Following(const Parts& parts, const QDBusConnection& bus)
+Following::Following(const Wiring& parts, const QDBusConnection& bus)
     : _p(parts)
     , _follower(bus)
     , _menu(addFollowMenu(_p.window))

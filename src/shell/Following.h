@@ -29,7 +29,7 @@ class Following final : public QObject, private FollowView {
     Q_OBJECT
 
 public:
-    struct Parts {
+    struct Wiring {
         QMainWindow* window = nullptr;
         Ui::MainWindow* ui = nullptr;
         TimerThread* timer = nullptr;
@@ -37,7 +37,7 @@ public:
         PreferencesStore* store = nullptr;
     };
 
-    Following(const Parts& parts, const QDBusConnection& bus);
+    Following(const Wiring& parts, const QDBusConnection& bus);
     ~Following() override;
 
     // Restores the stored choice; the player is followed once it is on the bus.
@@ -65,7 +65,7 @@ private:
     void offerOwnClock(bool offered) override;
     void followingChanged() override { emit activeChanged(); }
 
-    Parts _p;
+    Wiring _p;
     MprisFollower _follower;
     QMenu* _menu = nullptr;
     QActionGroup* _group = nullptr;

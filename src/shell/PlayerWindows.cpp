@@ -135,7 +135,7 @@ PlayerWindows::PlayerWindows(PreferencesStore& preferences, const QDBusConnectio
     _sync->addMenu();
     addSecondTrackMenu(_sync->menu());
     // After the window's own menus, so Follow comes last in the menu bar.
-    _following = std::make_unique<Following>(Following::Parts{ .window = &_window,
+    _following = std::make_unique<Following>(Following::Wiring{ .window = &_window,
                                                  .ui = _ui.get(),
                                                  .timer = &_th,
                                                  .ctrl = &_ctrl,

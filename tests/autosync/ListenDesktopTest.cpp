@@ -125,10 +125,10 @@ TEST(ListenDesktop, FindsTheDelayOfSpeechPlayedOnTheDesktop)
     const double late = 1.7;
     // Played from this process, so that the time its first sample sounds is known: starting
     // paplay and its connection take a second or more on a busy machine.
-    const pa_sample_spec spec{ PA_SAMPLE_S16LE, 16000, 1 };
+    const pa_sample_spec format{ PA_SAMPLE_S16LE, 16000, 1 };
     int error = 0;
     pa_simple* out = pa_simple_new(nullptr, "listen test", PA_STREAM_PLAYBACK, nullptr, "speech",
-        &spec, nullptr, nullptr, &error);
+        &format, nullptr, nullptr, &error);
     ASSERT_NE(out, nullptr) << pa_strerror(error);
     std::promise<double> started;
     std::jthread writer([&] {
