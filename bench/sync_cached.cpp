@@ -3,6 +3,7 @@
 //     sync_cached --sync-to VIDEO --format report FILE
 #include "autosync/Soundtrack.h"
 #include "autosync/SpeechMatch.h"
+#include "media/Media.h"
 #include "subtitles/Cues.h"
 #include "subtitles/SrtFile.h"
 
@@ -34,6 +35,7 @@ autosync::SpeechTrack heardOnce(const std::string& video)
 
 int main(int argc, char** argv)
 {
+    media::install();
     if (argc != 6) {
         std::fputs("usage: sync_cached --sync-to VIDEO --format report FILE\n", stderr);
         return 64;

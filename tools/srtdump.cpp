@@ -1,7 +1,7 @@
 // srtdump: reads one subtitle file exactly as the player does at Start and prints its entries.
 #include "autosync/Soundtrack.h"
 #include "autosync/SpeechMatch.h"
-#include "formats/FfmpegSubtitles.h"
+#include "media/Media.h"
 #include "platform/CharsetDetector.h"
 #include "platform/StderrLog.h"
 #include "subtitles/Resync.h"
@@ -302,7 +302,7 @@ int main(int argc, char** argv)
     if (video && !timing.isIdentity())
         return usageError("--sync-to finds the delay and speed itself");
 
-    setFormatReader(&ffmpegFormatReader());
+    media::install();
     StderrLog log("srtdump");
     setLogSink(&log);
     int status = 0;

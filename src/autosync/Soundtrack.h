@@ -36,6 +36,9 @@ struct Heard {
 // `path` is bytes as the file system has them.
 Heard listen(const std::string& path, const ListenOptions& options = {});
 
+// The frames a second of the file's first video stream, when it has one and says.
+std::optional<double> videoFrameRate(const std::string& path);
+
 // The sample rate hearPcm takes.
 inline constexpr int kHearingRate = 16000;
 // The same detector on sound already in memory (a recording), mono at kHearingRate: frame i is

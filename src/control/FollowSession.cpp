@@ -121,6 +121,7 @@ void FollowSession::stopFollowing()
     _timer.seek(_timer.getPosition());
     _view.offerOwnClock(false);
     _chosenByHandFor.reset();
+    _ctrl.readingChoice().setVideo({});
     showAll();
 }
 
@@ -173,6 +174,8 @@ void FollowSession::capabilitiesChanged()
 void FollowSession::mediaChanged()
 {
     const std::string url = _bus.mediaUrl();
+    // What is read while this video plays counts MicroDVD frames in its rate.
+    _ctrl.readingChoice().setVideo(url.empty() ? "" : _bus.mediaPath().value_or(""));
     if (_chosenByHandFor && (_chosenByHandFor->empty() || *_chosenByHandFor == url)) {
         _chosenByHandFor = url;
         _view.say(fill(translate("FollowSession", "Following %1; keeping the subtitles you chose."),

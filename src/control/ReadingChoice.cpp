@@ -1,6 +1,7 @@
 // The encoding and line-ending choice, its menus and its stored keys.
 #include "control/ReadingChoice.h"
 
+#include "autosync/Soundtrack.h"
 #include "platform/Encodings.h"
 #include "platform/Log.h"
 #include "platform/Translate.h"
@@ -122,6 +123,8 @@ std::unique_ptr<SrtFile> ReadingChoice::readerFor(const std::string& path) const
 {
     auto reader = SrtFile::file(path, static_cast<std::uint32_t>(_encodingType), _lineEnding);
     reader->setAutomatic(_automaticEncoding, _automaticLineEnding);
+    if (!_video.empty())
+        reader->setVideoFrameRate([video = _video] { return autosync::videoFrameRate(video); });
     return reader;
 }
 

@@ -39,6 +39,10 @@ public:
     bool changeLineEnding(const PopUpMenu& sender);
 
     std::unique_ptr<SrtFile> readerFor(const std::string& path) const;
+    // The local video a followed player shows (empty: none): a MicroDVD file without a rate
+    // line is counted in its frames.
+    void setVideo(std::string path) { _video = std::move(path); }
+    const std::string& video() const { return _video; }
     // What the file looks like, when that differs from the choice and could fix a bad read.
     std::optional<Suggestion> offerFor(const SrtFile& reader) const;
     // Takes an offer as if both were chosen in the menus, which then show it.
@@ -64,4 +68,5 @@ private:
     LineEnding _lineEnding = lineEndingFromCode(settings::kReturnCode.defaultValue);
     bool _automaticEncoding = false;
     bool _automaticLineEnding = false;
+    std::string _video;
 };

@@ -1,9 +1,9 @@
 // Subclock: plays SubRip subtitles against a running clock.
-#include "formats/FfmpegSubtitles.h"
+#include "media/Media.h"
 #include "shell/Application.h"
 
 int main(int argc, char** argv)
 {
-    setFormatReader(&ffmpegFormatReader());
+    media::install();
     return runApplication(argc, argv);
 }

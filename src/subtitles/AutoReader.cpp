@@ -228,7 +228,9 @@ LineEnding detectLineEnding(std::string_view text)
     return best;
 }
 
-std::optional<Decoded> detectAndDecode(std::string_view bytes, std::string_view locale)
+// `owned`, when given, holds `bytes`; a UTF-8 text takes it rather than a copy of it.
+std::optional<Decoded> detectAndDecode(
+    std::string_view bytes, std::string_view locale, std::string* owned = nullptr)
 {
     using encodings::EncodingId;
     const auto decoded = [&](EncodingId id) -> std::optional<Decoded> {
@@ -242,8 +244,12 @@ std::optional<Decoded> detectAndDecode(std::string_view bytes, std::string_view 
     if (const auto wide = encodings::unmarkedWideUnicode(bytes))
         if (auto d = decoded(*wide))
             return d;
-    if (encodings::isValidUtf8(bytes))
+    if (encodings::isValidUtf8(bytes)) {
+        // Checked already, and without a byte-order mark to drop.
+        if (owned)
+            return Decoded{ encodings::kUtf8, std::move(*owned) };
         return decoded(encodings::kUtf8);
+    }
 
     const std::string_view head = headOf(bytes);
     // Votes: each detector's first choice two, ICU's other matches one, the user's locale one.
@@ -406,8 +412,8 @@ namespace {
 
 // Another format's entries, in the same list and report as SubRip's. The line ending is the first
 // one in the file, which Save Subtitles As keeps.
-void readOtherFormat(
-    std::string_view text, SubtitleFormat format, SrtMessageList& out, ReadingReport& report)
+void readOtherFormat(std::string_view text, SubtitleFormat format, SrtMessageList& out,
+    ReadingReport& report, const VideoFrameRate& videoRate)
 {
     report.format = format;
     const std::size_t brk = text.find_first_of("\r\n");
@@ -425,7 +431,12 @@ void readOtherFormat(
         textformats::readAss(text, out);
         break;
     case SubtitleFormat::microdvd: {
-        const auto rate = textformats::readMicroDvd(text, std::nullopt, out);
+        auto rate = textformats::readMicroDvd(text, std::nullopt, out);
+        // Only a file without a rate of its own opens the video.
+        if (const auto fps = rate.assumed && videoRate ? videoRate() : std::nullopt) {
+            out.resize(before);
+            rate = textformats::readMicroDvd(text, fps, out);
+        }
         report.frameRate = rate.fps;
         report.frameRateAssumed = rate.assumed;
         break;
@@ -442,7 +453,7 @@ void readOtherFormat(
 
 bool read(std::string bytes, std::optional<encodings::EncodingId> encoding,
     std::optional<LineEnding> lineEnding, std::string_view locale, SrtMessageList& out,
-    ReadingReport& report)
+    ReadingReport& report, const VideoFrameRate& videoRate)
 {
     report = ReadingReport{};
     report.encodingDetected = !encoding;
@@ -450,7 +461,7 @@ bool read(std::string bytes, std::optional<encodings::EncodingId> encoding,
     std::optional<std::string> text;
     if (encoding) {
         text = encodings::decode(std::move(bytes), *encoding);
-    } else if (auto d = detectAndDecode(bytes, locale)) {
+    } else if (auto d = detectAndDecode(bytes, locale, &bytes)) {
         encoding = d->encoding;
         text = std::move(d->text);
     }
@@ -458,7 +469,7 @@ bool read(std::string bytes, std::optional<encodings::EncodingId> encoding,
         return false;
     report.encoding = *encoding;
     if (const SubtitleFormat format = sniffFormat(*text); format != SubtitleFormat::subrip) {
-        readOtherFormat(*text, format, out, report);
+        readOtherFormat(*text, format, out, report, videoRate);
         return true;
     }
     // The start of the file is enough to tell the line ending.

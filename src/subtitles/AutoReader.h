@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,11 +46,15 @@ std::optional<encodings::EncodingId> detectEncoding(
 void walk(std::string_view text, std::string_view separator, SrtMessageList& out,
     std::vector<std::size_t>& skippedLines);
 
+// The frame rate of the video the subtitles go with, asked only by a MicroDVD file that does not
+// give its own; none when there is no such video or it does not tell.
+using VideoFrameRate = std::function<std::optional<double>()>;
+
 // Detects what was not chosen, decodes and walks. Fills `report` even when nothing is found;
 // false when the bytes do not decode.
 bool read(std::string bytes, std::optional<encodings::EncodingId> encoding,
     std::optional<LineEnding> lineEnding, std::string_view locale, SrtMessageList& out,
-    ReadingReport& report);
+    ReadingReport& report, const VideoFrameRate& videoRate = {});
 
 // The encoding and line ending Automatic would read the bytes with, when it finds subtitles in
 // their first 256 KiB.

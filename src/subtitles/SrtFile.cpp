@@ -218,7 +218,7 @@ bool SrtFile::readData()
         const auto encoding = _automaticEncoding ? std::nullopt : std::optional(_encodeType);
         const auto lineEnding = _automaticLineEnding ? std::nullopt : std::optional(_returnCode);
         if (!autoread::read(std::move(bytes), encoding, lineEnding, encodings::currentLocaleName(),
-                entries, report)) {
+                entries, report, _videoFrameRate)) {
             _failure = ReadFailure::notDecodable;
             return false;
         }

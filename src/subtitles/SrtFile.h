@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class SrtFile : public File {
 public:
@@ -60,6 +61,8 @@ public:
     // Automatic: what is not chosen by hand is found from the file, and the walk forgives what
     // real files get wrong. With neither set, the reading is the hand-picked one.
     void setAutomatic(bool encoding, bool lineEnding);
+    // Where an Automatic read of a MicroDVD file without a rate line finds one.
+    void setVideoFrameRate(autoread::VideoFrameRate rate) { _videoFrameRate = std::move(rate); }
 
     // What the last successful read used and found.
     const ReadingReport& report() const { return _report; }
@@ -77,5 +80,6 @@ private:
     LineEnding _returnCode;
     bool _automaticEncoding = false;
     bool _automaticLineEnding = false;
+    autoread::VideoFrameRate _videoFrameRate;
     ReadingReport _report;
 };

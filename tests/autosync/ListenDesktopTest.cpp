@@ -2,6 +2,7 @@
 // playing a film's speech into it, and the real recorder and matcher finding the delay. Skipped
 // when pulseaudio, pactl, espeak-ng or ffmpeg are missing, unless SUBCLOCK_E2E_REQUIRED is set.
 #include "control/AutoSync.h"
+#include "media/Media.h"
 #include "subtitles/AutoReader.h"
 
 #include "TempDir.h"
@@ -73,6 +74,7 @@ private:
 
 TEST(ListenDesktop, FindsTheDelayOfSpeechPlayedOnTheDesktop)
 {
+    media::install();
     for (const char* tool : { "pulseaudio", "pactl", "espeak-ng", "ffmpeg" }) {
         if (have(tool))
             continue;

@@ -200,6 +200,8 @@ TEST_F(FollowSessionTest, LoadsTheSubtitlesBesideTheVideoPlayed)
         const std::optional<std::string> before = ctrl.filename();
         bus.play(c.url, c.video);
         EXPECT_EQ(ctrl.filename(), c.loaded ? c.loaded : before);
+        // A MicroDVD file read now counts frames in this video's rate.
+        EXPECT_EQ(ctrl.readingChoice().video(), c.video.value_or(""));
         if (!c.message.empty()) {
             EXPECT_EQ(view.message, c.message);
         }

@@ -1,7 +1,7 @@
 # Installs the build into a scratch prefix and checks what a desktop and a package rely on: every
 # file in its place, the files naming each other consistently, the installed programs running.
 # Called with -DBUILD_DIR=<build> -DPREFIX=<scratch> -DAPP_ID=<id> -DVERSION=<project version>
-# -DGUI=<ON|OFF>.
+# -DGUI=<ON|OFF> -DSAMPLES=<tests/samples>.
 file(REMOVE_RECURSE ${PREFIX})
 set(ENV{DESTDIR} "")
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -45,6 +45,14 @@ execute_process(COMMAND ${PREFIX}/bin/srtdump --format json ${PREFIX}/share/subc
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT status EQUAL 0 OR NOT out MATCHES "^\\{\"entries\":\\[\\{\"number\":1,")
     message(FATAL_ERROR "installed srtdump on the installed sample: exit ${status}\n${out}${err}")
+endif()
+
+# SAMI comes through the media library, which the installed programs load from the prefix.
+execute_process(COMMAND ${PREFIX}/bin/srtdump --format report --encoding auto
+                        ${SAMPLES}/formats/ref.smi
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status EQUAL 0 OR NOT out MATCHES "^subtitles: 3\n.*format: SAMI")
+    message(FATAL_ERROR "installed srtdump on a SAMI file: exit ${status}\n${out}${err}")
 endif()
 
 if(NOT GUI)

@@ -3,13 +3,15 @@
 #include "subtitles/TextFormats.h"
 
 #include "TempDir.h"
+#include "autosync/Soundtrack.h"
 #include "control/SubtitleMarkup.h"
-#include "formats/FfmpegSubtitles.h"
+#include "media/Media.h"
 #include "subtitles/SrtFile.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -40,7 +42,9 @@ long long millis(double seconds)
 
 TEST(SubtitleFormats, EveryFormatGivesTheReferenceTimesAndTexts)
 {
-    setFormatReader(&ffmpegFormatReader());
+    media::install();
+    std::string why;
+    ASSERT_TRUE(media::load(&why)) << why;
     const auto reference = readAutomatically(kSamples + "ref.srt");
     ASSERT_EQ(reference->dataArray().size(), 3u);
     const TempDir dir;
@@ -154,32 +158,55 @@ TEST(SubtitleFormats, MicroDvdRateFromTheFileThenTheVideoThenTheDefault)
 {
     const struct {
         std::string text;
-        std::optional<double> video;
+        std::optional<double> video; // what the followed video says
         double fps;
-        bool assumed;
+        int videoAsked;
         std::string status; // the status line's end
     } cases[] = {
-        { "{1}{1}25\n{25}{50}a", std::nullopt, 25, false, "MicroDVD \u00B7 UTF-8" },
-        { "{1}{1}25\n{25}{50}a", 50.0, 25, false, "MicroDVD \u00B7 UTF-8" },
-        { "{25}{50}a", 25.0, 25, false, "MicroDVD \u00B7 UTF-8" },
-        { "{24}{48}a", std::nullopt, 23.976, true, "UTF-8 \u00B7 23.976 fps assumed" },
+        { "{1}{1}25\n{25}{50}a", std::nullopt, 25, 0, "MicroDVD \u00B7 UTF-8" },
+        { "{1}{1}25\n{25}{50}a", 50.0, 25, 0, "MicroDVD \u00B7 UTF-8" },
+        { "{25}{50}a", 25.0, 25, 1, "MicroDVD \u00B7 UTF-8" },
+        { "{24}{48}a", std::nullopt, 23.976, 1, "UTF-8 \u00B7 23.976 fps assumed" },
     };
+    const TempDir dir;
     for (const auto& c : cases) {
-        SrtMessageList entries;
-        const auto rate = textformats::readMicroDvd(c.text, c.video, entries);
-        EXPECT_EQ(rate.fps, c.fps) << c.text;
-        EXPECT_EQ(rate.assumed, c.assumed) << c.text;
-        ASSERT_EQ(entries.size(), 1u) << c.text;
+        auto reader = SrtFile::file(dir.write("film.sub", c.text), 0, LineEnding::crlf);
+        reader->setAutomatic(true, true);
+        int asked = 0;
+        reader->setVideoFrameRate([&] {
+            ++asked;
+            return c.video;
+        });
+        ASSERT_TRUE(reader->readData()) << c.text;
+        EXPECT_EQ(asked, c.videoAsked) << c.text;
+        ASSERT_EQ(reader->dataArray().size(), 1u) << c.text;
         const double frames = c.text.starts_with("{24}") ? 24 : 25;
-        EXPECT_DOUBLE_EQ(entries[0]->startTimeData(), frames / c.fps) << c.text;
-        ReadingReport report;
-        report.format = SubtitleFormat::microdvd;
-        report.encoding = encodings::kUtf8;
-        report.frameRate = rate.fps;
-        report.frameRateAssumed = rate.assumed;
-        EXPECT_TRUE(reporting::statusLine(report).ends_with(c.status))
-            << reporting::statusLine(report);
+        EXPECT_DOUBLE_EQ(reader->dataArray()[0]->startTimeData(), frames / c.fps) << c.text;
+        const std::string status = reporting::statusLine(reader->report());
+        EXPECT_TRUE(status.ends_with(c.status)) << status;
     }
+}
+
+// The rate a followed video gives comes from the file itself, through the media library.
+TEST(SubtitleFormats, AVideosFrameRateIsReadFromTheFile)
+{
+    if (std::system("command -v ffmpeg >/dev/null 2>&1") != 0) {
+        if (std::getenv("SUBCLOCK_E2E_REQUIRED"))
+            FAIL() << "missing: ffmpeg";
+        GTEST_SKIP() << "ffmpeg is not installed";
+    }
+    media::install();
+    const TempDir dir;
+    const std::string video = (dir.path() / "film.mkv").string();
+    ASSERT_EQ(std::system(("ffmpeg -v quiet -f lavfi -i testsrc=size=64x48:rate=25:duration=0.4 "
+                           "-c:v ffv1 '"
+                  + video + "'")
+                              .c_str()),
+        0);
+    const std::optional<double> fps = autosync::videoFrameRate(video);
+    ASSERT_TRUE(fps.has_value());
+    EXPECT_DOUBLE_EQ(*fps, 25);
+    EXPECT_FALSE(autosync::videoFrameRate(dir.write("not-a-video.mkv", "text")).has_value());
 }
 
 } // namespace

@@ -1,6 +1,8 @@
+// SAMI, SubViewer and MPL2 read by FFmpeg's subtitle demuxers and decoders, from the text Automatic
+// has already decoded, so its choice of encoding holds for them too.
 // Demuxes and decodes from memory through an AVIOContext; the decoders' output is ASS events,
 // whose text becomes the panel's markup as an ASS file's does.
-#include "formats/FfmpegSubtitles.h"
+#include "media/Module.h"
 
 #include "subtitles/TextFormats.h"
 
@@ -149,7 +151,7 @@ public:
 
 } // namespace
 
-const FormatReader& ffmpegFormatReader()
+const FormatReader& media::subtitleDemuxers()
 {
     static const FfmpegFormatReader reader;
     return reader;

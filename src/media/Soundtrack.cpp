@@ -1,6 +1,6 @@
 // FFmpeg reads and resamples the audio, WebRTC's voice detector marks each 10 ms; each worker
 // thread has its own demuxer, decoder and detector, and takes the next window when done.
-#include "autosync/Soundtrack.h"
+#include "media/Module.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -20,10 +20,15 @@ extern "C" {
 #include <utility>
 #include <vector>
 
-namespace autosync {
+namespace media {
+
+using autosync::Heard;
+using autosync::ListenOptions;
+using autosync::SpeechTrack;
+
 namespace {
 
-constexpr int kRate = kHearingRate;
+constexpr int kRate = autosync::kHearingRate;
 constexpr double kFrameSeconds = 0.01;
 constexpr int kFrameSamples = 160;
 
@@ -243,7 +248,7 @@ SpeechTrack hearPcm(std::span<const std::int16_t> mono)
     return track;
 }
 
-Heard listen(const std::string& path, const ListenOptions& options)
+Heard listenToFile(const std::string& path, const ListenOptions& options)
 {
     Heard result;
     av_log_set_level(AV_LOG_QUIET);
@@ -306,4 +311,24 @@ Heard listen(const std::string& path, const ListenOptions& options)
     return result;
 }
 
-} // namespace autosync
+std::optional<double> frameRateOf(const std::string& path)
+{
+    av_log_set_level(AV_LOG_QUIET);
+    AVFormatContext* format = nullptr;
+    if (avformat_open_input(&format, path.c_str(), nullptr, nullptr) < 0)
+        return std::nullopt;
+    std::optional<double> fps;
+    if (avformat_find_stream_info(format, nullptr) >= 0) {
+        const int v = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+        // A cover picture is a video stream too, with no rate worth the name.
+        if (v >= 0 && !(format->streams[v]->disposition & AV_DISPOSITION_ATTACHED_PIC)) {
+            const AVRational r = av_guess_frame_rate(format, format->streams[v], nullptr);
+            if (r.num > 0 && r.den > 0)
+                fps = av_q2d(r);
+        }
+    }
+    avformat_close_input(&format);
+    return fps;
+}
+
+} // namespace media

@@ -1,5 +1,5 @@
 // libpulse's simple API: one blocking record stream, read in tenths of a second.
-#include "autosync/DesktopAudio.h"
+#include "media/Module.h"
 
 #include <pulse/error.h>
 #include <pulse/simple.h>
@@ -10,7 +10,11 @@
 #include <memory>
 #include <vector>
 
-namespace autosync {
+namespace media {
+
+using autosync::Heard;
+using autosync::kHearingRate;
+
 namespace {
 
 constexpr std::size_t kChunk = kHearingRate / 10;
@@ -27,7 +31,7 @@ struct CloseStream {
 
 } // namespace
 
-Heard listenToDesktop(double seconds, const std::function<bool(double)>& progress)
+Heard recordDesktop(double seconds, const std::function<bool(double)>& progress)
 {
     Heard result;
     const pa_sample_spec format{ PA_SAMPLE_S16NE, kHearingRate, 1 };
@@ -72,4 +76,4 @@ Heard listenToDesktop(double seconds, const std::function<bool(double)>& progres
     return result;
 }
 
-} // namespace autosync
+} // namespace media
