@@ -75,12 +75,19 @@ void AutoSync::listenToDesktop(double seconds)
         return;
     const Timing timing = _p.timing->timing();
     std::vector<autosync::Span> shown = autosync::spansOf(*_cues);
+    // A split in force stays, both sides moved by the correction heard.
+    std::optional<autosync::SplitPoint> split;
+    if (timing.hasSplit()) {
+        split = autosync::SplitPoint{ 0, timing.splitAt, timing.delayAfter };
+        for (const autosync::Span& s : shown)
+            split->firstCue += s.start < timing.splitAt ? 1 : 0;
+    }
     for (autosync::Span& s : shown)
         s = { timing.toClock(s.start), timing.toClock(s.end) };
     // The clock now, against the steady clock the recording's start is told by.
     const double clockAt = _p.position ? _p.position() : 0;
     const double steadyAt = steadySeconds();
-    run([seconds, timing, clockAt, steadyAt, shown = std::move(shown), record = _record](
+    run([seconds, timing, split, clockAt, steadyAt, shown = std::move(shown), record = _record](
             const autosync::ListenOptions& options, const std::atomic<bool>& stop) {
         Outcome outcome{ record(seconds, options.progress), {},
             TRANSLATABLE("AutoSync", "The desktop's sound could not be recorded: %1"), true };
@@ -88,6 +95,9 @@ void AutoSync::listenToDesktop(double seconds)
             return outcome;
         const double from = clockAt + (outcome.heard.startedAt - steadyAt);
         outcome.match = autosync::matchRecorded(shown, outcome.heard.track, from);
+        if (split)
+            outcome.match.split = autosync::SplitPoint{ split->firstCue, split->fileTime,
+                split->delay + outcome.match.delay };
         outcome.match.delay += timing.delay;
         outcome.match.speed = timing.speed;
         return outcome;

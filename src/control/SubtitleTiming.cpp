@@ -83,8 +83,17 @@ void SubtitleTiming::catchLine(bool next)
             && (!partner || span > std::abs(partner->fileTime - caught.fileTime)))
             partner = &c;
     }
+    // The caught line's delay puts it at the position; a split in force stays, its other side
+    // moved by the same step, as Z and X move both.
+    Timing result = _timing;
+    const double step = position - _timing.toClock(caught.fileTime);
+    result.delay += step;
+    if (result.hasSplit()) {
+        result.delayAfter += step;
+        // Two catches would solve one speed for both sides of the cut; the delay alone is safe.
+        partner = nullptr;
+    }
     // Short enough for the status bar beside the timing, which shows the delay itself.
-    Timing result{ position - _timing.speed * caught.fileTime, _timing.speed };
     std::string message = fill(translate("SubtitleTiming", "Caught line %1."), { line });
     if (partner) {
         if (const std::optional<SolvedTiming> solved = solveTiming(*partner, caught)) {

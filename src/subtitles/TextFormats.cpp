@@ -153,7 +153,8 @@ void appendVttText(std::string_view line, std::string& out)
 {
     static constexpr std::pair<std::string_view, std::string_view> entities[] = {
         { "&amp;", "&" },
-        { "&lt;", "<" },
+        // A word joiner after it: "&lt;i&gt;" shows as written, not as the panel's italics.
+        { "&lt;", "<\u2060" },
         { "&gt;", ">" },
         { "&nbsp;", "\u00A0" },
         { "&lrm;", "\u200E" },
@@ -161,10 +162,14 @@ void appendVttText(std::string_view line, std::string& out)
         { "&quot;", "\"" },
         { "&apos;", "'" },
     };
+    // The next '>', found once per stretch: a line of unclosed '<' stays linear.
+    std::size_t close = line.find('>');
     for (std::size_t i = 0; i < line.size();) {
         const char c = line[i];
         if (c == '<') {
-            const std::size_t end = line.find('>', i);
+            if (close != std::string_view::npos && close < i)
+                close = line.find('>', i);
+            const std::size_t end = close;
             if (end != std::string_view::npos) {
                 appendVttTag(line.substr(i + 1, end - i - 1), out);
                 i = end + 1;

@@ -176,8 +176,11 @@ TEST(AutoSync, ListeningProposesTheDelayThatPutsTheSubtitlesOnTheRecording)
         std::string error; // the recorder's
         std::string text;
     };
+    // A split in force (a scene cut at the 30th line) is moved with the rest, not dropped.
+    const double cut = dialogue()->entries()[30]->startTimeData();
     const Case cases[] = {
         { "late by 2.37 s", { 1.0, 1.0 }, 2.37, {}, "delay +3." },
+        { "late, a split in force", { 1.0, 1.0, cut, -6.0 }, 1.5, {}, "delay +2." },
         { "early, the speed kept", { -2.0, ntscFilm }, -0.8, {}, "delay " },
         { "no sound server", { 0, 1 }, 0, "Connection refused",
             "The desktop's sound could not be recorded: Connection refused" },
@@ -205,8 +208,10 @@ TEST(AutoSync, ListeningProposesTheDelayThatPutsTheSubtitlesOnTheRecording)
             autosync::Heard h;
             h.error = c.error;
             h.startedAt = steadyNow() + 0.4;
-            const autosync::SpeechTrack all
-                = speechOf(*shown, { c.inForce.delay + c.late, c.inForce.speed });
+            Timing truth = c.inForce;
+            truth.delay += c.late;
+            truth.delayAfter += c.late;
+            const autosync::SpeechTrack all = speechOf(*shown, truth);
             const auto first = static_cast<std::ptrdiff_t>((position + 0.4) / 0.01);
             h.track.frames.assign(all.frames.begin() + first, all.frames.begin() + first + 6000);
             return h;
@@ -221,6 +226,10 @@ TEST(AutoSync, ListeningProposesTheDelayThatPutsTheSubtitlesOnTheRecording)
         if (c.error.empty()) {
             EXPECT_NEAR(th.timing().delay, c.inForce.delay + c.late, 0.02);
             EXPECT_DOUBLE_EQ(th.timing().speed, c.inForce.speed);
+            EXPECT_EQ(th.timing().splitAt, c.inForce.splitAt);
+            if (c.inForce.hasSplit()) {
+                EXPECT_NEAR(th.timing().delayAfter, c.inForce.delayAfter + c.late, 0.02);
+            }
         } else {
             EXPECT_EQ(th.timing(), c.inForce);
         }

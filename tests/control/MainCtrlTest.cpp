@@ -465,6 +465,15 @@ TEST_F(MainCtrlTest, CatchingTwoLinesOfAResampledFileSolvesItsSpeed)
     EXPECT_TRUE(timer.timing().isIdentity());
     EXPECT_EQ(timing.text(), "");
     EXPECT_EQ(store.values["file_timing"], FakeStore::Value(std::string()));
+
+    // With a split in force (a sync found a cut before line 3), a catch moves both sides alike.
+    const Timing cut{ 0.5, 1.0, resampled(original[2]) - 0.5, -3.0 };
+    ctrl.timing().setTiming(cut);
+    ctrl.seekTo(cut.toClock(resampled(original[0])) + 0.25);
+    ctrl.catchLine(false);
+    EXPECT_NEAR(timer.timing().delay, 0.75, 0.001);
+    EXPECT_NEAR(timer.timing().delayAfter, -2.75, 0.001);
+    EXPECT_EQ(timer.timing().splitAt, cut.splitAt);
 }
 
 } // namespace

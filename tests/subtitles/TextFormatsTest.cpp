@@ -131,6 +131,8 @@ TEST(SubtitleFormats, WebVttAndAssMarkupReachesThePanel)
             "i:i|u:u|:k\nnext line" },
         { true, vtt + " line:3\n<c>plain class</c>\n", "^:plain class" },
         { true, vtt + " line:-1\n<lang en>as written</lang> 1 < 2\n", ":as written 1 < 2" },
+        // Escaped tags are text, not the panel's markup.
+        { true, vtt + "\na &lt;i&gt;b&lt;/i&gt; c\n", ":a <\u2060i>b<\u2060/i> c" },
         // The style's bold, italic, colour and placement, then the event's own overrides.
         { false, ass("Sign,,0,0,0,,Sign text"), "^ib#ff0000:Sign text" },
         { false, ass("Default,,0,0,0,,{\\i1}a{\\i0} {\\c&H00FF00&}g\\hx\\Ny"),
