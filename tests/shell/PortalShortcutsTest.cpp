@@ -4,6 +4,7 @@
 #include "shell/PortalShortcuts.h"
 #include "shell/GlobalShortcuts.h"
 #include "shell/PlayerWindows.h"
+#include "shell/PreferencesDialog.h"
 #include "shell/QtPreferences.h"
 
 #include "TempDir.h"
@@ -13,6 +14,7 @@
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusVirtualObject>
+#include <QLabel>
 #include <QMutex>
 #include <QThread>
 
@@ -53,6 +55,14 @@ public:
         QDBusMessage signal = QDBusMessage::createSignal(kPath, kInterface, "Activated");
         signal << QVariant::fromValue(QDBusObjectPath(session())) << id << qulonglong(1)
                << QVariantMap();
+        _bus.send(signal);
+    }
+
+    // As when the user changes the keys in the desktop's settings.
+    void change(const PortalShortcutList& shortcuts)
+    {
+        QDBusMessage signal = QDBusMessage::createSignal(kPath, kInterface, "ShortcutsChanged");
+        signal << QVariant::fromValue(QDBusObjectPath(session())) << QVariant::fromValue(shortcuts);
         _bus.send(signal);
     }
 
@@ -161,7 +171,18 @@ TEST_F(PortalShortcutsTest, BindsTheActionsAndRunsTheOneActivated)
     EXPECT_EQ(bound.front().id, "play_pause");
     EXPECT_EQ(bound.front().properties.value("preferred_trigger"), "CTRL+ALT+space");
     EXPECT_FALSE(bound.front().properties.value("description").toString().isEmpty());
-    EXPECT_EQ(keys.portalSession().trigger(globalkeys::Action::NextSubtitle), "CTRL+ALT+period");
+
+    // Preferences lists what the desktop reports, and follows its changes.
+    windows.showPreferences();
+    const auto* dialog = windows.mainWindow().findChild<PreferencesDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    const auto* next = dialog->findChild<QLabel*>("next_subtitle");
+    const auto* playPause = dialog->findChild<QLabel*>("play_pause");
+    ASSERT_TRUE(next && playPause);
+    EXPECT_EQ(next->text(), "CTRL+ALT+period");
+    portal.change({ { "next_subtitle", { { "trigger_description", "Ctrl+N" } } } });
+    EXPECT_TRUE(waitUntil([&] { return next->text() == "Ctrl+N"; }));
+    EXPECT_EQ(playPause->text(), "no key");
 
     ASSERT_FALSE(windows.controller().started());
     portal.activate("play_pause");
