@@ -109,8 +109,11 @@ std::optional<unsigned> PortalShortcuts::version()
 void PortalShortcuts::turnOn(const std::vector<globalkeys::Binding>& bindings)
 {
     _bindings = bindings;
+    // A session cancelled, refused or closed is ended before another is asked for.
+    const std::string ended = _session.handle();
     if (!_session.turnOn())
         return;
+    closeSession(ended);
     const QString token = QStringLiteral("subclock%1").arg(++_tokens);
     request(QStringLiteral("CreateSession"), {},
         { { QStringLiteral("session_handle_token"), token } }, SLOT(onCreated(QDBusMessage)));
@@ -121,14 +124,19 @@ void PortalShortcuts::turnOff()
 {
     if (_session.state() == globalkeys::PortalState::Off)
         return;
-    waitFor({}, nullptr);
-    listen(false);
-    if (!_session.handle().empty()) {
-        _bus.send(QDBusMessage::createMethodCall(kService,
-            QString::fromStdString(_session.handle()), kSession, QStringLiteral("Close")));
-    }
+    closeSession(_session.handle());
     _session.turnOff();
     emit changed();
+}
+
+void PortalShortcuts::closeSession(const std::string& handle)
+{
+    waitFor({}, nullptr);
+    listen(false, handle);
+    if (!handle.empty()) {
+        _bus.send(QDBusMessage::createMethodCall(
+            kService, QString::fromStdString(handle), kSession, QStringLiteral("Close")));
+    }
 }
 
 void PortalShortcuts::request(
@@ -173,9 +181,9 @@ void PortalShortcuts::waitFor(const QString& requestPath, const char* slot)
         _bus.connect(kService, _requestPath, kRequest, QStringLiteral("Response"), this, slot);
 }
 
-void PortalShortcuts::listen(bool on)
+void PortalShortcuts::listen(bool on, const std::string& handle)
 {
-    const QString session = QString::fromStdString(_session.handle());
+    const QString session = QString::fromStdString(handle);
     const auto wire
         = [&](const QString& path, const QString& interface, const char* name, const char* slot) {
               if (on)
@@ -203,7 +211,7 @@ void PortalShortcuts::onCreated(const QDBusMessage& response)
         emit changed();
         return;
     }
-    listen(true);
+    listen(true, _session.handle());
     PortalShortcutList shortcuts;
     for (const globalkeys::PortalShortcut& s : globalkeys::portalShortcuts(_bindings)) {
         QVariantMap properties{ { QStringLiteral("description"), _describe(s.action) } };
@@ -250,7 +258,7 @@ void PortalShortcuts::onShortcutsChanged(const QDBusMessage& signal)
 
 void PortalShortcuts::onClosed(const QDBusMessage& signal)
 {
+    listen(false, signal.path().toStdString());
     _session.closed(signal.path().toStdString());
-    listen(false);
     emit changed();
 }

@@ -64,7 +64,9 @@ private:
     // Listens for the Response on this path only (none: for no Response).
     void waitFor(const QString& requestPath, const char* slot);
     // Activated and ShortcutsChanged, and the session's Closed.
-    void listen(bool on);
+    void listen(bool on, const std::string& handle);
+    // Stops listening to the session and its request, and asks the portal to close it.
+    void closeSession(const std::string& handle);
 
     QDBusConnection _bus;
     Run _run;
