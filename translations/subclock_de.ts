@@ -478,16 +478,8 @@
 <context>
     <name>GlobalShortcuts</name>
     <message>
-        <source>On Wayland only the desktop can give a program keys that work while another has the focus, and this version of Subclock cannot ask it yet. Use the desktop&apos;s own shortcut settings to run &quot;playerctl -p subclock play-pause&quot; and the like.</source>
-        <translation>Unter Wayland kann nur der Desktop einem Programm Tasten geben, die wirken, während ein anderes den Fokus hat, und diese Version von Subclock kann ihn noch nicht darum bitten. Stattdessen in den Tastenkürzel-Einstellungen des Desktops „playerctl -p subclock play-pause“ und Ähnliches einrichten.</translation>
-    </message>
-    <message>
         <source>Keys that work while another program has the focus need an X11 or Wayland desktop.</source>
         <translation>Tasten, die wirken, während ein anderes Programm den Fokus hat, brauchen einen X11- oder Wayland-Desktop.</translation>
-    </message>
-    <message>
-        <source>This is a Wayland session: keys taken through XWayland work only while an X11 program has the focus.</source>
-        <translation>Dies ist eine Wayland-Sitzung: Über XWayland belegte Tasten wirken nur, solange ein X11-Programm den Fokus hat.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a key combination (for example Ctrl+Alt+Space).</source>
@@ -504,6 +496,62 @@
     <message>
         <source>%1 is held by another program; choose other keys.</source>
         <translation>%1 ist von einem anderen Programm belegt; andere Tasten wählen.</translation>
+    </message>
+    <message>
+        <source>On Wayland only the desktop can give a program keys that work while another has the focus, and the desktop has no global-shortcuts portal. Use the desktop&apos;s own shortcut settings to run &quot;playerctl -p subclock play-pause&quot; and the like.</source>
+        <translation>Unter Wayland kann nur der Desktop einem Programm Tasten geben, die wirken, während ein anderes den Fokus hat, und dieser Desktop hat kein Portal für globale Tastenkürzel. Stattdessen in den Tastenkürzel-Einstellungen des Desktops „playerctl -p subclock play-pause“ und Ähnliches einrichten.</translation>
+    </message>
+    <message>
+        <source>The desktop gives these keys: it may ask you to confirm them, and they are changed in its own settings.</source>
+        <translation>Diese Tasten vergibt der Desktop: Er fragt womöglich nach einer Bestätigung, und geändert werden sie in seinen eigenen Einstellungen.</translation>
+    </message>
+    <message>
+        <source>This is a Wayland session and the desktop has no global-shortcuts portal: keys taken through XWayland work only while an X11 program has the focus.</source>
+        <translation>Dies ist eine Wayland-Sitzung, und der Desktop hat kein Portal für globale Tastenkürzel: Über XWayland belegte Tasten wirken nur, solange ein X11-Programm den Fokus hat.</translation>
+    </message>
+    <message>
+        <source>Turn the keys on to ask the desktop for them.</source>
+        <translation>Die Tasten einschalten, um den Desktop darum zu bitten.</translation>
+    </message>
+    <message>
+        <source>Asking the desktop for the keys…</source>
+        <translation>Der Desktop wird um die Tasten gebeten …</translation>
+    </message>
+    <message>
+        <source>The desktop gave these keys:</source>
+        <translation>Der Desktop hat diese Tasten vergeben:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s dialog was cancelled: no keys were given.</source>
+        <translation>Der Dialog des Desktops wurde abgebrochen: keine Tasten vergeben.</translation>
+    </message>
+    <message>
+        <source>The desktop did not give the keys.</source>
+        <translation>Der Desktop hat die Tasten nicht vergeben.</translation>
+    </message>
+    <message>
+        <source>The desktop took the keys back.</source>
+        <translation>Der Desktop hat die Tasten zurückgenommen.</translation>
+    </message>
+    <message>
+        <source>Start or stop the subtitles</source>
+        <translation>Untertitel starten oder anhalten</translation>
+    </message>
+    <message>
+        <source>Subtitles 100 ms later</source>
+        <translation>Untertitel 100 ms später</translation>
+    </message>
+    <message>
+        <source>Subtitles 100 ms earlier</source>
+        <translation>Untertitel 100 ms früher</translation>
+    </message>
+    <message>
+        <source>To the previous subtitle</source>
+        <translation>Zum vorigen Untertitel</translation>
+    </message>
+    <message>
+        <source>To the next subtitle</source>
+        <translation>Zum nächsten Untertitel</translation>
     </message>
 </context>
 <context>
@@ -932,6 +980,10 @@
     <message>
         <source>Grab the keys below for Subclock on the whole desktop</source>
         <translation>Die folgenden Tasten auf dem ganzen Desktop für Subclock belegen</translation>
+    </message>
+    <message>
+        <source>no key</source>
+        <translation>keine Taste</translation>
     </message>
 </context>
 <context>

@@ -478,16 +478,8 @@
 <context>
     <name>GlobalShortcuts</name>
     <message>
-        <source>On Wayland only the desktop can give a program keys that work while another has the focus, and this version of Subclock cannot ask it yet. Use the desktop&apos;s own shortcut settings to run &quot;playerctl -p subclock play-pause&quot; and the like.</source>
-        <translation>En Wayland solo el escritorio puede dar a un programa teclas que funcionen mientras otro tiene el foco, y esta versión de Subclock aún no sabe pedírselo. Use los ajustes de atajos del propio escritorio para ejecutar «playerctl -p subclock play-pause» y similares.</translation>
-    </message>
-    <message>
         <source>Keys that work while another program has the focus need an X11 or Wayland desktop.</source>
         <translation>Las teclas que funcionan mientras otro programa tiene el foco necesitan un escritorio X11 o Wayland.</translation>
-    </message>
-    <message>
-        <source>This is a Wayland session: keys taken through XWayland work only while an X11 program has the focus.</source>
-        <translation>Esta es una sesión de Wayland: las teclas tomadas a través de XWayland solo funcionan mientras un programa X11 tiene el foco.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a key combination (for example Ctrl+Alt+Space).</source>
@@ -504,6 +496,62 @@
     <message>
         <source>%1 is held by another program; choose other keys.</source>
         <translation>Otro programa ya usa %1; elija otras teclas.</translation>
+    </message>
+    <message>
+        <source>On Wayland only the desktop can give a program keys that work while another has the focus, and the desktop has no global-shortcuts portal. Use the desktop&apos;s own shortcut settings to run &quot;playerctl -p subclock play-pause&quot; and the like.</source>
+        <translation>En Wayland solo el escritorio puede dar a un programa teclas que funcionen mientras otro tiene el foco, y este escritorio no tiene portal de atajos globales. Use los ajustes de atajos del propio escritorio para ejecutar «playerctl -p subclock play-pause» y similares.</translation>
+    </message>
+    <message>
+        <source>The desktop gives these keys: it may ask you to confirm them, and they are changed in its own settings.</source>
+        <translation>Estas teclas las da el escritorio: puede pedirle que las confirme, y se cambian en sus propios ajustes.</translation>
+    </message>
+    <message>
+        <source>This is a Wayland session and the desktop has no global-shortcuts portal: keys taken through XWayland work only while an X11 program has the focus.</source>
+        <translation>Esta es una sesión de Wayland y el escritorio no tiene portal de atajos globales: las teclas tomadas a través de XWayland solo funcionan mientras un programa X11 tiene el foco.</translation>
+    </message>
+    <message>
+        <source>Turn the keys on to ask the desktop for them.</source>
+        <translation>Active las teclas para pedírselas al escritorio.</translation>
+    </message>
+    <message>
+        <source>Asking the desktop for the keys…</source>
+        <translation>Pidiendo las teclas al escritorio…</translation>
+    </message>
+    <message>
+        <source>The desktop gave these keys:</source>
+        <translation>El escritorio dio estas teclas:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s dialog was cancelled: no keys were given.</source>
+        <translation>Se canceló el diálogo del escritorio: no se dio ninguna tecla.</translation>
+    </message>
+    <message>
+        <source>The desktop did not give the keys.</source>
+        <translation>El escritorio no dio las teclas.</translation>
+    </message>
+    <message>
+        <source>The desktop took the keys back.</source>
+        <translation>El escritorio retiró las teclas.</translation>
+    </message>
+    <message>
+        <source>Start or stop the subtitles</source>
+        <translation>Iniciar o detener los subtítulos</translation>
+    </message>
+    <message>
+        <source>Subtitles 100 ms later</source>
+        <translation>Subtítulos 100 ms después</translation>
+    </message>
+    <message>
+        <source>Subtitles 100 ms earlier</source>
+        <translation>Subtítulos 100 ms antes</translation>
+    </message>
+    <message>
+        <source>To the previous subtitle</source>
+        <translation>Al subtítulo anterior</translation>
+    </message>
+    <message>
+        <source>To the next subtitle</source>
+        <translation>Al subtítulo siguiente</translation>
     </message>
 </context>
 <context>
@@ -932,6 +980,10 @@
     <message>
         <source>Grab the keys below for Subclock on the whole desktop</source>
         <translation>Reservar las teclas de abajo para Subclock en todo el escritorio</translation>
+    </message>
+    <message>
+        <source>no key</source>
+        <translation>sin tecla</translation>
     </message>
 </context>
 <context>

@@ -478,16 +478,8 @@
 <context>
     <name>GlobalShortcuts</name>
     <message>
-        <source>On Wayland only the desktop can give a program keys that work while another has the focus, and this version of Subclock cannot ask it yet. Use the desktop&apos;s own shortcut settings to run &quot;playerctl -p subclock play-pause&quot; and the like.</source>
-        <translation>Sous Wayland, seul le bureau peut donner à un programme des touches qui agissent pendant qu’un autre a le focus, et cette version de Subclock ne sait pas encore le lui demander. Utilisez les réglages de raccourcis du bureau pour lancer « playerctl -p subclock play-pause » et les commandes semblables.</translation>
-    </message>
-    <message>
         <source>Keys that work while another program has the focus need an X11 or Wayland desktop.</source>
         <translation>Les touches qui agissent pendant qu’un autre programme a le focus nécessitent un bureau X11 ou Wayland.</translation>
-    </message>
-    <message>
-        <source>This is a Wayland session: keys taken through XWayland work only while an X11 program has the focus.</source>
-        <translation>Ceci est une session Wayland : les touches prises via XWayland n’agissent que lorsqu’un programme X11 a le focus.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a key combination (for example Ctrl+Alt+Space).</source>
@@ -504,6 +496,62 @@
     <message>
         <source>%1 is held by another program; choose other keys.</source>
         <translation>%1 est pris par un autre programme ; choisissez d’autres touches.</translation>
+    </message>
+    <message>
+        <source>On Wayland only the desktop can give a program keys that work while another has the focus, and the desktop has no global-shortcuts portal. Use the desktop&apos;s own shortcut settings to run &quot;playerctl -p subclock play-pause&quot; and the like.</source>
+        <translation>Sous Wayland, seul le bureau peut donner à un programme des touches qui agissent pendant qu’un autre a le focus, et ce bureau n’a pas de portail de raccourcis globaux. Utilisez les réglages de raccourcis du bureau pour lancer « playerctl -p subclock play-pause » et les commandes semblables.</translation>
+    </message>
+    <message>
+        <source>The desktop gives these keys: it may ask you to confirm them, and they are changed in its own settings.</source>
+        <translation>Le bureau attribue ces touches : il peut vous demander de les confirmer, et elles se changent dans ses propres réglages.</translation>
+    </message>
+    <message>
+        <source>This is a Wayland session and the desktop has no global-shortcuts portal: keys taken through XWayland work only while an X11 program has the focus.</source>
+        <translation>Ceci est une session Wayland et le bureau n’a pas de portail de raccourcis globaux : les touches prises via XWayland n’agissent que lorsqu’un programme X11 a le focus.</translation>
+    </message>
+    <message>
+        <source>Turn the keys on to ask the desktop for them.</source>
+        <translation>Activez les touches pour les demander au bureau.</translation>
+    </message>
+    <message>
+        <source>Asking the desktop for the keys…</source>
+        <translation>Demande des touches au bureau…</translation>
+    </message>
+    <message>
+        <source>The desktop gave these keys:</source>
+        <translation>Le bureau a attribué ces touches :</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s dialog was cancelled: no keys were given.</source>
+        <translation>La fenêtre du bureau a été annulée : aucune touche attribuée.</translation>
+    </message>
+    <message>
+        <source>The desktop did not give the keys.</source>
+        <translation>Le bureau n’a pas attribué les touches.</translation>
+    </message>
+    <message>
+        <source>The desktop took the keys back.</source>
+        <translation>Le bureau a repris les touches.</translation>
+    </message>
+    <message>
+        <source>Start or stop the subtitles</source>
+        <translation>Démarrer ou arrêter les sous-titres</translation>
+    </message>
+    <message>
+        <source>Subtitles 100 ms later</source>
+        <translation>Sous-titres 100 ms plus tard</translation>
+    </message>
+    <message>
+        <source>Subtitles 100 ms earlier</source>
+        <translation>Sous-titres 100 ms plus tôt</translation>
+    </message>
+    <message>
+        <source>To the previous subtitle</source>
+        <translation>Au sous-titre précédent</translation>
+    </message>
+    <message>
+        <source>To the next subtitle</source>
+        <translation>Au sous-titre suivant</translation>
     </message>
 </context>
 <context>
@@ -932,6 +980,10 @@
     <message>
         <source>Grab the keys below for Subclock on the whole desktop</source>
         <translation>Réserver les touches ci-dessous à Subclock sur tout le bureau</translation>
+    </message>
+    <message>
+        <source>no key</source>
+        <translation>aucune touche</translation>
     </message>
 </context>
 <context>

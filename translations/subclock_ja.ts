@@ -478,16 +478,8 @@
 <context>
     <name>GlobalShortcuts</name>
     <message>
-        <source>On Wayland only the desktop can give a program keys that work while another has the focus, and this version of Subclock cannot ask it yet. Use the desktop&apos;s own shortcut settings to run &quot;playerctl -p subclock play-pause&quot; and the like.</source>
-        <translation>Wayland では、別のプログラムにフォーカスがある間も使えるキーをプログラムに与えられるのはデスクトップだけですが、このバージョンの Subclock はまだそれを要求できません。デスクトップ自身のショートカット設定で「playerctl -p subclock play-pause」などを実行するようにしてください。</translation>
-    </message>
-    <message>
         <source>Keys that work while another program has the focus need an X11 or Wayland desktop.</source>
         <translation>別のプログラムにフォーカスがある間も使えるキーには、X11 または Wayland のデスクトップが必要です。</translation>
-    </message>
-    <message>
-        <source>This is a Wayland session: keys taken through XWayland work only while an X11 program has the focus.</source>
-        <translation>これは Wayland セッションです: XWayland 経由で取得したキーは、X11 のプログラムにフォーカスがある間だけ使えます。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a key combination (for example Ctrl+Alt+Space).</source>
@@ -504,6 +496,62 @@
     <message>
         <source>%1 is held by another program; choose other keys.</source>
         <translation>%1 は別のプログラムが使用中です。別のキーを選んでください。</translation>
+    </message>
+    <message>
+        <source>On Wayland only the desktop can give a program keys that work while another has the focus, and the desktop has no global-shortcuts portal. Use the desktop&apos;s own shortcut settings to run &quot;playerctl -p subclock play-pause&quot; and the like.</source>
+        <translation>Wayland では、別のプログラムにフォーカスがある間も使えるキーをプログラムに与えられるのはデスクトップだけですが、このデスクトップにはグローバルショートカットのポータルがありません。デスクトップ自身のショートカット設定で「playerctl -p subclock play-pause」などを実行するようにしてください。</translation>
+    </message>
+    <message>
+        <source>The desktop gives these keys: it may ask you to confirm them, and they are changed in its own settings.</source>
+        <translation>これらのキーはデスクトップが割り当てます: 確認を求められることがあり、変更はデスクトップ自身の設定で行います。</translation>
+    </message>
+    <message>
+        <source>This is a Wayland session and the desktop has no global-shortcuts portal: keys taken through XWayland work only while an X11 program has the focus.</source>
+        <translation>これは Wayland セッションで、デスクトップにはグローバルショートカットのポータルがありません: XWayland 経由で取得したキーは、X11 のプログラムにフォーカスがある間だけ使えます。</translation>
+    </message>
+    <message>
+        <source>Turn the keys on to ask the desktop for them.</source>
+        <translation>キーを有効にすると、デスクトップに要求します。</translation>
+    </message>
+    <message>
+        <source>Asking the desktop for the keys…</source>
+        <translation>デスクトップにキーを要求しています…</translation>
+    </message>
+    <message>
+        <source>The desktop gave these keys:</source>
+        <translation>デスクトップが割り当てたキー:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s dialog was cancelled: no keys were given.</source>
+        <translation>デスクトップのダイアログがキャンセルされました: キーは割り当てられていません。</translation>
+    </message>
+    <message>
+        <source>The desktop did not give the keys.</source>
+        <translation>デスクトップはキーを割り当てませんでした。</translation>
+    </message>
+    <message>
+        <source>The desktop took the keys back.</source>
+        <translation>デスクトップがキーを取り消しました。</translation>
+    </message>
+    <message>
+        <source>Start or stop the subtitles</source>
+        <translation>字幕を開始または停止</translation>
+    </message>
+    <message>
+        <source>Subtitles 100 ms later</source>
+        <translation>字幕を 100 ms 遅く</translation>
+    </message>
+    <message>
+        <source>Subtitles 100 ms earlier</source>
+        <translation>字幕を 100 ms 早く</translation>
+    </message>
+    <message>
+        <source>To the previous subtitle</source>
+        <translation>前の字幕へ</translation>
+    </message>
+    <message>
+        <source>To the next subtitle</source>
+        <translation>次の字幕へ</translation>
     </message>
 </context>
 <context>
@@ -932,6 +980,10 @@
     <message>
         <source>Grab the keys below for Subclock on the whole desktop</source>
         <translation>以下のキーをデスクトップ全体で Subclock に割り当てます</translation>
+    </message>
+    <message>
+        <source>no key</source>
+        <translation>キーなし</translation>
     </message>
 </context>
 <context>

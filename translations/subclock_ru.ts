@@ -478,16 +478,8 @@
 <context>
     <name>GlobalShortcuts</name>
     <message>
-        <source>On Wayland only the desktop can give a program keys that work while another has the focus, and this version of Subclock cannot ask it yet. Use the desktop&apos;s own shortcut settings to run &quot;playerctl -p subclock play-pause&quot; and the like.</source>
-        <translation>В Wayland только рабочий стол может дать программе клавиши, работающие, пока фокус у другой программы, а эта версия Subclock пока не умеет его об этом попросить. Назначьте в настройках комбинаций клавиш самого рабочего стола запуск «playerctl -p subclock play-pause» и подобных команд.</translation>
-    </message>
-    <message>
         <source>Keys that work while another program has the focus need an X11 or Wayland desktop.</source>
         <translation>Клавишам, работающим, пока фокус у другой программы, нужен рабочий стол X11 или Wayland.</translation>
-    </message>
-    <message>
-        <source>This is a Wayland session: keys taken through XWayland work only while an X11 program has the focus.</source>
-        <translation>Это сеанс Wayland: клавиши, захваченные через XWayland, работают, только пока фокус у программы X11.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a key combination (for example Ctrl+Alt+Space).</source>
@@ -504,6 +496,62 @@
     <message>
         <source>%1 is held by another program; choose other keys.</source>
         <translation>Комбинация %1 занята другой программой; выберите другие клавиши.</translation>
+    </message>
+    <message>
+        <source>On Wayland only the desktop can give a program keys that work while another has the focus, and the desktop has no global-shortcuts portal. Use the desktop&apos;s own shortcut settings to run &quot;playerctl -p subclock play-pause&quot; and the like.</source>
+        <translation>В Wayland только рабочий стол может дать программе клавиши, работающие, пока фокус у другой программы, а у этого рабочего стола нет портала глобальных комбинаций клавиш. Назначьте в настройках комбинаций клавиш самого рабочего стола запуск «playerctl -p subclock play-pause» и подобных команд.</translation>
+    </message>
+    <message>
+        <source>The desktop gives these keys: it may ask you to confirm them, and they are changed in its own settings.</source>
+        <translation>Эти клавиши назначает рабочий стол: он может попросить их подтвердить, а меняются они в его собственных настройках.</translation>
+    </message>
+    <message>
+        <source>This is a Wayland session and the desktop has no global-shortcuts portal: keys taken through XWayland work only while an X11 program has the focus.</source>
+        <translation>Это сеанс Wayland, и у рабочего стола нет портала глобальных комбинаций клавиш: клавиши, захваченные через XWayland, работают, только пока фокус у программы X11.</translation>
+    </message>
+    <message>
+        <source>Turn the keys on to ask the desktop for them.</source>
+        <translation>Включите клавиши, чтобы запросить их у рабочего стола.</translation>
+    </message>
+    <message>
+        <source>Asking the desktop for the keys…</source>
+        <translation>Клавиши запрашиваются у рабочего стола…</translation>
+    </message>
+    <message>
+        <source>The desktop gave these keys:</source>
+        <translation>Рабочий стол назначил эти клавиши:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s dialog was cancelled: no keys were given.</source>
+        <translation>Диалог рабочего стола отменён: клавиши не назначены.</translation>
+    </message>
+    <message>
+        <source>The desktop did not give the keys.</source>
+        <translation>Рабочий стол не назначил клавиши.</translation>
+    </message>
+    <message>
+        <source>The desktop took the keys back.</source>
+        <translation>Рабочий стол отозвал клавиши.</translation>
+    </message>
+    <message>
+        <source>Start or stop the subtitles</source>
+        <translation>Запустить или остановить субтитры</translation>
+    </message>
+    <message>
+        <source>Subtitles 100 ms later</source>
+        <translation>Субтитры на 100 мс позже</translation>
+    </message>
+    <message>
+        <source>Subtitles 100 ms earlier</source>
+        <translation>Субтитры на 100 мс раньше</translation>
+    </message>
+    <message>
+        <source>To the previous subtitle</source>
+        <translation>К предыдущему субтитру</translation>
+    </message>
+    <message>
+        <source>To the next subtitle</source>
+        <translation>К следующему субтитру</translation>
     </message>
 </context>
 <context>
@@ -932,6 +980,10 @@
     <message>
         <source>Grab the keys below for Subclock on the whole desktop</source>
         <translation>Закрепить клавиши ниже за Subclock во всём рабочем столе</translation>
+    </message>
+    <message>
+        <source>no key</source>
+        <translation>нет клавиши</translation>
     </message>
 </context>
 <context>

@@ -478,16 +478,8 @@
 <context>
     <name>GlobalShortcuts</name>
     <message>
-        <source>On Wayland only the desktop can give a program keys that work while another has the focus, and this version of Subclock cannot ask it yet. Use the desktop&apos;s own shortcut settings to run &quot;playerctl -p subclock play-pause&quot; and the like.</source>
-        <translation>在 Wayland 上，只有桌面能为程序提供在其他程序拥有焦点时仍然有效的按键，而此版本的 Subclock 还无法向桌面请求。请在桌面自身的快捷键设置中运行“playerctl -p subclock play-pause”等命令。</translation>
-    </message>
-    <message>
         <source>Keys that work while another program has the focus need an X11 or Wayland desktop.</source>
         <translation>在其他程序拥有焦点时仍然有效的按键需要 X11 或 Wayland 桌面。</translation>
-    </message>
-    <message>
-        <source>This is a Wayland session: keys taken through XWayland work only while an X11 program has the focus.</source>
-        <translation>这是 Wayland 会话：通过 XWayland 获取的按键只在 X11 程序拥有焦点时有效。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a key combination (for example Ctrl+Alt+Space).</source>
@@ -504,6 +496,62 @@
     <message>
         <source>%1 is held by another program; choose other keys.</source>
         <translation>%1 已被其他程序占用；请选择其他按键。</translation>
+    </message>
+    <message>
+        <source>On Wayland only the desktop can give a program keys that work while another has the focus, and the desktop has no global-shortcuts portal. Use the desktop&apos;s own shortcut settings to run &quot;playerctl -p subclock play-pause&quot; and the like.</source>
+        <translation>在 Wayland 上，只有桌面能为程序提供在其他程序拥有焦点时仍然有效的按键，而此桌面没有全局快捷键门户。请在桌面自身的快捷键设置中运行“playerctl -p subclock play-pause”等命令。</translation>
+    </message>
+    <message>
+        <source>The desktop gives these keys: it may ask you to confirm them, and they are changed in its own settings.</source>
+        <translation>这些按键由桌面分配：桌面可能会请你确认，并在它自己的设置中更改。</translation>
+    </message>
+    <message>
+        <source>This is a Wayland session and the desktop has no global-shortcuts portal: keys taken through XWayland work only while an X11 program has the focus.</source>
+        <translation>这是 Wayland 会话，且桌面没有全局快捷键门户：通过 XWayland 获取的按键只在 X11 程序拥有焦点时有效。</translation>
+    </message>
+    <message>
+        <source>Turn the keys on to ask the desktop for them.</source>
+        <translation>启用按键以向桌面请求。</translation>
+    </message>
+    <message>
+        <source>Asking the desktop for the keys…</source>
+        <translation>正在向桌面请求按键…</translation>
+    </message>
+    <message>
+        <source>The desktop gave these keys:</source>
+        <translation>桌面分配了这些按键：</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s dialog was cancelled: no keys were given.</source>
+        <translation>桌面的对话框已取消：未分配任何按键。</translation>
+    </message>
+    <message>
+        <source>The desktop did not give the keys.</source>
+        <translation>桌面没有分配这些按键。</translation>
+    </message>
+    <message>
+        <source>The desktop took the keys back.</source>
+        <translation>桌面收回了这些按键。</translation>
+    </message>
+    <message>
+        <source>Start or stop the subtitles</source>
+        <translation>开始或停止字幕</translation>
+    </message>
+    <message>
+        <source>Subtitles 100 ms later</source>
+        <translation>字幕延后 100 毫秒</translation>
+    </message>
+    <message>
+        <source>Subtitles 100 ms earlier</source>
+        <translation>字幕提前 100 毫秒</translation>
+    </message>
+    <message>
+        <source>To the previous subtitle</source>
+        <translation>到上一条字幕</translation>
+    </message>
+    <message>
+        <source>To the next subtitle</source>
+        <translation>到下一条字幕</translation>
     </message>
 </context>
 <context>
@@ -932,6 +980,10 @@
     <message>
         <source>Grab the keys below for Subclock on the whole desktop</source>
         <translation>在整个桌面上将下面的按键分配给 Subclock</translation>
+    </message>
+    <message>
+        <source>no key</source>
+        <translation>无按键</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,10 @@
-// Passive key grabs on the X11 root window over XCB, and the events they bring.
+// Passive key grabs on the X11 root window over XCB, and the events they bring; on a Wayland
+// session with a shortcuts portal, the portal instead.
 #include "shell/GlobalShortcuts.h"
 
 #include "control/PreferencesStore.h"
 #include "control/Settings.h"
+#include "shell/PortalShortcuts.h"
 
 #include <QGuiApplication>
 
@@ -58,39 +60,60 @@ std::uint8_t keycodeOf(xcb_connection_t* c, std::uint32_t keysym)
     return 0;
 }
 
-bool onWayland()
+// Subclock itself may run on XWayland there: the session, not the platform, decides.
+bool waylandSession()
 {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    const char* session = std::getenv("XDG_SESSION_TYPE");
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
+        || std::getenv("WAYLAND_DISPLAY") || (session && QLatin1String(session) == "wayland");
 }
 
 } // namespace
 
-GlobalShortcuts::GlobalShortcuts(Run run, QObject* parent)
+GlobalShortcuts::GlobalShortcuts(Run run, const QDBusConnection& bus, QObject* parent)
     : QObject(parent)
     , _run(std::move(run))
+    , _portal(new PortalShortcuts(
+          bus, [this](globalkeys::Action action) { _run(action); }, &actionText, this))
 {
     if (x11().connection)
         qApp->installNativeEventFilter(this);
+    connect(_portal, &PortalShortcuts::changed, this, &GlobalShortcuts::portalChanged);
 }
 
 GlobalShortcuts::~GlobalShortcuts()
 {
+    // Whoever listens may be half gone, as the window that owns this is.
+    blockSignals(true);
     release();
     qApp->removeNativeEventFilter(this);
 }
 
+globalkeys::Route GlobalShortcuts::route() const
+{
+    // The portal is asked about on Wayland only: on X11 the grabs need nobody's leave.
+    const bool wayland = waylandSession();
+    return globalkeys::chooseRoute(
+        wayland, x11().connection != nullptr, wayland && _portal->version().has_value());
+}
+
+const globalkeys::PortalSession& GlobalShortcuts::portalSession() const
+{
+    return _portal->session();
+}
+
 bool GlobalShortcuts::available() const
 {
-    return x11().connection != nullptr;
+    return route() != globalkeys::Route::None;
 }
 
 QString GlobalShortcuts::whyNot() const
 {
     if (available())
         return {};
-    if (onWayland())
+    if (waylandSession())
         return tr("On Wayland only the desktop can give a program keys that work while another "
-                  "has the focus, and this version of Subclock cannot ask it yet. Use the "
+                  "has the focus, and the desktop has no global-shortcuts portal. Use the "
                   "desktop's own shortcut settings to run \"playerctl -p subclock play-pause\" "
                   "and the like.");
     return tr("Keys that work while another program has the focus need an X11 or Wayland "
@@ -99,14 +122,56 @@ QString GlobalShortcuts::whyNot() const
 
 QString GlobalShortcuts::caveat() const
 {
-    const char* session = std::getenv("XDG_SESSION_TYPE");
-    const bool waylandSession
-        = std::getenv("WAYLAND_DISPLAY") || (session && QLatin1String(session) == "wayland");
-    if (!available() || !waylandSession)
+    if (!waylandSession())
         return {};
-    // XWayland hands an X client only the keys typed into X11 windows.
-    return tr("This is a Wayland session: keys taken through XWayland work only while an X11 "
-              "program has the focus.");
+    switch (route()) {
+    case globalkeys::Route::Portal:
+        return tr("The desktop gives these keys: it may ask you to confirm them, and they are "
+                  "changed in its own settings.");
+    case globalkeys::Route::X11Grabs:
+        // XWayland hands an X client only the keys typed into X11 windows.
+        return tr("This is a Wayland session and the desktop has no global-shortcuts portal: "
+                  "keys taken through XWayland work only while an X11 program has the focus.");
+    case globalkeys::Route::None:
+        break;
+    }
+    return {};
+}
+
+QString GlobalShortcuts::portalStateText(globalkeys::PortalState state)
+{
+    switch (state) {
+    case globalkeys::PortalState::Off:
+        return tr("Turn the keys on to ask the desktop for them.");
+    case globalkeys::PortalState::Asking:
+        return tr("Asking the desktop for the keys…");
+    case globalkeys::PortalState::Bound:
+        return tr("The desktop gave these keys:");
+    case globalkeys::PortalState::Declined:
+        return tr("The desktop's dialog was cancelled: no keys were given.");
+    case globalkeys::PortalState::Failed:
+        return tr("The desktop did not give the keys.");
+    case globalkeys::PortalState::Closed:
+        return tr("The desktop took the keys back.");
+    }
+    return {};
+}
+
+QString GlobalShortcuts::actionText(globalkeys::Action action)
+{
+    switch (action) {
+    case globalkeys::Action::PlayPause:
+        return tr("Start or stop the subtitles");
+    case globalkeys::Action::DelayLater:
+        return tr("Subtitles 100 ms later");
+    case globalkeys::Action::DelayEarlier:
+        return tr("Subtitles 100 ms earlier");
+    case globalkeys::Action::PreviousSubtitle:
+        return tr("To the previous subtitle");
+    case globalkeys::Action::NextSubtitle:
+        return tr("To the next subtitle");
+    }
+    return {};
 }
 
 QString GlobalShortcuts::refusalText(globalkeys::Refusal refusal, const QString& keys)
@@ -129,6 +194,10 @@ QString GlobalShortcuts::refusalText(globalkeys::Refusal refusal, const QString&
 std::vector<globalkeys::Verdict> GlobalShortcuts::apply(
     const std::vector<globalkeys::Binding>& bindings)
 {
+    if (route() == globalkeys::Route::Portal) {
+        _portal->turnOn(bindings);
+        return {};
+    }
     release();
     return globalkeys::decide(
         bindings, [this](globalkeys::Action action, const globalkeys::KeyCombo& keys) {
@@ -182,6 +251,7 @@ void GlobalShortcuts::release()
         xcb_flush(root.connection);
     }
     _held.clear();
+    _portal->turnOff();
 }
 
 bool GlobalShortcuts::nativeEventFilter(const QByteArray& type, void* message, qintptr* /*result*/)

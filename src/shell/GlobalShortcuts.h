@@ -3,25 +3,38 @@
 #pragma once
 
 #include "control/GlobalKeys.h"
+#include "control/PortalKeys.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QDBusConnection>
 #include <QObject>
 #include <QString>
 
 #include <functional>
 #include <vector>
 
-// Lives on the GUI thread.
+class PortalShortcuts;
 class PreferencesStore;
 
+// Lives on the GUI thread.
 class GlobalShortcuts final : public QObject, private QAbstractNativeEventFilter {
     Q_OBJECT
 
 public:
     using Run = std::function<void(globalkeys::Action)>;
 
-    explicit GlobalShortcuts(Run run, QObject* parent = nullptr);
+    // The portal is looked for on `bus`, on a Wayland session only.
+    GlobalShortcuts(Run run, const QDBusConnection& bus, QObject* parent = nullptr);
     ~GlobalShortcuts() override;
+
+    // How this desktop gives keys. On a Wayland session the first answer asks the bus whether
+    // the desktop has a shortcuts portal, and may wait for it a few seconds.
+    globalkeys::Route route() const;
+    // Through the portal the desktop chooses the keys: where its session stands, what it gave.
+    const globalkeys::PortalSession& portalSession() const;
+    static QString portalStateText(globalkeys::PortalState state);
+    // What an action does, as the desktop lists it.
+    static QString actionText(globalkeys::Action action);
 
     // Whether this desktop lets a program have keys of its own while another has the focus;
     // when not, why not, for Preferences.
@@ -30,7 +43,8 @@ public:
     // What the user should know about keys that are available; empty when nothing.
     QString caveat() const;
 
-    // Releases what was held and takes these; each verdict says whether it was granted.
+    // Releases what was held and takes these; each verdict says whether it was granted. Through
+    // the portal, asks the desktop (with these as the preferred keys) and has no verdicts.
     std::vector<globalkeys::Verdict> apply(const std::vector<globalkeys::Binding>& bindings);
     void release();
     // As the settings have them: taken when they are turned on, released when not.
@@ -45,6 +59,10 @@ public:
     // What a refusal means for the user.
     static QString refusalText(globalkeys::Refusal refusal, const QString& keys);
 
+signals:
+    // The portal's session changed state, or the desktop changed its keys.
+    void portalChanged();
+
 private:
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override;
     bool grab(const globalkeys::KeyCombo& keys, globalkeys::Action action);
@@ -56,4 +74,5 @@ private:
     };
     Run _run;
     std::vector<Held> _held;
+    PortalShortcuts* _portal;
 };

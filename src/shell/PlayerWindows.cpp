@@ -180,7 +180,7 @@ PlayerWindows::PlayerWindows(PreferencesStore& preferences, const QDBusConnectio
             }
             _sync->refresh();
         },
-        &_window);
+        bus, &_window);
     // Off by default: then nothing is grabbed and the X server is not asked. A key refused at
     // start is said where the user looks, as Preferences would say it.
     for (const globalkeys::Verdict& v : _globalKeys->applyStored(_preferences)) {
@@ -190,6 +190,13 @@ PlayerWindows::PlayerWindows(PreferencesStore& preferences, const QDBusConnectio
             break;
         }
     }
+    // The portal answers later, perhaps after a dialog of the desktop's own.
+    QObject::connect(_globalKeys, &GlobalShortcuts::portalChanged, &_window, [this] {
+        const globalkeys::PortalState state = _globalKeys->portalSession().state();
+        if (state == globalkeys::PortalState::Declined || state == globalkeys::PortalState::Failed
+            || state == globalkeys::PortalState::Closed)
+            _window.statusBar()->showMessage(GlobalShortcuts::portalStateText(state));
+    });
     describeControls(&_window);
 }
 

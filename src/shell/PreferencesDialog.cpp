@@ -304,9 +304,29 @@ QWidget* PreferencesDialog::keysPage()
         why->setWordWrap(true);
         form->addRow(why);
     }
-    const std::vector<globalkeys::Binding> stored = GlobalShortcuts::storedBindings(_store);
     const QString names[] = { tr("Start / Stop:"), tr("Subtitles 100 ms later:"),
         tr("Subtitles 100 ms earlier:"), tr("Previous subtitle:"), tr("Next subtitle:") };
+    if (_keys->route() == globalkeys::Route::Portal) {
+        // The desktop chooses the keys: the page shows what it gave.
+        _portalState = new QLabel;
+        _portalState->setObjectName("globalKeysPortalState");
+        _portalState->setWordWrap(true);
+        form->addRow(_portalState);
+        for (std::size_t i = 0; i < globalkeys::kActions.size(); ++i) {
+            const globalkeys::ActionName& a = globalkeys::kActions[i];
+            auto* trigger = new QLabel;
+            trigger->setObjectName(
+                QString::fromLatin1(a.name.data(), static_cast<int>(a.name.size())));
+            form->addRow(names[i], trigger);
+            _portalTriggers.emplace_back(a.action, trigger);
+        }
+        connect(_keys, &GlobalShortcuts::portalChanged, this, &PreferencesDialog::showPortal);
+        connect(_keysOn, &QCheckBox::toggled, this, &PreferencesDialog::takeKeys);
+        takeKeys();
+        showPortal();
+        return page;
+    }
+    const std::vector<globalkeys::Binding> stored = GlobalShortcuts::storedBindings(_store);
     for (std::size_t i = 0; i < globalkeys::kActions.size(); ++i) {
         const globalkeys::ActionName& a = globalkeys::kActions[i];
         auto* edit = new QLineEdit;
@@ -330,6 +350,9 @@ QWidget* PreferencesDialog::keysPage()
 
 std::vector<globalkeys::Binding> PreferencesDialog::bindings() const
 {
+    // Through the portal there is nothing to type: the stored keys are offered as they are.
+    if (_keyRows.empty())
+        return GlobalShortcuts::storedBindings(_store);
     std::vector<globalkeys::Binding> bindings;
     for (const KeyRow& row : _keyRows)
         bindings.push_back({ row.action, row.edit->text().trimmed().toStdString() });
@@ -351,6 +374,19 @@ void PreferencesDialog::takeKeys()
                     v.keys ? QString::fromStdString(globalkeys::keysText(*v.keys))
                            : row.edit->text()));
         }
+    }
+}
+
+void PreferencesDialog::showPortal()
+{
+    const globalkeys::PortalSession& session = _keys->portalSession();
+    _portalState->setText(GlobalShortcuts::portalStateText(session.state()));
+    for (const auto& [action, label] : _portalTriggers) {
+        const std::string trigger = session.trigger(action);
+        if (session.state() != globalkeys::PortalState::Bound)
+            label->clear();
+        else
+            label->setText(trigger.empty() ? tr("no key") : QString::fromStdString(trigger));
     }
 }
 

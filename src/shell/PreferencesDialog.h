@@ -6,8 +6,12 @@
 
 #include "control/GlobalKeys.h"
 #include "control/PanelStyle.h"
+#include "control/PortalKeys.h"
 
 #include <QDialog>
+
+#include <utility>
+#include <vector>
 
 class GlobalShortcuts;
 class PreferencesStore;
@@ -46,6 +50,8 @@ private:
     std::vector<globalkeys::Binding> bindings() const;
     // Takes the keys as the page shows them, and says beside each what was refused.
     void takeKeys();
+    // What the desktop's portal gave, when it chooses the keys.
+    void showPortal();
     QWidget* languagePage();
 
     SubtitlePanel& _panel;
@@ -78,5 +84,7 @@ private:
         QLabel* verdict;
     };
     std::vector<KeyRow> _keyRows;
+    QLabel* _portalState = nullptr;
+    std::vector<std::pair<globalkeys::Action, QLabel*>> _portalTriggers;
     QComboBox* _language;
 };
