@@ -65,7 +65,8 @@ void TimerThread::run()
     // The second line is handed on only when it changes: most passes cost its displays nothing.
     Cues::Cursor secondCursor;
     std::optional<std::uint64_t> secondFrom;
-    std::int32_t secondShown = Cues::kNone;
+    // The text, not the entry: overlapping entries stack into a text of their own.
+    const std::string* secondShown = nullptr;
     while (!_teardown.load()) {
         const double value = read();
         _value.store(value);
@@ -76,20 +77,15 @@ void TimerThread::run()
         drawTime(value);
         // Held for the pass, so a list replaced meanwhile lives until the pass is done.
         const std::shared_ptr<const Shown> current = shown();
-        const std::string* text = current && current->first.cues
-            ? cursor.textAt(*current->first.cues, current->first.timing.toFile(value))
-            : nullptr;
+        const std::string* text = current ? current->first.textAt(cursor, value) : nullptr;
         setIfConnected(_messageTextField, text ? *text : empty);
         setIfConnected(_messageTextField2, text ? *text : empty);
-        const std::int32_t second
-            = current ? current->second.indexAt(secondCursor, value) : Cues::kNone;
+        const std::string* line = current ? current->second.textAt(secondCursor, value) : nullptr;
         const std::uint64_t version = current ? current->version : 0;
-        if (second != secondShown || secondFrom != version) {
-            const std::string* line
-                = current && current->second.cues ? current->second.cues->textOf(second) : nullptr;
+        if (line != secondShown || secondFrom != version) {
             setIfConnected(_secondTextField, line ? *line : empty);
             setIfConnected(_secondTextField2, line ? *line : empty);
-            secondShown = second;
+            secondShown = line;
             secondFrom = version;
         }
         unsigned micros = 10000;

@@ -106,10 +106,10 @@ private:
     struct Track {
         SharedCues cues;
         Timing timing;
-        // The entry at clock time `value` through `cursor`, or kNone.
-        std::int32_t indexAt(Cues::Cursor& cursor, double value) const
+        // The text at clock time `value` through `cursor` (overlapping entries stacked), or none.
+        const std::string* textAt(Cues::Cursor& cursor, double value) const
         {
-            return cues ? cursor.indexAt(*cues, timing.toFile(value)) : Cues::kNone;
+            return cues ? cursor.textAt(*cues, timing.toFile(value)) : nullptr;
         }
         // Clock time of the next change after `value`; infinity without cues.
         double nextChange(double value) const;

@@ -409,15 +409,17 @@ TEST_F(TimerThreadTest, TwoTracksShowAtOnePositionEachWithItsOwnTiming)
     timer.setSecondTextField(&second);
     timer.setDataArray({ entry(1, 10.0, 12.0, "A"), entry(2, 20.0, 22.0, "B") });
     timer.setTiming({ 1.0, 1.0 });
-    timer.setSecondCues(std::make_shared<const Cues>(
-        SrtMessageList{ entry(1, 10.0, 12.0, "Eins"), entry(2, 20.0, 22.0, "Zwei") }));
-    // Stretched twice and 15 seconds earlier: "Eins" at 5..9, "Zwei" at 25..29 on the clock.
+    timer.setSecondCues(std::make_shared<const Cues>(SrtMessageList{ entry(1, 10.0, 12.0, "Eins"),
+        entry(2, 20.0, 22.0, "Zwei"), entry(3, 10.5, 11.5, "Drei") }));
+    // Stretched twice and 15 seconds earlier: "Eins" at 5..9 ("Drei" over it at 6..8), "Zwei"
+    // at 25..29 on the clock.
     timer.setSecondTiming({ -15.0, 2.0 });
     const struct {
         double x;
         std::string first, second;
     } cases[] = {
-        { 6.0, "", "Eins" },
+        { 5.5, "", "Eins" },
+        { 7.0, "", "Eins\nDrei" },
         { 11.5, "A", "" },
         { 26.0, "", "Zwei" },
         { 35.0, "", "" },
