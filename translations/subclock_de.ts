@@ -19,6 +19,10 @@
         <source>The desktop&apos;s sound could not be recorded: %1</source>
         <translation>Der Ton des Desktops konnte nicht aufgenommen werden: %1</translation>
     </message>
+    <message>
+        <source>Too little speech in the minute heard: listen again while people talk.</source>
+        <translation>Zu wenig Sprache in der gehörten Minute: erneut zuhören, während Leute sprechen.</translation>
+    </message>
 </context>
 <context>
     <name>CuePane</name>
@@ -430,6 +434,10 @@
     <message>
         <source>%1 and %2</source>
         <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 does not report its position: the time shown is the own clock&apos;s, pausing and resuming with it.</source>
+        <translation>%1 meldet seine Position nicht: Die angezeigte Zeit ist die der eigenen Uhr, die mit ihm pausiert und weiterläuft.</translation>
     </message>
 </context>
 <context>

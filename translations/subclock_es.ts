@@ -19,6 +19,10 @@
         <source>The desktop&apos;s sound could not be recorded: %1</source>
         <translation>No se pudo grabar el sonido del escritorio: %1</translation>
     </message>
+    <message>
+        <source>Too little speech in the minute heard: listen again while people talk.</source>
+        <translation>Muy poca voz en el minuto escuchado: vuelva a escuchar mientras alguien habla.</translation>
+    </message>
 </context>
 <context>
     <name>CuePane</name>
@@ -430,6 +434,10 @@
     <message>
         <source>%1 and %2</source>
         <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1 does not report its position: the time shown is the own clock&apos;s, pausing and resuming with it.</source>
+        <translation>%1 no informa de su posición: el tiempo mostrado es el del reloj propio, que se pausa y se reanuda con él.</translation>
     </message>
 </context>
 <context>

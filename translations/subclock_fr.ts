@@ -19,6 +19,10 @@
         <source>The desktop&apos;s sound could not be recorded: %1</source>
         <translation>Impossible d’enregistrer le son du bureau : %1</translation>
     </message>
+    <message>
+        <source>Too little speech in the minute heard: listen again while people talk.</source>
+        <translation>Trop peu de parole dans la minute écoutée : réécoutez pendant que des gens parlent.</translation>
+    </message>
 </context>
 <context>
     <name>CuePane</name>
@@ -430,6 +434,10 @@
     <message>
         <source>%1 and %2</source>
         <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1 does not report its position: the time shown is the own clock&apos;s, pausing and resuming with it.</source>
+        <translation>%1 ne donne pas sa position : le temps affiché est celui de l’horloge propre, qui se met en pause et reprend avec lui.</translation>
     </message>
 </context>
 <context>

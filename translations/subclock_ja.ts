@@ -19,6 +19,10 @@
         <source>The desktop&apos;s sound could not be recorded: %1</source>
         <translation>デスクトップの音声を録音できませんでした: %1</translation>
     </message>
+    <message>
+        <source>Too little speech in the minute heard: listen again while people talk.</source>
+        <translation>聞き取った1分間に話し声がほとんどありません。人が話している間にもう一度聞き取ってください。</translation>
+    </message>
 </context>
 <context>
     <name>CuePane</name>
@@ -430,6 +434,10 @@
     <message>
         <source>%1 and %2</source>
         <translation>%1 と %2</translation>
+    </message>
+    <message>
+        <source>%1 does not report its position: the time shown is the own clock&apos;s, pausing and resuming with it.</source>
+        <translation>%1 は再生位置を知らせません。表示されている時刻は自前の時計のもので、その一時停止と再開に合わせて動きます。</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,10 @@
         <source>The desktop&apos;s sound could not be recorded: %1</source>
         <translation>Не удалось записать звук рабочего стола: %1</translation>
     </message>
+    <message>
+        <source>Too little speech in the minute heard: listen again while people talk.</source>
+        <translation>Слишком мало речи за прослушанную минуту: послушайте снова, пока люди говорят.</translation>
+    </message>
 </context>
 <context>
     <name>CuePane</name>
@@ -430,6 +434,10 @@
     <message>
         <source>%1 and %2</source>
         <translation>%1 и %2</translation>
+    </message>
+    <message>
+        <source>%1 does not report its position: the time shown is the own clock&apos;s, pausing and resuming with it.</source>
+        <translation>%1 не сообщает свою позицию: показано время собственных часов, которые приостанавливаются и продолжаются вместе с ним.</translation>
     </message>
 </context>
 <context>

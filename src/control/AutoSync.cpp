@@ -214,8 +214,8 @@ void AutoSync::finish(std::uint64_t job, const Outcome& outcome)
         setState(State::proposed, p->text);
     } else if (outcome.recorded && outcome.match.verdict == autosync::Match::Verdict::noSpeech) {
         setState(State::refused,
-            "Too little speech in the minute heard: listen again while "
-            "people talk.");
+            translate("AutoSync",
+                "Too little speech in the minute heard: listen again while people talk."));
     } else {
         setState(State::refused, autosync::describe(outcome.match));
     }

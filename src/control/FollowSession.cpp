@@ -166,9 +166,10 @@ void FollowSession::capabilitiesChanged()
     _ownPositionSaid = true;
     FollowedPosition& position = _bus.position();
     position.reset(_ownClockAt, position.status(), position.rate());
-    _view.say(_title
-        + " does not report its position: the time shown is the own clock's, "
-          "pausing and resuming with it.");
+    _view.say(fill(translate("FollowSession",
+                       "%1 does not report its position: the time shown is the own clock's, "
+                       "pausing and resuming with it."),
+        { _title }));
 }
 
 void FollowSession::mediaChanged()
