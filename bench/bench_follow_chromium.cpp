@@ -136,8 +136,8 @@ int main(int argc, char** argv)
     chromium.setStandardErrorFile(d + "/chromium.log");
     chromium.start("chromium",
         { "--no-sandbox", "--no-first-run", "--password-store=basic", "--enable-logging=stderr",
-            "--user-data-dir=" + d + "/profile", "--autoplay-policy=no-user-gesture-required",
-            "file://" + d + "/page.html" });
+            "--user-data-dir=" + tmp.path() + "/profile",
+            "--autoplay-policy=no-user-gesture-required", "file://" + d + "/page.html" });
     QDBusConnection bus = QDBusConnection::sessionBus();
     const auto statusCall = [&](const QString& method) {
         return bus.call(QDBusMessage::createMethodCall("io.github.subclock.Status", "/Status",
@@ -169,10 +169,11 @@ int main(int argc, char** argv)
     std::vector<std::pair<double, double>> shown, raw;
     // The acts in the page by their wall-clock time; samples just after one are settling.
     std::vector<std::pair<double, std::string>> acts;
+    std::string failed;
     const auto act = [&](const char* name, const QStringList& args) {
         acts.emplace_back(wallMs(), name);
         if (QProcess::execute("playerctl", args) != 0)
-            std::fprintf(stderr, "playerctl %s failed\n", qPrintable(args.join(' ')));
+            failed.append(" ").append(args.join(' ').toStdString()).append(";");
     };
     const double end = start + seconds * 1000.0;
     bool sought = false, paused = false, resumed = false;
@@ -238,7 +239,8 @@ int main(int argc, char** argv)
         return phase;
     };
     const char* phases[] = { "playing", "seek", "pause", "play", "rate", "settling" };
-    std::printf("load average before %s, after %s\n", loadBefore.c_str(), loadAfter.c_str());
+    std::printf("load average before %s, after %s; playerctl failed:%s\n", loadBefore.c_str(),
+        loadAfter.c_str(), failed.empty() ? " none" : failed.c_str());
     std::printf("| after | samples | shown: median, p95, max abs error | shown minus page: median "
                 "(p5 to p95) | Chromium's Position minus page: median (p5 to p95) |\n");
     for (const char* phase : phases) {

@@ -51,6 +51,9 @@ void FollowedPosition::setStatus(Status status)
 void FollowedPosition::setRate(double rate)
 {
     const std::lock_guard lock(_mutex);
+    // Chromium repeats its Rate with every position update; the same rate keeps the readings.
+    if (std::max(rate, 0.0) == _rate)
+        return;
     const double t = _now();
     const double shown = shownAt(t);
     _base = targetAt(t);
