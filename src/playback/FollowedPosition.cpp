@@ -27,6 +27,7 @@ void FollowedPosition::reset(double position, Status status, double rate)
     _base = position;
     _origin = _now();
     _slewEnd = _origin;
+    _recent.clear();
     _stillKnown = false;
     _stuck = false;
 }
@@ -42,6 +43,7 @@ void FollowedPosition::setStatus(Status status)
     _origin = t;
     _slewEnd = t;
     _status = status;
+    _recent.clear();
     _stillKnown = false;
     _stuck = false;
 }
@@ -49,11 +51,15 @@ void FollowedPosition::setStatus(Status status)
 void FollowedPosition::setRate(double rate)
 {
     const std::lock_guard lock(_mutex);
+    // Chromium repeats its Rate with every position update; the same rate keeps the readings.
+    if (std::max(rate, 0.0) == _rate)
+        return;
     const double t = _now();
     const double shown = shownAt(t);
     _base = targetAt(t);
     _origin = t;
     _rate = std::max(rate, 0.0);
+    _recent.clear();
     slewFrom(shown, t);
 }
 
@@ -80,14 +86,28 @@ void FollowedPosition::readLocked(double position, double at)
     }
     const double t = _now();
     const double shown = shownAt(t);
+    // Far from the line the clock follows, the player moved: the recent readings are of before.
+    if (std::abs(position - targetAt(at)) >= kJumpThreshold)
+        _recent.clear();
     _base = position;
     _origin = at;
+    if (_status == Status::Playing && _rate > 0) {
+        std::erase_if(_recent, [&](const Reading& r) { return at - r.at > kRecentFor; });
+        _recent.push_back({ position, at });
+        const auto freshest = std::max_element(
+            _recent.begin(), _recent.end(), [&](const Reading& a, const Reading& b) {
+                return a.position - _rate * a.at < b.position - _rate * b.at;
+            });
+        _base = freshest->position;
+        _origin = freshest->at;
+    }
     slewFrom(shown, t);
 }
 
 bool FollowedPosition::seeked(double position, double at)
 {
     const std::lock_guard lock(_mutex);
+    _recent.clear();
     if (std::abs(position - targetAt(at)) < kJumpThreshold) {
         readLocked(position, at);
         return false;

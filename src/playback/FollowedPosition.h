@@ -5,9 +5,12 @@
 
 #include <functional>
 #include <mutex>
+#include <vector>
 
 // Players report their position only when asked, so between readings it is extrapolated with
-// the player's rate while it plays. A small difference found by a new reading is corrected
+// the player's rate while it plays. A reading may be old but is never early (Chromium refreshes
+// its Position only every 100 ms), so while playing the clock follows whichever of the last few
+// seconds' readings is furthest ahead. A small difference found by a new reading is corrected
 // gradually (slewed) so the shown time never steps back; a big one is a seek and shown at once.
 // Updates come from the UI thread, position() from the playback worker too: all calls are
 // thread-safe.
@@ -21,6 +24,8 @@ public:
     static constexpr double kJumpThreshold = 0.25;
     // A position that stays put this long while the player says it plays is never going to move.
     static constexpr double kStuckAfter = 2.0;
+    // How long a reading taken while playing still counts against newer ones.
+    static constexpr double kRecentFor = 5.0;
 
     explicit FollowedPosition(Clock now);
 
@@ -33,8 +38,9 @@ public:
     // the call's round trip).
     void read(double position, double at);
     // The player's Seeked signal. Chromium sends one at every position update, so a position
-    // within kJumpThreshold of the clock's is a resync, taken as a reading; a larger difference
-    // is a jump, shown at once. True for a jump.
+    // within kJumpThreshold of the clock's is a resync, taken as a reading that replaces the
+    // recent ones (its position is computed as it is sent, and may move the clock back); a
+    // larger difference is a jump, shown at once. True for a jump.
     bool seeked(double position, double at);
 
     // The position to show now: never less than the last one returned, except after a seek, a
@@ -54,6 +60,11 @@ private:
     void slewFrom(double shown, double t);
     void readLocked(double position, double at);
 
+    struct Reading {
+        double position;
+        double at;
+    };
+
     Clock _now;
     mutable std::mutex _mutex;
     Status _status = Status::Stopped;
@@ -67,6 +78,8 @@ private:
     double _slewStart = 0;
     double _slewRate = 0;
     double _slewEnd = 0;
+    // Readings of the last kRecentFor while playing at this rate, oldest first.
+    std::vector<Reading> _recent;
     // The last reading that moved, and when it was first seen, for the stuck rule.
     double _stillValue = 0;
     double _stillSince = 0;

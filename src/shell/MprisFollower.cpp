@@ -86,6 +86,8 @@ MprisFollower::MprisFollower(const QDBusConnection& bus, QObject* parent)
     , _position(&monotonicSeconds)
 {
     _poll.setInterval(kPollIntervalMs);
+    // A coarse timer may be moved to a round time, which would undo the interval's point.
+    _poll.setTimerType(Qt::PreciseTimer);
     connect(&_poll, &QTimer::timeout, this, &MprisFollower::readPosition);
     const auto tell = [this](auto event) {
         return [this, event] {

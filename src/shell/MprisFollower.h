@@ -32,7 +32,9 @@ class MprisFollower final : public QObject, public PlayerBus {
 
 public:
     static constexpr int kCallTimeoutMs = 1000;
-    static constexpr int kPollIntervalMs = 1000;
+    // Not a multiple of 100 ms: Chromium refreshes its Position every 100 ms, and readings that
+    // always fell at the same point of that cycle would all be equally old.
+    static constexpr int kPollIntervalMs = 1020;
 
     // A disconnected bus (no session bus) makes a follower with no players.
     explicit MprisFollower(const QDBusConnection& bus, QObject* parent = nullptr);

@@ -120,6 +120,32 @@ TEST_F(FollowedPositionTest, JitterInTheReadingsNeverMakesTheShownTimeGoBack)
     }
 }
 
+TEST_F(FollowedPositionTest, AReadingHeldSinceTheLastRefreshIsTakenAsOldNotAsBehind)
+{
+    // Chromium's Position is refreshed every 100 ms: a reading a second is up to 100 ms old.
+    const double ages[] = { 0.09, 0.02, 0.07, 0.05, 0.08, 0.01, 0.09, 0.06, 0.03, 0.09 };
+    for (const double rate : { 1.0, 1.5 }) {
+        now = 100;
+        followed.reset(0, Status::Playing, rate);
+        for (int step = 1; step <= 1000; ++step) {
+            now += 0.01;
+            if (step % 100 == 0) {
+                const double age = ages[step / 100 - 1];
+                followed.read(rate * (now - age - 100), now);
+            }
+            // Once the second reading is in and eased in, no older one drags the clock back.
+            if (step > 250) {
+                ASSERT_NEAR(followed.position(), rate * (now - 100) - 0.01 * rate, 0.011 * rate)
+                    << "rate " << rate << " step " << step;
+            }
+        }
+        // A resync's position is fresh: one a little behind moves the clock back, gradually.
+        EXPECT_FALSE(followed.seeked(rate * (now - 100) - 0.06, now));
+        now += 1;
+        EXPECT_NEAR(followed.position(), rate * (now - 100) - 0.06, 1e-9) << "rate " << rate;
+    }
+}
+
 TEST_F(FollowedPositionTest, PositionThatNeverMovesWhilePlayingIsFoundInThreeSeconds)
 {
     followed.reset(0, Status::Playing, 1);
