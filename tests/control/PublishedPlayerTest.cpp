@@ -89,8 +89,7 @@ public:
     bool following = false;
     TimerThread timer;
     MainCtrl ctrl;
-    PublishedPlayer player{ ctrl, timer, [this] { return following; },
-        [this] { return now.load(); } };
+    PublishedPlayer player{ ctrl, timer, [this] { return following; } };
 };
 
 TEST_F(PublishedPlayerTest, RequestsMoveTheClockAndJumpsAreAnnounced)
