@@ -66,9 +66,9 @@ void MainCtrl::connect(const Outlets& outlets)
     _o.quietTimer = orNull(_o.quietTimer, nullports::noQuietTime);
     _choice.connect({ _o.theUserDefaultsController, _o.encButton, _o.retButton });
     _recent.connect(_o.theUserDefaultsController, _o.view);
-    _timing.connect({ _o.th, _o.theUserDefaultsController, &_firstLabel, _o.statusLine,
-        _o.quietTimer, SubtitleTiming::Track::first, &_timingMemory,
-        [this] { tell(Change::timing); } });
+    _timing.connect(
+        { _o.th, _o.theUserDefaultsController, &_firstLabel, _o.statusLine, _o.quietTimer,
+            SubtitleTiming::Track::first, &_timingMemory, [this] { tell(Change::timing); } });
     _secondTiming.connect({ _o.th, _o.theUserDefaultsController, &_secondLabel, _o.statusLine,
         _o.quietTimer, SubtitleTiming::Track::second, &_timingMemory });
     _loader.connect({ _o.uiQueue, _o.busy },

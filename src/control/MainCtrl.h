@@ -155,10 +155,7 @@ public:
     // Start/Stop, the file or its subtitles, the first track's timing, a move of the own clock.
     // Told once the command's state is complete; playing on tells nothing.
     enum class Change { transport, subtitles, timing, jump };
-    void setChangeListener(std::function<void(Change)> listener)
-    {
-        _changed = std::move(listener);
-    }
+    void setChangeListener(std::function<void(Change)> listener) { _changed = std::move(listener); }
 
     bool started() const { return _started; }
     const std::optional<std::string>& filename() const { return _filename; }
