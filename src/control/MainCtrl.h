@@ -153,7 +153,8 @@ public:
 
     // What a command changed, for those who show the state elsewhere (the published player):
     // Start/Stop, the file or its subtitles, the first track's timing, a move of the own clock.
-    // Told once the command's state is complete; playing on tells nothing.
+    // Told as each is made, maybe mid-command: read the state once the command is done. Playing
+    // on tells nothing.
     enum class Change { transport, subtitles, timing, jump };
     void setChangeListener(std::function<void(Change)> listener) { _changed = std::move(listener); }
 
