@@ -66,8 +66,9 @@ void MainCtrl::connect(const Outlets& outlets)
     _o.quietTimer = orNull(_o.quietTimer, nullports::noQuietTime);
     _choice.connect({ _o.theUserDefaultsController, _o.encButton, _o.retButton });
     _recent.connect(_o.theUserDefaultsController, _o.view);
-    _timing.connect({ _o.th, _o.theUserDefaultsController, &_firstLabel, _o.statusLine,
-        _o.quietTimer, SubtitleTiming::Track::first, &_timingMemory });
+    _timing.connect(
+        { _o.th, _o.theUserDefaultsController, &_firstLabel, _o.statusLine, _o.quietTimer,
+            SubtitleTiming::Track::first, &_timingMemory, [this] { tell(Change::timing); } });
     _secondTiming.connect({ _o.th, _o.theUserDefaultsController, &_secondLabel, _o.statusLine,
         _o.quietTimer, SubtitleTiming::Track::second, &_timingMemory });
     _loader.connect({ _o.uiQueue, _o.busy },
@@ -106,6 +107,7 @@ void MainCtrl::loadDefaultValues()
     }
     _o.filenameLabel->setText(lastPathComponent(*_filename));
     _o.view->watchFile(*_filename);
+    tell(Change::subtitles);
 }
 
 void MainCtrl::click(const Control& sender)
@@ -122,6 +124,7 @@ void MainCtrl::click(const Control& sender)
         break;
     case kReset:
         _o.th->reset();
+        tell(Change::jump);
         break;
     case kChooseFile:
         selectFile(sender);
@@ -141,6 +144,7 @@ void MainCtrl::toggleStartStop()
         _o.startButton->setTitle(translate("MainCtrl", "Start"));
         stop();
     }
+    tell(Change::transport);
 }
 
 void MainCtrl::start()
@@ -180,6 +184,7 @@ void MainCtrl::seekTo(double position)
         return;
     }
     _o.th->seek(std::max(position, 0.0));
+    tell(Change::jump);
 }
 
 void MainCtrl::stop()
@@ -193,12 +198,14 @@ void MainCtrl::ff()
 {
     _skipValue = _o.slider->doubleValue();
     _o.th->seek(_o.th->getPosition() + _skipValue);
+    tell(Change::jump);
 }
 
 void MainCtrl::rew()
 {
     _skipValue = _o.slider->doubleValue();
     _o.th->seek(std::max(_o.th->getPosition() - _skipValue, 0.0));
+    tell(Change::jump);
 }
 
 void MainCtrl::selectFile(const Control& /*sender*/)
@@ -237,6 +244,8 @@ bool MainCtrl::openFile(const std::string& path)
         _o.th->reset();
         _o.view->showReading("", {});
         _loader.readInBackground(std::move(reader), shortName(), std::move(old));
+        tell(Change::subtitles);
+        tell(Change::jump);
         return true;
     }
     // The new subtitles first, so that a running clock shows them from its first pass at zero.
@@ -250,6 +259,8 @@ bool MainCtrl::openFile(const std::string& path)
         _o.view->showReading("", {});
     }
     _o.th->reset();
+    tell(Change::subtitles);
+    tell(Change::jump);
     handOverWaitingStart(read && !reader->dataArray().empty());
     return true;
 }
@@ -352,6 +363,7 @@ void MainCtrl::readAgain()
     }
     // The position stays: a running clock goes on with the new subtitles.
     _o.th->setCues(std::make_shared<const Cues>(reader->dataArray()));
+    tell(Change::subtitles);
     handOverWaitingStart(true);
 }
 
@@ -367,6 +379,7 @@ void MainCtrl::fileChangedOnDisk()
     }
     _o.th->setCues(std::make_shared<const Cues>(reader->dataArray()));
     showReading(*reader);
+    tell(Change::subtitles);
     handOverWaitingStart(true);
 }
 
@@ -378,8 +391,14 @@ void MainCtrl::handOverWaitingStart(bool readable)
         _o.th->start();
         return;
     }
+    startFailed();
+}
+
+void MainCtrl::startFailed()
+{
     _started = false;
     _o.startButton->setTitle(translate("MainCtrl", "Start"));
+    tell(Change::transport);
 }
 
 bool MainCtrl::sendParsedArray()
@@ -392,6 +411,7 @@ bool MainCtrl::sendParsedArray()
         _timing.forgetFile();
         _o.filenameLabel->setText("");
         _o.th->clearDataArray();
+        tell(Change::subtitles);
         return false;
     }
     auto reader = _choice.readerFor(*_filename);
@@ -402,6 +422,7 @@ bool MainCtrl::sendParsedArray()
         SharedCues old = _o.th->cues();
         _o.th->clearDataArray();
         _loader.readInBackground(std::move(reader), shortName(), std::move(old), true);
+        tell(Change::subtitles);
         return false;
     }
     if (reader->readData()) {
@@ -411,6 +432,7 @@ bool MainCtrl::sendParsedArray()
             return alertNoSubtitles(*reader) && sendParsedArray();
         }
         _o.th->setCues(std::make_shared<const Cues>(reader->dataArray()));
+        tell(Change::subtitles);
         return true;
     }
     return alertReadFailure(*reader) && sendParsedArray();
@@ -436,6 +458,7 @@ void MainCtrl::finishRead(const SubtitleLoader::Outcome& outcome)
         showReading(outcome.reader);
         if (outcome.cues) {
             _o.th->setCues(outcome.cues);
+            tell(Change::subtitles);
             if (waited)
                 _o.th->start();
             return;
@@ -446,8 +469,7 @@ void MainCtrl::finishRead(const SubtitleLoader::Outcome& outcome)
     if (!waited)
         return;
     // The Start that waited fails as it would have at once; taking the offer starts again.
-    _started = false;
-    _o.startButton->setTitle(translate("MainCtrl", "Start"));
+    startFailed();
     const bool taken
         = outcome.ok ? alertNoSubtitles(outcome.reader) : alertReadFailure(outcome.reader);
     if (taken)

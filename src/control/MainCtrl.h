@@ -151,6 +151,13 @@ public:
         _secondChanged = std::move(changed);
     }
 
+    // What a command changed, for those who show the state elsewhere (the published player):
+    // Start/Stop, the file or its subtitles, the first track's timing, a move of the own clock.
+    // Told as each is made, maybe mid-command: read the state once the command is done. Playing
+    // on tells nothing.
+    enum class Change { transport, subtitles, timing, jump };
+    void setChangeListener(std::function<void(Change)> listener) { _changed = std::move(listener); }
+
     bool started() const { return _started; }
     const std::optional<std::string>& filename() const { return _filename; }
     std::int32_t encodingType() const { return _choice.encodingType(); }
@@ -164,6 +171,13 @@ public:
 
 private:
     void toggleStartStop();
+    void tell(Change what)
+    {
+        if (_changed)
+            _changed(what);
+    }
+    // Start waited for a read that gave nothing to play.
+    void startFailed();
     // A background read of the current choice has ended.
     void finishRead(const SubtitleLoader::Outcome& outcome);
     // A Start that waited for a read since superseded by a read on this thread: it plays the
@@ -217,6 +231,7 @@ private:
     RecentFiles _recent;
     std::optional<std::string> _secondFilename;
     std::function<void()> _secondChanged;
+    std::function<void(Change)> _changed;
     SubtitleTiming::Track _timedTrack = SubtitleTiming::Track::first;
     SecondTrackMemory _secondMemory;
     // Both timings note into one memory: each writes all of it.

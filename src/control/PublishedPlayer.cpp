@@ -17,20 +17,27 @@ std::int64_t toUs(double seconds)
 
 } // namespace
 
-PublishedPlayer::PublishedPlayer(
-    MainCtrl& ctrl, TimerThread& timer, Following following, Clock clock)
+PublishedPlayer::PublishedPlayer(MainCtrl& ctrl, TimerThread& timer, Following following)
     : _ctrl(ctrl)
     , _timer(timer)
     , _transport(makeOwnClockTransport(ctrl, timer))
     , _following(std::move(following))
-    , _clock(std::move(clock))
 {
     // Once every member is there: state() keeps the track count.
     _last = state();
-    _lastAt = _clock();
+    _lastFollowing = _following();
+    _ctrl.setChangeListener([this](MainCtrl::Change what) {
+        if (what == MainCtrl::Change::jump)
+            _jumped = true;
+        if (_listener)
+            _listener();
+    });
 }
 
-PublishedPlayer::~PublishedPlayer() = default;
+PublishedPlayer::~PublishedPlayer()
+{
+    _ctrl.setChangeListener(nullptr);
+}
 
 bool PublishedPlayer::controllable() const
 {
@@ -95,7 +102,6 @@ void PublishedPlayer::stop()
         return;
     _transport->pause();
     _transport->toStart();
-    moved();
 }
 
 void PublishedPlayer::next()
@@ -103,7 +109,6 @@ void PublishedPlayer::next()
     if (!controllable())
         return;
     _ctrl.nextSubtitle();
-    moved();
 }
 
 void PublishedPlayer::previous()
@@ -111,7 +116,6 @@ void PublishedPlayer::previous()
     if (!controllable())
         return;
     _ctrl.previousSubtitle();
-    moved();
 }
 
 void PublishedPlayer::seek(std::int64_t offsetUs)
@@ -119,7 +123,6 @@ void PublishedPlayer::seek(std::int64_t offsetUs)
     if (!controllable() || !state().canSeek)
         return;
     _transport->skipBy(static_cast<double>(offsetUs) / 1e6);
-    moved();
 }
 
 void PublishedPlayer::setPosition(const std::string& trackId, std::int64_t positionUs)
@@ -129,13 +132,12 @@ void PublishedPlayer::setPosition(const std::string& trackId, std::int64_t posit
         || positionUs > s.lengthUs)
         return;
     _transport->seekTo(static_cast<double>(positionUs) / 1e6);
-    moved();
 }
 
 PublishedPlayer::Changes PublishedPlayer::poll()
 {
     const PublishedState now = state();
-    const double at = _clock();
+    const bool following = _following();
     Changes changes;
     const auto changed = [&](bool differs, const char* name) {
         if (differs)
@@ -151,19 +153,13 @@ PublishedPlayer::Changes PublishedPlayer::poll()
     changed(now.canGoNext != _last.canGoNext, "CanGoNext");
     changed(now.canGoPrevious != _last.canGoPrevious, "CanGoPrevious");
 
-    // Between two looks the clock ran for part of the time at most, unless it ran before and
-    // after; anything outside that is a jump.
-    const double elapsed = std::max(at - _lastAt, 0.0);
-    const bool before = _last.status == PublishedState::Status::Playing;
-    const bool after = now.status == PublishedState::Status::Playing;
-    const double from = static_cast<double>(_last.positionUs) / 1e6;
-    const double position = static_cast<double>(now.positionUs) / 1e6;
-    const double least = from + (before && after ? elapsed : 0.0) - kJumpTolerance;
-    const double most = from + (before || after ? elapsed : 0.0) + kJumpTolerance;
-    changes.seeked = _jumped || position < least || position > most;
+    // Following begun or ended swaps the own position for 0 or back: a jump for those watching.
+    // While following, the own clock's moves are not published.
+    changes.seeked = (_jumped && !following)
+        || (following != _lastFollowing && now.positionUs != _last.positionUs);
     changes.positionUs = now.positionUs;
     _jumped = false;
     _last = now;
-    _lastAt = at;
+    _lastFollowing = following;
     return changes;
 }

@@ -37,16 +37,16 @@ struct PublishedState {
 // Used on the UI thread only. While a player is followed, Subclock publishes no position of its
 // own: it reports Stopped at 0 with every command refused, so that two instances never follow
 // each other's clock, and a desktop picking "the player that plays" picks the real one.
+// Nothing is looked at on a schedule: the controller says what changed, so a clock playing on
+// costs nothing here, and Position is read when asked for.
 class PublishedPlayer {
 public:
-    // A change of position this far (in seconds) from the one counted on is a jump.
-    static constexpr double kJumpTolerance = 0.25;
     static constexpr const char* kNoTrack = "/org/mpris/MediaPlayer2/TrackList/NoTrack";
 
-    using Clock = std::function<double()>;
     using Following = std::function<bool()>;
 
-    PublishedPlayer(MainCtrl& ctrl, TimerThread& timer, Following following, Clock clock);
+    // Takes the controller's change listener for as long as it lives.
+    PublishedPlayer(MainCtrl& ctrl, TimerThread& timer, Following following);
     ~PublishedPlayer();
     PublishedPlayer(const PublishedPlayer&) = delete;
     PublishedPlayer& operator=(const PublishedPlayer&) = delete;
@@ -67,6 +67,11 @@ public:
     // Ignored unless trackId names the file chosen and the position lies within its length.
     void setPosition(const std::string& trackId, std::int64_t positionUs);
 
+    // Told after a change of the controller's that may be worth announcing; poll() says what.
+    // Whoever announces calls poll() when the command is done, and after following starts or
+    // stops, which the controller does not see.
+    void setListener(std::function<void()> listener) { _listener = std::move(listener); }
+
     // What changed since the last look, for the bus to announce.
     struct Changes {
         // Property names as the player interface has them (never Position, which is read).
@@ -79,16 +84,15 @@ public:
 
 private:
     bool controllable() const;
-    // A request that moves the clock is a jump even when it moves less than the tolerance.
-    void moved() { _jumped = true; }
 
     MainCtrl& _ctrl;
     TimerThread& _timer;
     std::unique_ptr<Transport> _transport;
     Following _following;
-    Clock _clock;
+    std::function<void()> _listener;
     PublishedState _last;
-    double _lastAt = 0;
+    bool _lastFollowing = false;
+    // The own clock was moved since the last look, however little.
     bool _jumped = false;
     // Bumped by every new file, so a track id never names two files.
     mutable std::uint64_t _tracks = 0;

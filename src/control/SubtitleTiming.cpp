@@ -177,4 +177,6 @@ void SubtitleTiming::push()
         _p.th->setTiming(_timing);
     else
         _p.th->setSecondTiming(_timing);
+    if (_p.changed)
+        _p.changed();
 }

@@ -12,6 +12,7 @@
 #include "subtitles/Timing.h"
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,6 +38,8 @@ public:
         // Shared by the timings of both tracks, so that neither writes over what the other
         // noted; without one, a memory of its own.
         TimingMemory* memory = nullptr;
+        // Told after each timing handed to the timer.
+        std::function<void()> changed = nullptr;
     };
 
     SubtitleTiming() = default;

@@ -2,6 +2,7 @@
 #include "shell/MprisService.h"
 
 #include "platform/Log.h"
+#include "shell/Following.h"
 #include "shell/MprisAdaptors.h"
 #include "shell/PlayerWindows.h"
 #include "shell/QtAdapters.h"
@@ -15,8 +16,6 @@
 #include <QMainWindow>
 #include <QUrl>
 
-#include <chrono>
-
 namespace {
 
 const QString kPath = QStringLiteral("/org/mpris/MediaPlayer2");
@@ -24,12 +23,6 @@ const QString kPlayerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player")
 // RequestName's flag and answer: fail rather than queue, and "now the owner".
 constexpr uint kDoNotQueue = 4;
 constexpr uint kPrimaryOwner = 1;
-
-double monotonicSeconds()
-{
-    using namespace std::chrono;
-    return duration<double>(steady_clock::now().time_since_epoch()).count();
-}
 
 QString statusName(PublishedState::Status status)
 {
@@ -91,15 +84,14 @@ void MprisPlayerAdaptor::run(const std::function<void(PublishedPlayer&)>& act)
 MprisService::MprisService(PlayerWindows& windows, QObject* parent)
     : QObject(parent)
     , _windows(windows)
-    , _player(
-          windows.controller(), windows.timer(),
-          [&windows] { return windows.following().active(); }, &monotonicSeconds)
+    , _player(windows.controller(), windows.timer(),
+          [&windows] { return windows.following().active(); })
     , _bus(QString())
 {
     new MprisRootAdaptor(this);
     new MprisPlayerAdaptor(this);
-    _look.setInterval(kLookIntervalMs);
-    connect(&_look, &QTimer::timeout, this, &MprisService::announce);
+    _player.setListener([this] { announceSoon(); });
+    connect(&windows.following(), &Following::activeChanged, this, &MprisService::announceSoon);
 }
 
 MprisService::~MprisService()
@@ -137,7 +129,6 @@ void MprisService::requestName(const QString& name, bool retryAsInstance)
                 && reply.arguments().value(0).toUInt() == kPrimaryOwner) {
                 _busName = name;
                 _player.poll();
-                _look.start();
             } else if (retryAsInstance) {
                 // Another instance has the plain name: the interface's way for a second one.
                 requestName(kName + QStringLiteral(".instance")
@@ -163,6 +154,20 @@ QVariantMap MprisService::metadata() const
     if (s.lengthUs > 0)
         m.insert(QStringLiteral("mpris:length"), static_cast<qlonglong>(s.lengthUs));
     return m;
+}
+
+void MprisService::announceSoon()
+{
+    if (_announcing)
+        return;
+    _announcing = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            _announcing = false;
+            announce();
+        },
+        Qt::QueuedConnection);
 }
 
 void MprisService::announce()

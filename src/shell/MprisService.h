@@ -7,7 +7,6 @@
 #include <QDBusConnection>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 #include <QVariantMap>
 
 class PlayerWindows;
@@ -17,7 +16,6 @@ class MprisService final : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int kLookIntervalMs = 250;
     static inline const QString kName = QStringLiteral("org.mpris.MediaPlayer2.subclock");
 
     explicit MprisService(PlayerWindows& windows, QObject* parent = nullptr);
@@ -35,6 +33,8 @@ public:
     QVariantMap metadata() const;
     // Announces what changed since the last look: PropertiesChanged, and Seeked on a jump.
     void announce();
+    // Announces once the command under way is done: the changes of one command go out together.
+    void announceSoon();
 
 signals:
     void Seeked(qlonglong positionUs);
@@ -46,5 +46,5 @@ private:
     PublishedPlayer _player;
     QDBusConnection _bus;
     QString _busName;
-    QTimer _look;
+    bool _announcing = false;
 };

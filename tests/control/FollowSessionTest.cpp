@@ -2,19 +2,10 @@
 // force, and the subtitles of the video the player plays.
 #include "control/FollowSession.h"
 
-#include "control/MainCtrl.h"
-#include "playback/TimerThread.h"
-
-#include "TempDir.h"
-#include "fakes/FakeControls.h"
-#include "fakes/FakeDisplay.h"
-#include "fakes/FakeLog.h"
+#include "fakes/ControllerRig.h"
 #include "fakes/FakePlayerBus.h"
-#include "fakes/FakeStore.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdio>
 
 namespace {
 
@@ -36,29 +27,9 @@ public:
     bool ownClockOffered = false;
 };
 
-class FollowSessionTest : public ::testing::Test {
+class FollowSessionTest : public ::testing::Test, public ControllerRig {
 protected:
-    FollowSessionTest()
-    {
-        timer.setTimeTextField(&time);
-        ctrl.connect({ .th = &timer,
-            .startButton = &startButton,
-            .slider = &slider,
-            .filenameLabel = &label,
-            .mainPanel = &panel,
-            .theUserDefaultsController = &store,
-            .encButton = &encMenu,
-            .retButton = &retMenu,
-            .openDialog = &dialog,
-            .alert = &alert });
-        ctrl.setStandardOutput(out);
-    }
-    ~FollowSessionTest() override
-    {
-        timer.stop();
-        timer.waitFor();
-        std::fclose(out);
-    }
+    ~FollowSessionTest() override { stopTimer(); }
 
     // The fake player, listed and followed, paused at `at` seconds.
     void followFake(double at)
@@ -68,19 +39,6 @@ protected:
         bus.add(kFake, "Fake Player");
     }
 
-    FakeLog log;
-    TempDir dir;
-    std::FILE* out = std::fopen("/dev/null", "w");
-    FakeDisplay time, label;
-    FakeButton startButton;
-    FakeSlider slider;
-    FakePanel panel;
-    FakeStore store;
-    FakeMenu encMenu, retMenu;
-    FakeOpenDialog dialog;
-    FakeAlert alert;
-    TimerThread timer;
-    MainCtrl ctrl;
     FakePlayerBus bus;
     RecordingView view;
     FollowSession session{ { &bus, &ctrl, &timer, &store, &view, "de" } };

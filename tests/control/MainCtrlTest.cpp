@@ -2,11 +2,7 @@
 #include "control/MainCtrl.h"
 
 #include "CapturedOutput.h"
-#include "TempDir.h"
-#include "fakes/FakeControls.h"
-#include "fakes/FakeDisplay.h"
-#include "fakes/FakeLog.h"
-#include "fakes/FakeStore.h"
+#include "fakes/ControllerRig.h"
 #include "platform/Encodings.h"
 #include "subtitles/SrtFile.h"
 #include "subtitles/SrtWriter.h"
@@ -30,27 +26,15 @@ bool contains(const std::vector<std::string>& lines, const std::string& line)
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
-class MainCtrlTest : public ::testing::Test {
+class MainCtrlTest : public ::testing::Test, public ControllerRig {
 protected:
     MainCtrlTest()
     {
-        timer.setTimeTextField(&time);
-        timer.setMessageTextField(&message);
-        timer.setMessageTextField2(&message2);
         for (const char* title : { "Automatic", "CRLF", "LF", "CR" })
             retMenu.addItemWithTitle(title);
         retMenu.setTagOfItemWithTitle("Automatic", MainCtrl::kAutomaticTag);
         retMenu.setTagOfItemWithTitle("LF", 1);
         retMenu.setTagOfItemWithTitle("CR", 2);
-        ctrl.connect({ &timer, &startButton, &slider, &label, &panel, &store, &encMenu, &retMenu,
-            &dialog, &alert, nullptr, nullptr, nullptr, nullptr, &view });
-        ctrl.setStandardOutput(out);
-    }
-    ~MainCtrlTest() override
-    {
-        timer.stop();
-        timer.waitFor();
-        std::fclose(out);
     }
 
     void choose(const std::string& path)
@@ -61,21 +45,6 @@ protected:
     void pressStartStop() { ctrl.click(startButton); }
 
     std::string printed() const { return writtenTo(out); }
-
-    FakeLog log;
-    TempDir dir;
-    FakeDisplay time, message, message2, label{ "(label)" };
-    TimerThread timer;
-    FakeButton startButton;
-    FakeSlider slider;
-    FakePanel panel;
-    FakeStore store;
-    FakeMenu encMenu, retMenu;
-    FakeOpenDialog dialog;
-    FakeAlert alert;
-    FakeReadingView view;
-    std::FILE* out = std::tmpfile();
-    MainCtrl ctrl;
 };
 
 TEST_F(MainCtrlTest, StartWithNoFileStaysStoppedQuietly)

@@ -2,20 +2,12 @@
 // and which changes of position are jumps to announce.
 #include "control/PublishedPlayer.h"
 
-#include "control/MainCtrl.h"
-#include "playback/TimerThread.h"
-
-#include "TempDir.h"
-#include "fakes/FakeControls.h"
-#include "fakes/FakeDisplay.h"
-#include "fakes/FakeLog.h"
-#include "fakes/FakeStore.h"
+#include "fakes/ControllerRig.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
-#include <cstdio>
 #include <functional>
 #include <thread>
 
@@ -29,32 +21,15 @@ const std::string kSrt = "1\r\n00:00:01,000 --> 00:00:02,000\r\nOne\r\n\r\n"
                          "3\r\n00:00:10,000 --> 00:00:11,000\r\nThree\r\n";
 
 // Public: the cases' steps reach in through a reference.
-class PublishedPlayerTest : public ::testing::Test {
+class PublishedPlayerTest : public ::testing::Test, public ControllerRig {
 public:
     PublishedPlayerTest()
     {
-        timer.setTimeTextField(&time);
         timer.setClock([this] { return now.load(); });
         timer.setSleeper(
             [](unsigned) { std::this_thread::sleep_for(std::chrono::milliseconds(1)); });
-        ctrl.connect({ .th = &timer,
-            .startButton = &startButton,
-            .slider = &slider,
-            .filenameLabel = &label,
-            .mainPanel = &panel,
-            .theUserDefaultsController = &store,
-            .encButton = &encMenu,
-            .retButton = &retMenu,
-            .openDialog = &dialog,
-            .alert = &alert });
-        ctrl.setStandardOutput(out);
     }
-    ~PublishedPlayerTest() override
-    {
-        timer.stop();
-        timer.waitFor();
-        std::fclose(out);
-    }
+    ~PublishedPlayerTest() override { stopTimer(); }
 
     // Plays and waits for the worker's first pass, so that it has read its starting clock
     // before the test moves the clock.
@@ -74,23 +49,19 @@ public:
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 
-    FakeLog log;
-    TempDir dir;
-    std::FILE* out = std::fopen("/dev/null", "w");
-    FakeDisplay time, label;
-    FakeButton startButton;
-    FakeSlider slider;
-    FakePanel panel;
-    FakeStore store;
-    FakeMenu encMenu, retMenu;
-    FakeOpenDialog dialog;
-    FakeAlert alert;
+    // Stopped at 0 with the file chosen, and looked at.
+    void freshStart()
+    {
+        following = false;
+        ctrl.pause();
+        ctrl.seekTo(0);
+        ASSERT_TRUE(ctrl.openFile(dir.write("three.srt", kSrt)));
+        player.poll();
+    }
+
     std::atomic<double> now{ 100 };
     bool following = false;
-    TimerThread timer;
-    MainCtrl ctrl;
-    PublishedPlayer player{ ctrl, timer, [this] { return following; },
-        [this] { return now.load(); } };
+    PublishedPlayer player{ ctrl, timer, [this] { return following; } };
 };
 
 TEST_F(PublishedPlayerTest, RequestsMoveTheClockAndJumpsAreAnnounced)
@@ -174,12 +145,7 @@ TEST_F(PublishedPlayerTest, RequestsMoveTheClockAndJumpsAreAnnounced)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        // A fresh start for each case: stopped at 0 with the file chosen.
-        following = false;
-        ctrl.pause();
-        ctrl.seekTo(0);
-        ASSERT_TRUE(ctrl.openFile(dir.write("three.srt", kSrt)));
-        player.poll();
+        freshStart();
 
         c.act(*this);
         const PublishedPlayer::Changes changes = player.poll();
@@ -217,6 +183,55 @@ TEST_F(PublishedPlayerTest, TheMetadataNamesTheFileAndANewFileIsANewTrack)
     EXPECT_NE(player.state().trackId, s.trackId);
     EXPECT_NE(std::find(changes.properties.begin(), changes.properties.end(), "Metadata"),
         changes.properties.end());
+}
+
+// Each case starts playing.
+TEST_F(PublishedPlayerTest, OnlyWhatTheControllerChangedIsToldAndEachJumpIsSeekedOnce)
+{
+    struct Case {
+        const char* name;
+        std::function<void(PublishedPlayerTest&)> act;
+        bool told;
+        bool seeked;
+        // The property announced, or none.
+        const char* property;
+    };
+    const Case cases[] = {
+        { "playing on wakes nothing", [](auto& t) { t.runFor(2); }, false, false, nullptr },
+        { "the key to the next subtitle", [](auto& t) { t.ctrl.nextSubtitle(); }, true, true,
+            nullptr },
+        { "Reset", [](auto& t) { t.ctrl.click(FakeControl(MainCtrl::kReset)); }, true, true,
+            nullptr },
+        { "Stop", [](auto& t) { t.ctrl.pause(); }, true, false, "PlaybackStatus" },
+        { "a delay step", [](auto& t) { t.ctrl.shiftDelay(0.5); }, true, false, "Metadata" },
+        { "the file grown on disk",
+            [](auto& t) {
+                t.dir.write(
+                    "three.srt", kSrt + "\r\n\r\n4\r\n00:00:20,000 --> 00:00:21,000\r\nFour\r\n");
+                t.ctrl.fileChangedOnDisk();
+            },
+            true, false, "Metadata" },
+    };
+    int told = 0;
+    player.setListener([&told] { ++told; });
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        freshStart();
+        play();
+        player.poll();
+        told = 0;
+
+        c.act(*this);
+        EXPECT_EQ(told > 0, c.told);
+        const PublishedPlayer::Changes changes = player.poll();
+        EXPECT_EQ(changes.seeked, c.seeked);
+        EXPECT_EQ(changes.properties,
+            c.property ? std::vector<std::string>{ c.property } : std::vector<std::string>{});
+        // Announced once: a second look finds nothing left.
+        const PublishedPlayer::Changes again = player.poll();
+        EXPECT_FALSE(again.seeked);
+        EXPECT_TRUE(again.properties.empty());
+    }
 }
 
 } // namespace

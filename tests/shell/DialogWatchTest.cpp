@@ -20,8 +20,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 namespace {
 
 QString run(const QString& program, const QStringList& arguments)
@@ -127,14 +125,3 @@ TEST(DialogWatch, AnAlertWhereThePanelIsShowsItsOkButtonAboveIt)
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    // Every window saves its timing session: into a scratch folder, never the user's.
-    const TempDir data;
-    ::setenv("XDG_DATA_HOME", data.path().c_str(), 1);
-    ::setenv("QT_QPA_PLATFORM", "xcb", 1);
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -7,12 +7,10 @@
 #include "TempDir.h"
 #include "shell/WaitUntil.h"
 
-#include <QApplication>
 #include <QProcess>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 namespace {
@@ -86,13 +84,3 @@ TEST(GlobalKeysScreenTest, HeldKeysAreRefusedAndGrantedKeysWorkFromAnotherProgra
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    const TempDir data;
-    ::setenv("XDG_DATA_HOME", data.path().c_str(), 1);
-    ::setenv("QT_QPA_PLATFORM", "xcb", 1);
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
