@@ -590,6 +590,8 @@ void MainCtrl::restoreSecondTrack()
 bool MainCtrl::readSecondFile(const std::string& path, bool quiet)
 {
     auto reader = _choice.readerFor(path);
+    // The menus choose the first track's encoding; a second language is usually in another.
+    reader->setAutomatic(true, true);
     // Never a pipe or a device: reading one could wait for ever on this thread.
     ReadFailure why = reader->check();
     if (why == ReadFailure::none || why == ReadFailure::notDecodable)

@@ -592,10 +592,13 @@ TEST_F(MainCtrlTest, TheSecondTrackAndBothTimingsComeBackWithTheFirstFile)
 {
     const std::string film = dir.write("film.srt", "1\r\n00:00:10,000 --> 00:00:12,000\r\nHi\r\n");
     const std::string other = dir.write("other.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\nX\r\n");
+    // UTF-8 with LF, where the first track is read as chosen (Shift JIS, CRLF): the second is
+    // read as it is written.
     const std::string german
-        = dir.write("film.de.srt", "1\r\n00:00:10,000 --> 00:00:12,000\r\nHallo\r\n");
+        = dir.write("film.de.srt", "1\n00:00:10,000 --> 00:00:12,000\nHall\xC3\xB6\n");
     choose(film);
     ASSERT_TRUE(ctrl.openSecondFile(german));
+    EXPECT_EQ(timer.getSecondMessage(11.0).value_or(""), "Hall\xC3\xB6\n");
     ctrl.chooseTimedTrack(SubtitleTiming::Track::second);
     ctrl.chosenTiming().shiftDelay(2.0);
     ctrl.chooseTimedTrack(SubtitleTiming::Track::first);
@@ -628,7 +631,7 @@ TEST_F(MainCtrlTest, TheSecondTrackAndBothTimingsComeBackWithTheFirstFile)
             next.awakeFromNib();
         }
         EXPECT_EQ(c.secondFilename(), german);
-        EXPECT_EQ(t.getSecondMessage(12.5).value_or(""), "Hallo\n");
+        EXPECT_EQ(t.getSecondMessage(12.5).value_or(""), "Hall\xC3\xB6\n");
         EXPECT_EQ(t.secondTiming().delay, 2.0);
         EXPECT_EQ(t.timing().delay, -1.0);
     }
