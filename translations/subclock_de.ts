@@ -1547,5 +1547,9 @@ Einstellungen (Kodierung, Zeilenende, letzte Datei, gefolgter Player) werden in 
         <source>Listening to the desktop… %p%</source>
         <translation>Der Desktop wird angehört … %p%</translation>
     </message>
+    <message>
+        <source>This is the file the subtitles were read from (%1). Replacing it writes SubRip in its place: its original times, styles and positions are lost, and it will be written as UTF-8.</source>
+        <translation>Aus dieser Datei wurden die Untertitel gelesen (%1). Ersetzen schreibt an ihre Stelle SubRip: Ihre ursprünglichen Zeiten, Stile und Positionen gehen verloren, und sie wird als UTF-8 geschrieben.</translation>
+    </message>
 </context>
 </TS>

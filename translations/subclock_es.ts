@@ -1547,5 +1547,9 @@ La configuración (codificación, final de línea, último archivo, reproductor 
         <source>Listening to the desktop… %p%</source>
         <translation>Escuchando el escritorio… %p%</translation>
     </message>
+    <message>
+        <source>This is the file the subtitles were read from (%1). Replacing it writes SubRip in its place: its original times, styles and positions are lost, and it will be written as UTF-8.</source>
+        <translation>Este es el archivo del que se leyeron los subtítulos (%1). Reemplazarlo escribe SubRip en su lugar: se pierden sus tiempos, estilos y posiciones originales, y se escribirá como UTF-8.</translation>
+    </message>
 </context>
 </TS>

@@ -1547,5 +1547,9 @@ Les réglages (encodage, fin de ligne, dernier fichier, lecteur suivi) sont cons
         <source>Listening to the desktop… %p%</source>
         <translation>Écoute du bureau… %p%</translation>
     </message>
+    <message>
+        <source>This is the file the subtitles were read from (%1). Replacing it writes SubRip in its place: its original times, styles and positions are lost, and it will be written as UTF-8.</source>
+        <translation>C’est le fichier dont les sous-titres ont été lus (%1). Le remplacer écrit du SubRip à sa place : ses temps, styles et positions d’origine sont perdus, et il sera écrit en UTF-8.</translation>
+    </message>
 </context>
 </TS>

@@ -1547,5 +1547,9 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
         <source>Listening to the desktop… %p%</source>
         <translation>デスクトップの音声を解析中… %p%</translation>
     </message>
+    <message>
+        <source>This is the file the subtitles were read from (%1). Replacing it writes SubRip in its place: its original times, styles and positions are lost, and it will be written as UTF-8.</source>
+        <translation>これは字幕を読み込んだファイル（%1）です。置き換えるとその場所に SubRip が書き込まれ、元の時刻・スタイル・位置は失われ、UTF-8 で書き込まれます。</translation>
+    </message>
 </context>
 </TS>

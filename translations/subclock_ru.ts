@@ -1547,5 +1547,9 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
         <source>Listening to the desktop… %p%</source>
         <translation>Прослушивание рабочего стола… %p%</translation>
     </message>
+    <message>
+        <source>This is the file the subtitles were read from (%1). Replacing it writes SubRip in its place: its original times, styles and positions are lost, and it will be written as UTF-8.</source>
+        <translation>Это файл, из которого прочитаны субтитры (%1). Замена запишет на его место SubRip: исходные времена, стили и положения будут потеряны, и он будет записан в UTF-8.</translation>
+    </message>
 </context>
 </TS>

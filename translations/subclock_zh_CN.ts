@@ -1547,5 +1547,9 @@ Settings (encoding, line ending, last file, player followed) are kept in %1.</so
         <source>Listening to the desktop… %p%</source>
         <translation>正在分析桌面声音… %p%</translation>
     </message>
+    <message>
+        <source>This is the file the subtitles were read from (%1). Replacing it writes SubRip in its place: its original times, styles and positions are lost, and it will be written as UTF-8.</source>
+        <translation>这是读取字幕的文件（%1）。替换它会在原处写入 SubRip：其原有的时间、样式和位置将丢失，并以 UTF-8 写入。</translation>
+    </message>
 </context>
 </TS>

@@ -6,9 +6,11 @@
 #include "shell/QtAdapters.h"
 #include "shell/SeekBar.h"
 #include "shell/SubtitleList.h"
+#include "subtitles/FormatSniff.h"
 #include "ui_MainWindow.h"
 
 #include <QAction>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -340,11 +342,22 @@ void SyncControls::saveAs()
     if (target.exists()) {
         const bool isOpened
             = !opened.isEmpty() && target.canonicalFilePath() == openedInfo.canonicalFilePath();
+        // Its markers are ASCII, so the head tells the format whatever the encoding.
+        QFile head(path);
+        const SubtitleFormat format = head.open(QIODevice::ReadOnly)
+            ? sniffFormat(head.read(64 << 10).toStdString())
+            : SubtitleFormat::subrip;
+        QString question = tr("%1 already exists. Replace it?").arg(target.fileName());
+        if (isOpened && format != SubtitleFormat::subrip)
+            question = tr("This is the file the subtitles were read from (%1). Replacing it "
+                          "writes SubRip in its place: its original times, styles and positions "
+                          "are lost, and it will be written as UTF-8.")
+                           .arg(QString::fromUtf8(formatName(format).data()));
+        else if (isOpened)
+            question = tr("This is the file the subtitles were read from. Replacing it loses its "
+                          "original times, and it will be written as UTF-8.");
         const auto answer = QMessageBox::question(&_window,
-            isOpened ? tr("Replace the Opened File?") : tr("Replace the File?"),
-            isOpened ? tr("This is the file the subtitles were read from. Replacing it loses its "
-                          "original times, and it will be written as UTF-8.")
-                     : tr("%1 already exists. Replace it?").arg(target.fileName()),
+            isOpened ? tr("Replace the Opened File?") : tr("Replace the File?"), question,
             QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel);
         if (answer != QMessageBox::Yes)
             return;
