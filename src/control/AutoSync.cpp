@@ -5,6 +5,7 @@
 #include "autosync/RecordedMatch.h"
 
 #include "platform/Translate.h"
+#include <algorithm>
 #include <chrono>
 
 #include <cstdio>
@@ -75,19 +76,15 @@ void AutoSync::listenToDesktop(double seconds)
         return;
     const Timing timing = _p.timing->timing();
     std::vector<autosync::Span> shown = autosync::spansOf(*_cues);
-    // A split in force stays, both sides moved by the correction heard.
-    std::optional<autosync::SplitPoint> split;
-    if (timing.hasSplit()) {
-        split = autosync::SplitPoint{ 0, timing.splitAt, timing.delayAfter };
-        for (const autosync::Span& s : shown)
-            split->firstCue += s.start < timing.splitAt ? 1 : 0;
-    }
+    const auto beforeSplit = static_cast<std::size_t>(std::count_if(shown.begin(), shown.end(),
+        [&](const autosync::Span& s) { return s.start < timing.splitAt; }));
     for (autosync::Span& s : shown)
         s = { timing.toClock(s.start), timing.toClock(s.end) };
     // The clock now, against the steady clock the recording's start is told by.
     const double clockAt = _p.position ? _p.position() : 0;
     const double steadyAt = steadySeconds();
-    run([seconds, timing, split, clockAt, steadyAt, shown = std::move(shown), record = _record](
+    run([seconds, timing, beforeSplit, clockAt, steadyAt, shown = std::move(shown),
+            record = _record](
             const autosync::ListenOptions& options, const std::atomic<bool>& stop) {
         Outcome outcome{ record(seconds, options.progress), {},
             TRANSLATABLE("AutoSync", "The desktop's sound could not be recorded: %1"), true };
@@ -95,11 +92,13 @@ void AutoSync::listenToDesktop(double seconds)
             return outcome;
         const double from = clockAt + (outcome.heard.startedAt - steadyAt);
         outcome.match = autosync::matchRecorded(shown, outcome.heard.track, from);
-        if (split)
-            outcome.match.split = autosync::SplitPoint{ split->firstCue, split->fileTime,
-                split->delay + outcome.match.delay };
-        outcome.match.delay += timing.delay;
-        outcome.match.speed = timing.speed;
+        // The correction heard moves the timing in force, a split in it too.
+        const Timing corrected = timing.shifted(outcome.match.delay);
+        outcome.match.delay = corrected.delay;
+        outcome.match.speed = corrected.speed;
+        if (corrected.hasSplit())
+            outcome.match.split
+                = autosync::SplitPoint{ beforeSplit, corrected.splitAt, corrected.delayAfter };
         return outcome;
     });
 }

@@ -175,8 +175,9 @@ void FollowSession::capabilitiesChanged()
 void FollowSession::mediaChanged()
 {
     const std::string url = _bus.mediaUrl();
+    const std::optional<std::string> video = url.empty() ? std::nullopt : _bus.mediaPath();
     // What is read while this video plays counts MicroDVD frames in its rate.
-    _ctrl.readingChoice().setVideo(url.empty() ? "" : _bus.mediaPath().value_or(""));
+    _ctrl.readingChoice().setVideo(video.value_or(""));
     if (_chosenByHandFor && (_chosenByHandFor->empty() || *_chosenByHandFor == url)) {
         _chosenByHandFor = url;
         _view.say(fill(translate("FollowSession", "Following %1; keeping the subtitles you chose."),
@@ -186,7 +187,6 @@ void FollowSession::mediaChanged()
     _chosenByHandFor.reset();
     if (url.empty())
         return;
-    const std::optional<std::string> video = _bus.mediaPath();
     if (!video) {
         _view.say(fill(translate("FollowSession",
                            "%1 plays %2, not a local file: the subtitles stay as they are."),

@@ -47,10 +47,10 @@ void SubtitleTiming::forgetFile()
 
 void SubtitleTiming::shiftDelay(double seconds)
 {
-    Timing timing = _timing;
+    Timing timing = _timing.shifted(seconds);
     // Whole milliseconds, so that steps of 0.1 s add up to what the window shows.
-    timing.delay = std::round((timing.delay + seconds) * 1000.0) / 1000.0;
-    timing.delayAfter = std::round((timing.delayAfter + seconds) * 1000.0) / 1000.0;
+    timing.delay = std::round(timing.delay * 1000.0) / 1000.0;
+    timing.delayAfter = std::round(timing.delayAfter * 1000.0) / 1000.0;
     apply(timing);
 }
 
@@ -75,24 +75,18 @@ void SubtitleTiming::catchLine(bool next)
     // this catch replaces the last.
     if (!_catches.empty() && std::abs(_catches.back().clockTime - position) < kRecatchWindow)
         _catches.pop_back();
-    // The earlier catch farthest away in the file gives the surest speed.
+    // The earlier catch farthest away in the file gives the surest speed. Not across a split in
+    // force: one speed for both sides of a cut is no better than the delay alone.
     const CaughtLine* partner = nullptr;
     for (const CaughtLine& c : _catches) {
         const double span = std::abs(c.fileTime - caught.fileTime);
-        if (span >= kMinCatchSpan
+        if (!_timing.hasSplit() && span >= kMinCatchSpan
             && (!partner || span > std::abs(partner->fileTime - caught.fileTime)))
             partner = &c;
     }
     // The caught line's delay puts it at the position; a split in force stays, its other side
     // moved by the same step, as Z and X move both.
-    Timing result = _timing;
-    const double step = position - _timing.toClock(caught.fileTime);
-    result.delay += step;
-    if (result.hasSplit()) {
-        result.delayAfter += step;
-        // Two catches would solve one speed for both sides of the cut; the delay alone is safe.
-        partner = nullptr;
-    }
+    Timing result = _timing.shifted(position - _timing.toClock(caught.fileTime));
     // Short enough for the status bar beside the timing, which shows the delay itself.
     std::string message = fill(translate("SubtitleTiming", "Caught line %1."), { line });
     if (partner) {

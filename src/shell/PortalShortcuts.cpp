@@ -84,12 +84,13 @@ std::optional<unsigned> PortalShortcuts::version()
         return *_version;
     std::optional<unsigned> version;
     if (_bus.isConnected()) {
-        // Portals from 1.19 learn a program's id this way, before its first other call; older
-        // ones do not know the method, which is no matter.
+        // Portals from 1.19 learn a program's id this way, before its first other call (the bus
+        // keeps one sender's calls in order, so there is no reply to wait for); older ones do
+        // not know the method, which is no matter.
         QDBusMessage registry = portalCall(
             QStringLiteral("org.freedesktop.host.portal.Registry"), QStringLiteral("Register"));
         registry << QStringLiteral("io.github.subclock.Subclock") << QVariantMap();
-        _bus.call(registry, QDBus::Block, kProbeMs);
+        _bus.send(registry);
         QDBusMessage get
             = portalCall(QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
         get << kInterface << QStringLiteral("version");

@@ -344,11 +344,11 @@ void SyncControls::saveAs()
             = !opened.isEmpty() && target.canonicalFilePath() == openedInfo.canonicalFilePath();
         // Its markers are ASCII, so the head tells the format whatever the encoding.
         QFile head(path);
-        const SubtitleFormat format = head.open(QIODevice::ReadOnly)
+        const SubtitleFormat format = isOpened && head.open(QIODevice::ReadOnly)
             ? sniffFormat(head.read(64 << 10).toStdString())
             : SubtitleFormat::subrip;
         QString question = tr("%1 already exists. Replace it?").arg(target.fileName());
-        if (isOpened && format != SubtitleFormat::subrip)
+        if (format != SubtitleFormat::subrip)
             question = tr("This is the file the subtitles were read from (%1). Replacing it "
                           "writes SubRip in its place: its original times, styles and positions "
                           "are lost, and it will be written as UTF-8.")

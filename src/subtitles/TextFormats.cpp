@@ -169,10 +169,9 @@ void appendVttText(std::string_view line, std::string& out)
         if (c == '<') {
             if (close != std::string_view::npos && close < i)
                 close = line.find('>', i);
-            const std::size_t end = close;
-            if (end != std::string_view::npos) {
-                appendVttTag(line.substr(i + 1, end - i - 1), out);
-                i = end + 1;
+            if (close != std::string_view::npos) {
+                appendVttTag(line.substr(i + 1, close - i - 1), out);
+                i = close + 1;
                 continue;
             }
         } else if (c == '&') {

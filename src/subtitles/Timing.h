@@ -18,6 +18,15 @@ struct Timing {
     double delayAfter = 0;
 
     bool hasSplit() const { return splitAt != kNoSplit; }
+    // Every subtitle `seconds` later: both sides of a split alike.
+    Timing shifted(double seconds) const
+    {
+        Timing t = *this;
+        t.delay += seconds;
+        if (hasSplit())
+            t.delayAfter += seconds;
+        return t;
+    }
     double delayOf(double fileTime) const { return fileTime >= splitAt ? delayAfter : delay; }
     double toClock(double fileTime) const { return fileTime * speed + delayOf(fileTime); }
     // The file time showing at a clock time. After a cut, the part the video lost is skipped;
